@@ -1,0 +1,34 @@
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <unistd.h>
+
+int main(int argc, char* argv[])
+{
+    // The web engine refuses to run as root without this.
+    if (::geteuid() == 0) {
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--no-sandbox"))
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
+    }
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tickerdeck"));
+    QApplication::setOrganizationName(td::kPublisher);
+
+    td::IniSettingsStore settings(td::kMainSection);
+    td::IniSettingsStore hosts(QStringLiteral("Hosts"));
+    td::QtDialogs dialogs;
+    td::SystemClipboard clipboard;
+    td::SystemProcessLauncher processes;
+    td::SystemClock clock;
+    td::PlatformContext platform{settings, hosts, dialogs, clipboard, processes, clock,
+                                 QDir(QCoreApplication::applicationDirPath()).absolutePath()};
+
+    td::MainWindow window(platform);
+    dialogs.setParent(&window);
+    window.show();
+    return app.exec();
+}

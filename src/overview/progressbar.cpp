@@ -1,0 +1,45 @@
+#include "overview/progressbar.h"
+
+#include "platform/twips.h"
+#include "watchlist/watchlistmodel.h"
+
+#include <QPainter>
+
+namespace td {
+
+ProgressBar::ProgressBar(QWidget* parent) : QWidget(parent)
+{
+    setMinimumHeight(18);
+}
+
+void ProgressBar::vDrawProgress(int value, std::uint32_t colour, const QString& caption, int maximum)
+{
+    m_colour = colour;
+    m_paint = progressPaint(value, maximum, width(), caption);
+    update();
+}
+
+void ProgressBar::printText(const QString& text)
+{
+    m_paint = ProgressPaint{0, text};
+    update();
+}
+
+void ProgressBar::clearPicture()
+{
+    m_paint = {};
+    update();
+}
+
+void ProgressBar::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (m_paint.fillWidth > 1)
+        p.fillRect(QRect(QPoint(1, 1), QPoint(m_paint.fillWidth, height())), toQColor(m_colour));
+    if (!m_paint.text.isEmpty()) {
+        p.setPen(Qt::black);
+        p.drawText(QPoint(twipsToPx(90), twipsToPx(30) + fontMetrics().ascent()), m_paint.text);
+    }
+}
+
+} // namespace td

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "overview/progress.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+namespace td {
+
+// The picture surface the batch check paints its progress on.
+class ProgressBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ProgressBar(QWidget* parent = nullptr);
+
+    // vDrawProgress: colour is 0xBBGGRR.
+    void vDrawProgress(int value, std::uint32_t colour, const QString& caption, int maximum);
+    // Clears the picture and prints a text at the text position.
+    void printText(const QString& text);
+    void clearPicture();
+
+    const ProgressPaint& lastPaint() const { return m_paint; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ProgressPaint m_paint;
+    std::uint32_t m_colour = 0;
+};
+
+} // namespace td

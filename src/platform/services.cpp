@@ -1,0 +1,26 @@
+#include "platform/services.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+
+namespace td {
+
+void SystemClipboard::setText(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+QString SystemClipboard::text() const
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+bool SystemProcessLauncher::start(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+} // namespace td

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "quotes/chartselection.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace td {
+
+// Program-wide values of the main window that are not held by a control.
+struct MainState
+{
+    bool bFirstActivate = true;
+    bool bLoadOnActivate = false;
+    bool bListChanged = false;
+    // The list on screen is not everything its file holds (over the entry
+    // limit, or a read failed): a silent save would drop the rest.
+    bool bListIncomplete = false;
+    quint64 oCurrentEntry = 0; // entry id, 0 for none
+    int iLastIndex = 0;        // positions from 1, 0 for none
+    int iHoverIndex = -1;
+    int iSelectedIndex = 0;
+    int bytHistoryChoice = 3;
+    int iHistoryMonths = 12;
+    bool bHistoryChange = false;
+    int infoDisplayLimit = 30;
+    QDateTime startTime;
+    QString sProgramVersion;
+    QString autoReloadText = QStringLiteral("60000");
+    ChartSelection selection;
+};
+
+} // namespace td

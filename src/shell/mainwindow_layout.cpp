@@ -1,0 +1,368 @@
+// Building the main window's controls. Positions the rest of the program
+// depends on are given in twips; everything else is left to the layouts.
+#include "overview/progressbar.h"
+#include "platform/twips.h"
+#include "shell/mainwindow.h"
+#include "watchlist/watchlistmodel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace td {
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* c = new QCheckBox(caption, parent);
+    c->setObjectName(name);
+    return c;
+}
+
+QLineEdit* lineEdit(const QString& name, QWidget* parent, const QString& placeholder = {})
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setPlaceholderText(placeholder);
+    return e;
+}
+
+QWidget* paneHost(const QString& name, QWidget* parent)
+{
+    auto* host = new QFrame(parent);
+    host->setObjectName(name);
+    host->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return host;
+}
+
+QTreeView* listView(const QString& name, QWidget* parent)
+{
+    auto* view = new QTreeView(parent);
+    view->setObjectName(name);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->header()->setSectionsMovable(false);
+    view->header()->setSectionsClickable(true);
+    view->header()->setStretchLastSection(false);
+    return view;
+}
+
+} // namespace
+
+void MainWindow::buildUi()
+{
+    setObjectName(QStringLiteral("frm_main"));
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(4, 2, 4, 4);
+    root->setSpacing(3);
+
+    auto* header = new QHBoxLayout;
+    m_ui.lblHeadMove = new QLabel(this);
+    m_ui.lblHeadMove->setObjectName(QStringLiteral("lblHeadMove"));
+    m_ui.lblHeadMove->setCursor(Qt::SizeAllCursor);
+    m_ui.lblHeadMove->installEventFilter(this);
+    m_ui.cmdOptions = button(QStringLiteral("cmdOptions"), tr("options"), this);
+    m_ui.cmdOptions->setCheckable(true);
+    m_ui.but_Exit = button(QStringLiteral("but_Exit"), tr("exit"), this);
+    header->addWidget(m_ui.lblHeadMove, 1);
+    header->addWidget(m_ui.cmdOptions);
+    header->addWidget(m_ui.but_Exit);
+    root->addLayout(header);
+
+    root->addWidget(buildButtonPanel());
+    m_ui.fraEinstellungen = qobject_cast<QFrame*>(buildOptionsPanel());
+    m_ui.fraEinstellungen->hide();
+    root->addWidget(m_ui.fraEinstellungen);
+
+    auto* middle = new QHBoxLayout;
+    m_items = new WatchListModel(WatchListModel::watchListHeaders(), this);
+    m_ui.lstItems = listView(QStringLiteral("lstItems"), this);
+    m_ui.lstItems->setModel(m_items);
+    m_ui.lstItems->setMouseTracking(true);
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(m_ui.lstItems, 1);
+    m_ui.lblAktInfo = new QLabel(this);
+    m_ui.lblAktInfo->setObjectName(QStringLiteral("lblAktInfo"));
+    m_ui.lblAktInfo->setTextFormat(Qt::PlainText);
+    listColumn->addWidget(m_ui.lblAktInfo);
+    middle->addLayout(listColumn);
+    m_ui.cmdEnhanceListbox = button(QStringLiteral("cmdEnhanceListbox"), QStringLiteral("<"), this);
+    m_ui.cmdEnhanceListbox->setProperty("tag", QStringLiteral("SMALL"));
+    m_ui.cmdEnhanceListbox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    middle->addWidget(m_ui.cmdEnhanceListbox);
+    middle->addWidget(buildChartArea(), 1);
+    root->addLayout(middle, 1);
+
+    root->addWidget(buildEntryForm());
+
+    m_ui.resourcesPaneHost = paneHost(QStringLiteral("wbrRealTimeRessources"), this);
+    m_ui.resourcesPaneHost->hide();
+}
+
+QWidget* MainWindow::buildButtonPanel()
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Picture2"));
+    m_ui.Picture2 = panel;
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_ui.txt_TickerFile = lineEdit(QStringLiteral("txt_TickerFile"), panel, tr("ticker-list file"));
+    m_ui.cmdTickerFile = button(QStringLiteral("cmdTickerFile"), QStringLiteral("..."), panel);
+    m_ui.cmdLoadList = button(QStringLiteral("cmdLoadList"), tr("load"), panel);
+    m_ui.cmdSaveList = button(QStringLiteral("cmdSaveList"), tr("save"), panel);
+    m_ui.cmdSwitchTIC = button(QStringLiteral("cmdSwitchTIC"), tr("tic"), panel);
+    m_ui.cboSwitchTICList = new QComboBox(panel);
+    m_ui.cboSwitchTICList->setObjectName(QStringLiteral("cboSwitchTICList"));
+    m_ui.cboSwitchTICList->setMinimumContentsLength(14);
+    m_ui.cboSwitchTICListPath = new QComboBox(panel);
+    m_ui.cboSwitchTICListPath->setObjectName(QStringLiteral("cboSwitchTICListPath"));
+    m_ui.cboSwitchTICListPath->hide();
+    m_ui.mnuTIC = new QMenu(this);
+    m_ui.mnuTIC->setObjectName(QStringLiteral("mnuTIC"));
+    m_ui.cmdCheckAllQuotes = button(QStringLiteral("cmdCheckAllQuotes"), QStringLiteral("!"), panel);
+    m_ui.cmdCheckAllQuotes->setToolTip(tr("check all ticked quotes"));
+    m_ui.cmdCheckAllQuotesHintergrund =
+        button(QStringLiteral("cmdCheckAllQuotesHintergrund"), QStringLiteral("!"), panel);
+    m_ui.cmdCheckAllQuotesHintergrund->setToolTip(tr("check all ticked quotes in the background"));
+    m_ui.cmdInfo = button(QStringLiteral("cmdInfo"), tr("info"), panel);
+    m_ui.cmdSearch = button(QStringLiteral("cmdSearch"), tr("search"), panel);
+    m_ui.progressFrame = new QFrame(panel);
+    m_ui.progressFrame->setObjectName(QStringLiteral("Frame1_9"));
+    auto* progressLayout = new QHBoxLayout(m_ui.progressFrame);
+    progressLayout->setContentsMargins(0, 0, 0, 0);
+    m_ui.picAllProgress = new ProgressBar(m_ui.progressFrame);
+    m_ui.picAllProgress->setObjectName(QStringLiteral("picAllProgress"));
+    progressLayout->addWidget(m_ui.picAllProgress);
+    m_ui.progressFrame->hide();
+
+    row->addWidget(m_ui.txt_TickerFile, 1);
+    for (QWidget* w : {static_cast<QWidget*>(m_ui.cmdTickerFile), static_cast<QWidget*>(m_ui.cmdLoadList),
+                       static_cast<QWidget*>(m_ui.cmdSaveList), static_cast<QWidget*>(m_ui.cmdSwitchTIC),
+                       static_cast<QWidget*>(m_ui.cboSwitchTICList), static_cast<QWidget*>(m_ui.cmdInfo),
+                       static_cast<QWidget*>(m_ui.cmdCheckAllQuotes),
+                       static_cast<QWidget*>(m_ui.cmdCheckAllQuotesHintergrund)})
+        row->addWidget(w);
+    row->addWidget(m_ui.progressFrame, 1);
+    return panel;
+}
+
+QWidget* MainWindow::buildEntryForm()
+{
+    auto* form = new QFrame(this);
+    form->setObjectName(QStringLiteral("fraEntry"));
+    auto* grid = new QGridLayout(form);
+    grid->setContentsMargins(0, 0, 0, 0);
+    struct Field
+    {
+        QLineEdit** target;
+        const char* name;
+        QString caption;
+    };
+    const Field fields[] = {
+        {&m_ui.txtName, "txtName", tr("Name")},       {&m_ui.txtTicker, "txtTicker", tr("Ticker")},
+        {&m_ui.txtPlace, "txtPlace", tr("Place")},    {&m_ui.txtDate, "txtDate", tr("Date")},
+        {&m_ui.txtQuote, "txtQuote", tr("Buying")},   {&m_ui.txtWaehrung, "txtWaehrung", tr("Cur")},
+        {&m_ui.txtQuantity, "txtQuantity", tr("Qty")}, {&m_ui.txtWKN, "txtWKN", tr("WKN")},
+        {&m_ui.txtISIN, "txtISIN", tr("ISIN")},
+    };
+    int column = 0;
+    for (const Field& f : fields) {
+        *f.target = lineEdit(QString::fromLatin1(f.name), form, f.caption);
+        grid->addWidget(*f.target, 0, column++);
+    }
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(8, 2);
+
+    auto* buttons = new QHBoxLayout;
+    m_ui.cmdAdd = button(QStringLiteral("cmdAdd"), tr("add"), form);
+    m_ui.cmdDelete = button(QStringLiteral("cmdDelete"), tr("delete"), form);
+    m_ui.chkEdit = checkBox(QStringLiteral("chkEdit"), QStringLiteral("edit"), form);
+    m_ui.but_ItemRauf = button(QStringLiteral("but_ItemRauf"), QStringLiteral("\u25B2"), form);
+    m_ui.but_ItemRunter = button(QStringLiteral("but_ItemRunter"), QStringLiteral("\u25BC"), form);
+    m_ui.but_ItemRaufZuerst = button(QStringLiteral("but_ItemRaufZuerst"), QStringLiteral("\u2912"), form);
+    m_ui.but_ItemRaufZuletzt = button(QStringLiteral("but_ItemRaufZuletzt"), QStringLiteral("\u2913"), form);
+    m_ui.but_ItemRauf->setToolTip(tr("move up"));
+    m_ui.but_ItemRunter->setToolTip(tr("move down"));
+    m_ui.but_ItemRaufZuerst->setToolTip(tr("move to the top"));
+    m_ui.but_ItemRaufZuletzt->setToolTip(tr("move to the bottom"));
+    m_ui.cmdQuickGo = button(QStringLiteral("cmdQuickGo"), tr("quick go"), form);
+    m_ui.cmdSelectAll << button(QStringLiteral("cmdSelectAll_0"), QStringLiteral("check all/none"), form);
+    m_ui.cmdClear << button(QStringLiteral("cmdClear_0"), QStringLiteral("clear list"), form);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_ui.cmdAdd, m_ui.cmdDelete, m_ui.chkEdit, m_ui.but_ItemRaufZuerst, m_ui.but_ItemRauf,
+             m_ui.but_ItemRunter, m_ui.but_ItemRaufZuletzt, m_ui.cmdSelectAll[0], m_ui.cmdClear[0],
+             m_ui.cmdQuickGo})
+        buttons->addWidget(w);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 1, 0, 1, column);
+    for (QPushButton* b : {m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuerst,
+                           m_ui.but_ItemRaufZuletzt})
+        b->setEnabled(false);
+    return form;
+}
+
+QWidget* MainWindow::buildChartArea()
+{
+    auto* area = new QFrame(this);
+    area->setObjectName(QStringLiteral("fraCharts"));
+    m_ui.chartArea = area;
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* signalRow = new QHBoxLayout;
+    m_ui.picHandelssignal = new QLabel(area);
+    m_ui.picHandelssignal->setObjectName(QStringLiteral("picHandelssignal"));
+    m_ui.picHandelssignal->setMinimumWidth(twipsToPx(1400));
+    signalRow->addWidget(m_ui.picHandelssignal);
+    for (int i = 0; i < 10; ++i) {
+        auto* symbol = new QLabel(area);
+        symbol->setObjectName(QStringLiteral("picHandelssignalSymbol_%1").arg(i));
+        symbol->hide();
+        m_ui.picHandelssignalSymbol << symbol;
+        signalRow->addWidget(symbol);
+    }
+    signalRow->addStretch(1);
+    m_ui.cboHis = new QComboBox(area);
+    m_ui.cboHis->setObjectName(QStringLiteral("cboHis"));
+    m_ui.cmdRefresh = button(QStringLiteral("cmdRefresh"), tr("refresh"), area);
+    m_ui.chkLockTab = checkBox(QStringLiteral("chkLockTab"), tr("lock tab"), area);
+    m_ui.cmdNAS = button(QStringLiteral("cmdNAS"), QStringLiteral("nasdaq realtime"), area);
+    m_ui.cmdNAS->setProperty("tag", QStringLiteral("-1"));
+    m_ui.cmdFullBrowser = button(QStringLiteral("cmdFullBrowser"), QStringLiteral("bigger"), area);
+    m_ui.cmdFullBrowser->setProperty("tag", QStringLiteral("SMALL"));
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ui.cboHis, m_ui.cmdRefresh, m_ui.chkLockTab,
+                                                      m_ui.cmdNAS, m_ui.cmdFullBrowser})
+        signalRow->addWidget(w);
+    column->addLayout(signalRow);
+
+    m_ui.quotePaneHost = paneHost(QStringLiteral("wbrRealTimeQuote"), area);
+    m_ui.chartPaneHost = paneHost(QStringLiteral("wbrRealTimeChart"), area);
+    m_ui.nasdaqPaneHost = paneHost(QStringLiteral("wbrRealTimeNASDAQ"), area);
+    m_ui.nasdaqPaneHost->hide();
+    m_ui.contentPaneHost = paneHost(QStringLiteral("wbrStockContent"), area);
+    m_ui.contentPaneHost->hide();
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(m_ui.quotePaneHost, 1);
+    charts->addWidget(m_ui.chartPaneHost, 1);
+    charts->addWidget(m_ui.nasdaqPaneHost, 1);
+    column->addLayout(charts, 2);
+    column->addWidget(m_ui.contentPaneHost, 1);
+
+    m_ui.tabData = new QTabWidget(area);
+    m_ui.tabData->setObjectName(QStringLiteral("tabData"));
+    m_ui.historyPaneHost = paneHost(QStringLiteral("wbrHistorie"), m_ui.tabData);
+    m_ui.technicalPaneHost = paneHost(QStringLiteral("wbrTechnicalChart"), m_ui.tabData);
+    m_ui.hyPaneHost = paneHost(QStringLiteral("wbrHY"), m_ui.tabData);
+    m_ui.tabData->addTab(m_ui.historyPaneHost, tr("history"));
+    m_ui.tabData->addTab(m_ui.technicalPaneHost, tr("technical"));
+    m_ui.tabData->addTab(m_ui.hyPaneHost, tr("signal"));
+
+    auto* stopPage = new QWidget(m_ui.tabData);
+    auto* stopColumn = new QVBoxLayout(stopPage);
+    stopColumn->setContentsMargins(0, 0, 0, 0);
+    m_stop = new WatchListModel(WatchListModel::stopListHeaders(), this);
+    m_ui.lstStop = listView(QStringLiteral("lstStop"), stopPage);
+    m_ui.lstStop->setModel(m_stop);
+    stopColumn->addWidget(m_ui.lstStop, 1);
+    auto* stopButtons = new QHBoxLayout;
+    m_ui.cmdSelectAll << button(QStringLiteral("cmdSelectAll_1"), QStringLiteral("check all/none"), stopPage);
+    m_ui.cmdClear << button(QStringLiteral("cmdClear_1"), QStringLiteral("clear list"), stopPage);
+    m_ui.cmdRemove = button(QStringLiteral("cmdRemove"), tr("remove"), stopPage);
+    stopButtons->addWidget(m_ui.cmdSelectAll[1]);
+    stopButtons->addWidget(m_ui.cmdClear[1]);
+    stopButtons->addWidget(m_ui.cmdRemove);
+    stopButtons->addStretch(1);
+    stopColumn->addLayout(stopButtons);
+    m_ui.tabData->addTab(stopPage, tr("stop list"));
+    column->addWidget(m_ui.tabData, 3);
+    return area;
+}
+
+QWidget* MainWindow::buildOptionsPanel()
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("fraEinstellungen"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setMouseTracking(true);
+    panel->installEventFilter(this);
+    auto* grid = new QGridLayout(panel);
+
+    m_ui.cboBank = new QComboBox(panel);
+    m_ui.cboBank->setObjectName(QStringLiteral("cboBank"));
+    m_ui.cboBenefits = new QComboBox(panel);
+    m_ui.cboBenefits->setObjectName(QStringLiteral("cboBenefits"));
+    m_ui.chkAutoCheck = checkBox(QStringLiteral("chkAutoCheck"), tr("check every entry on load"), panel);
+    m_ui.chkAutoClear = checkBox(QStringLiteral("chkAutoClear"), tr("clear the list before loading"), panel);
+    m_ui.chkAutoRefresh = checkBox(QStringLiteral("chkAutoRefresh"), tr("refresh the shown quote"), panel);
+    m_ui.chkAktQuoteColorBold = checkBox(QStringLiteral("chkAktQuoteColorBold"), tr("quote in bold"), panel);
+    m_ui.txtMaxMinChange = lineEdit(QStringLiteral("txtMaxMinChange"), panel);
+    m_ui.chkMarkMinMaxChange =
+        checkBox(QStringLiteral("chkMarkMinMaxChange"), tr("tick entries past the threshold"), panel);
+    m_ui.txtRealTimeRefresh = lineEdit(QStringLiteral("txtRealTimeRefresh"), panel);
+    m_ui.txt_ShowAllQuotesHintergrund = lineEdit(QStringLiteral("txt_ShowAllQuotesHintergrund"), panel);
+    m_ui.txtAutoReload = lineEdit(QStringLiteral("txtAutoReload"), panel);
+    m_ui.chkShowToolTip = checkBox(QStringLiteral("chkShowToolTip"), tr("show the info window"), panel);
+    m_ui.chkShowLBLToolTip = checkBox(QStringLiteral("chkShowLBLToolTip"), tr("show label infos"), panel);
+    m_ui.sldToolTipTransparenz = new QSlider(Qt::Horizontal, panel);
+    m_ui.sldToolTipTransparenz->setObjectName(QStringLiteral("sldToolTipTransparenz"));
+    m_ui.sldToolTipTransparenz->setRange(0, 255);
+    m_ui.chkAutoMarkLast = checkBox(QStringLiteral("chkAutoMarkLast"), tr("keep the last entry selected"), panel);
+    m_ui.chkAutoGetOnlineQuotes =
+        checkBox(QStringLiteral("chkAutoGetOnlineQuotes"), tr("check all quotes after loading"), panel);
+    m_ui.chkMobile << checkBox(QStringLiteral("chkMobile_0"),
+                               QStringLiteral("load only QuickPictures (no Update for ListItem)"), panel);
+    m_ui.txtLstItemsBackcolor = lineEdit(QStringLiteral("txtLstItemsBackcolor"), panel);
+
+    int row = 0;
+    auto labelled = [&](const QString& caption, QWidget* w, int col) {
+        grid->addWidget(new QLabel(caption, panel), row, col);
+        grid->addWidget(w, row, col + 1);
+    };
+    labelled(tr("bank"), m_ui.cboBank, 0);
+    labelled(tr("benefits"), m_ui.cboBenefits, 2);
+    labelled(tr("list colour (hex)"), m_ui.txtLstItemsBackcolor, 4);
+    ++row;
+    labelled(tr("threshold %"), m_ui.txtMaxMinChange, 0);
+    labelled(tr("refresh ms"), m_ui.txtRealTimeRefresh, 2);
+    labelled(tr("background ms"), m_ui.txt_ShowAllQuotesHintergrund, 4);
+    ++row;
+    labelled(tr("auto reload ms"), m_ui.txtAutoReload, 0);
+    labelled(tr("transparency"), m_ui.sldToolTipTransparenz, 2);
+    ++row;
+    const QList<QCheckBox*> checks = {m_ui.chkAutoCheck,        m_ui.chkAutoClear,        m_ui.chkAutoRefresh,
+                                      m_ui.chkAktQuoteColorBold, m_ui.chkMarkMinMaxChange, m_ui.chkShowToolTip,
+                                      m_ui.chkShowLBLToolTip,    m_ui.chkAutoMarkLast,     m_ui.chkAutoGetOnlineQuotes,
+                                      m_ui.chkMobile[0]};
+    for (int i = 0; i < checks.size(); ++i)
+        grid->addWidget(checks[i], row + i / 3, (i % 3) * 2, 1, 2);
+    return panel;
+}
+
+} // namespace td

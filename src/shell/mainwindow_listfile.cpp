@@ -1,0 +1,250 @@
+// Loading, saving and switching ticker-list files, and the close question.
+#include "shell/busycursor.h"
+#include "shell/mainwindow.h"
+#include "watchlist/tickerfile.h"
+#include "watchlist/watchlistmodel.h"
+#include "platform/textfile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeView>
+
+namespace td {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kThreeBlanks = QStringLiteral("   ");
+} // namespace
+
+void MainWindow::connectListFile()
+{
+    connect(m_ui.cmdLoadList, &QPushButton::clicked, this, &MainWindow::vLoadList);
+    connect(m_ui.cmdSaveList, &QPushButton::clicked, this, [this] { vSaveList(); });
+    connect(m_ui.cmdClear[0], &QPushButton::clicked, this, [this] {
+        m_items->clear();
+        m_state.oCurrentEntry = 0;
+    });
+    connect(m_ui.cmdTickerFile, &QPushButton::clicked, this, &MainWindow::vChooseFile);
+    connect(m_ui.txt_TickerFile, &QLineEdit::textChanged, this, &MainWindow::onPathChanged);
+    onPathChanged(m_ui.txt_TickerFile->text());
+    connect(m_ui.cboSwitchTICList, &QComboBox::activated, this, &MainWindow::onSwitchListChosen);
+    connect(m_ui.cmdSwitchTIC, &QPushButton::clicked, this, [this] {
+        const QPoint at = m_ui.cmdSwitchTIC->mapToGlobal(QPoint(0, m_ui.cmdSwitchTIC->height()));
+        m_ui.mnuTIC->popup(at);
+    });
+    connect(m_ui.mnuTIC, &QMenu::triggered, this, &MainWindow::onTicMenuItem);
+    connect(m_items, &WatchListModel::checkToggled, this, [this] { m_state.bListChanged = true; });
+}
+
+QString MainWindow::ticFolder() const
+{
+    return m_platform.programDir + QStringLiteral("/tic");
+}
+
+QString MainWindow::defaultTickerFile() const
+{
+    return ticFolder() + QStringLiteral("/default.tic");
+}
+
+int MainWindow::currentRow() const
+{
+    return m_items->rowOfId(m_state.oCurrentEntry);
+}
+
+void MainWindow::setCurrentRow(int row)
+{
+    m_state.oCurrentEntry = (row >= 0 && row < m_items->size()) ? m_items->entry(row).id : 0;
+}
+
+void MainWindow::onPathChanged(const QString& text)
+{
+    const bool any = !text.isEmpty();
+    m_ui.cmdLoadList->setEnabled(any);
+    m_ui.cmdSaveList->setEnabled(any);
+}
+
+void MainWindow::reportFileProblem(const QString& path, const QString& problem)
+{
+    m_platform.dialogs.message({kProgramName,
+                                QStringLiteral("Die Datei") + kCrLf + kThreeBlanks + path + kThreeBlanks + kCrLf +
+                                    problem,
+                                DialogButtons::Ok, DialogIcon::Warning});
+}
+
+void MainWindow::vLoadList()
+{
+    BusyCursor busy;
+    m_state.oCurrentEntry = 0;
+    if (m_ui.chkAutoClear->isChecked())
+        m_ui.cmdClear[0]->click();
+    const bool autoCheck = m_ui.chkAutoCheck->isChecked();
+    letEventsRun(2);
+
+    const QString pathText = m_ui.txt_TickerFile->text();
+    if (!pathText.isEmpty()) {
+        const QString path = pathText.trimmed();
+        if (!QFileInfo(path).isFile()) {
+            reportFileProblem(pathText, QStringLiteral("wurde nicht gefunden."));
+        } else {
+            m_ui.tabData->setCurrentIndex(0);
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                m_state.bListIncomplete = true;
+                reportFileProblem(path, QStringLiteral("konnte nicht gelesen werden (%1).").arg(file.errorString()));
+            } else {
+                const QByteArray bytes = file.readAll();
+                const bool readFailed = file.error() != QFileDevice::NoError;
+                TickerFileContent content = parseTickerFile(bytes, autoCheck, kMaxEntries - m_items->size());
+                m_items->appendAll(std::move(content.entries));
+                m_state.bListIncomplete = readFailed || content.linesOverLimit > 0;
+                if (content.linesOverLimit > 0) {
+                    reportFileProblem(path, QStringLiteral("enthält mehr Einträge, als eine Liste fassen kann "
+                                                           "(%1). %2 Zeilen wurden nicht geladen.")
+                                                .arg(kMaxEntries)
+                                                .arg(content.linesOverLimit));
+                } else if (readFailed) {
+                    reportFileProblem(path,
+                                      QStringLiteral("konnte nicht vollständig gelesen werden (%1).")
+                                          .arg(file.errorString()));
+                }
+            }
+            if (m_items->size() > 0)
+                setCurrentRow(0);
+        }
+    }
+
+    if (m_items->size() > 0) {
+        if (currentRow() < 0)
+            setCurrentRow(0);
+        enableMoveButtons(currentRow() + 1, m_items->size());
+        const WatchEntry& e = m_items->entry(currentRow());
+        m_state.selection.setTexts(e.columns[ColName], e.columns[ColTicker], e.columns[ColPlace],
+                                   e.columns[ColWkn], e.columns[ColIsin]);
+        vShowMainChart(m_state.bytHistoryChoice);
+    }
+    if (!m_state.bFirstActivate && m_ui.chkAutoGetOnlineQuotes->isChecked() && m_items->size() > 0)
+        startBatchCheck();
+}
+
+void MainWindow::enableMoveButtons(int position, int count)
+{
+    m_ui.but_ItemRunter->setEnabled(position < count);
+    m_ui.but_ItemRauf->setEnabled(position > 1);
+    m_ui.but_ItemRaufZuerst->setEnabled(m_ui.but_ItemRauf->isEnabled());
+    m_ui.but_ItemRaufZuletzt->setEnabled(m_ui.but_ItemRunter->isEnabled());
+}
+
+MainWindow::SaveResult MainWindow::vSaveList()
+{
+    const QString path = m_ui.txt_TickerFile->text().trimmed();
+    // Without a path there is nothing to write to and nothing to ask.
+    if (path.isEmpty())
+        return SaveResult::NoPath;
+    BusyCursor busy;
+    if (!QFileInfo::exists(path)) {
+        const DialogAnswer answer = m_platform.dialogs.message(
+            {kProgramName,
+             QStringLiteral("Die Datei") + kCrLf + kThreeBlanks + path + kThreeBlanks + kCrLf +
+                 QStringLiteral("existiert nicht. Datei anlegen?"),
+             DialogButtons::YesNo, DialogIcon::Question});
+        if (answer != DialogAnswer::Yes)
+            return SaveResult::Declined;
+    }
+    const TextFileResult result = writeFileAtomically(path, formatTickerFile(m_items->entries()));
+    if (!result.ok) {
+        reportFileProblem(path, QStringLiteral("konnte nicht gespeichert werden (%1).").arg(result.error));
+        return SaveResult::Failed;
+    }
+    m_state.bListChanged = false;
+    m_state.bListIncomplete = false;
+    return SaveResult::Saved;
+}
+
+void MainWindow::vChooseFile()
+{
+    const auto chosen = m_platform.dialogs.openFile(
+        {tr("Open ticker list"), ticFolder(), QStringLiteral("Ticker-Dateien (*.tic)|*.tic|Alle Dateien (*.*)|*.*")});
+    if (!chosen)
+        return;
+    m_ui.txt_TickerFile->setText(chosen->trimmed());
+    vLoadList();
+}
+
+void MainWindow::vScanTicFolder()
+{
+    m_ui.cboSwitchTICList->clear();
+    m_ui.cboSwitchTICListPath->clear();
+    m_ui.cboSwitchTICList->addItem(QStringLiteral("select tic-file"));
+    m_ui.cboSwitchTICListPath->addItem(QStringLiteral("select tic-file"));
+    m_ui.mnuTIC->clear();
+
+    const QDir folder(ticFolder());
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    const QString currentPath = m_ui.txt_TickerFile->text();
+    for (const QString& name : names) {
+        if (!name.right(3).startsWith(QStringLiteral("tic"), Qt::CaseInsensitive) || name.size() < 3)
+            continue;
+        const QString display = name.left(name.size() - 4);
+        const QString fullPath = folder.path() + u'/' + name;
+        QAction* item = m_ui.mnuTIC->addAction(display);
+        item->setObjectName(QStringLiteral("mnuTIC1"));
+        item->setData(fullPath);
+        item->setCheckable(true);
+        item->setChecked(fullPath == currentPath);
+        m_ui.cboSwitchTICList->addItem(display);
+        m_ui.cboSwitchTICListPath->addItem(fullPath);
+    }
+    m_ui.cboSwitchTICList->setCurrentIndex(0);
+    m_ui.cboSwitchTICListPath->setCurrentIndex(0);
+}
+
+void MainWindow::onSwitchListChosen(int position)
+{
+    if (m_state.bFirstActivate || position <= 0)
+        return;
+    m_ui.cboSwitchTICListPath->setCurrentIndex(position);
+    m_ui.txt_TickerFile->setText(m_ui.cboSwitchTICListPath->itemText(position).trimmed());
+    vLoadList();
+}
+
+void MainWindow::onTicMenuItem(QAction* action)
+{
+    m_ui.txt_TickerFile->setText(action->data().toString());
+    vLoadList();
+    const auto items = m_ui.mnuTIC->actions();
+    for (QAction* other : items) {
+        if (other != action)
+            other->setChecked(false);
+    }
+}
+
+bool MainWindow::confirmClose()
+{
+    if (m_state.bListChanged) {
+        const DialogAnswer answer = m_platform.dialogs.message(
+            {kProgramName,
+             QStringLiteral("Änderungen sind an der aktuellen Ansicht vorgenommen worden.") + kCrLf +
+                 QStringLiteral("Sollen diese Änderungen in der Datei '") + m_ui.txt_TickerFile->text() +
+                 QStringLiteral("' gespeichert werden?"),
+             DialogButtons::YesNoCancel, DialogIcon::Question});
+        if (answer == DialogAnswer::Cancel)
+            return false;
+        // A save that failed keeps the window open, so the changes are not lost.
+        return answer == DialogAnswer::No || vSaveList() != SaveResult::Failed;
+    }
+    // Unchanged: save without asking, unless the list shows only part of its
+    // file; writing it back would drop the rest.
+    if (!m_state.bListIncomplete)
+        vSaveList();
+    return true;
+}
+
+} // namespace td

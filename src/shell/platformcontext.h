@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "platform/settingsstore.h"
+
+#include <QString>
+
+namespace td {
+
+// What the windows get from the platform. The program creates the real
+// services; tests pass scripted ones and their own program directory.
+struct PlatformContext
+{
+    SettingsStore& settings; // section "TdCk"
+    SettingsStore& hosts;    // section "Hosts"
+    Dialogs& dialogs;
+    Clipboard& clipboard;
+    ProcessLauncher& processes;
+    Clock& clock;
+    QString programDir;
+};
+
+} // namespace td

@@ -1,0 +1,43 @@
+#include "testplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace td::test {
+
+DialogAnswer ScriptedDialogs::message(const MessageRequest& request)
+{
+    shown.append(request);
+    if (!m_answers.isEmpty())
+        return m_answers.dequeue();
+    return request.buttons == DialogButtons::Ok ? DialogAnswer::Ok : DialogAnswer::Cancel;
+}
+
+std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& request)
+{
+    fileDialogs.append(request);
+    return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& request)
+{
+    return openFile(request);
+}
+
+TestPlatform::TestPlatform()
+    : context{settings, hosts, dialogs, clipboard, processes, clock, programDir.path()}
+{
+}
+
+QString TestPlatform::writeFile(const QString& relativePath, const QByteArray& bytes) const
+{
+    const QString path = programDir.path() + u'/' + relativePath;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+} // namespace td::test

@@ -79,6 +79,11 @@ QTreeView* listView(const QString& name, QWidget* parent)
 void MainWindow::buildUi()
 {
     setObjectName(QStringLiteral("frm_main"));
+    // Index 0 serves the watch list, index 1 the stop list.
+    for (int i = 0; i < 2; ++i) {
+        m_ui.cmdSelectAll << button(QStringLiteral("cmdSelectAll_%1").arg(i), QStringLiteral("check all/none"), this);
+        m_ui.cmdClear << button(QStringLiteral("cmdClear_%1").arg(i), QStringLiteral("clear list"), this);
+    }
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(4, 2, 4, 4);
     root->setSpacing(3);
@@ -213,8 +218,6 @@ QWidget* MainWindow::buildEntryForm()
     m_ui.but_ItemRaufZuerst->setToolTip(tr("move to the top"));
     m_ui.but_ItemRaufZuletzt->setToolTip(tr("move to the bottom"));
     m_ui.cmdQuickGo = button(QStringLiteral("cmdQuickGo"), tr("quick go"), form);
-    m_ui.cmdSelectAll << button(QStringLiteral("cmdSelectAll_0"), QStringLiteral("check all/none"), form);
-    m_ui.cmdClear << button(QStringLiteral("cmdClear_0"), QStringLiteral("clear list"), form);
     for (QWidget* w : std::initializer_list<QWidget*>{
              m_ui.cmdAdd, m_ui.cmdDelete, m_ui.chkEdit, m_ui.but_ItemRaufZuerst, m_ui.but_ItemRauf,
              m_ui.but_ItemRunter, m_ui.but_ItemRaufZuletzt, m_ui.cmdSelectAll[0], m_ui.cmdClear[0],
@@ -292,8 +295,6 @@ QWidget* MainWindow::buildChartArea()
     m_ui.lstStop->setModel(m_stop);
     stopColumn->addWidget(m_ui.lstStop, 1);
     auto* stopButtons = new QHBoxLayout;
-    m_ui.cmdSelectAll << button(QStringLiteral("cmdSelectAll_1"), QStringLiteral("check all/none"), stopPage);
-    m_ui.cmdClear << button(QStringLiteral("cmdClear_1"), QStringLiteral("clear list"), stopPage);
     m_ui.cmdRemove = button(QStringLiteral("cmdRemove"), tr("remove"), stopPage);
     stopButtons->addWidget(m_ui.cmdSelectAll[1]);
     stopButtons->addWidget(m_ui.cmdClear[1]);

@@ -1,0 +1,373 @@
+#include "shell/mainwindow.h"
+#include "testplatform.h"
+#include "watchlist/tickerfile.h"
+#include "watchlist/watchlistmodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTreeView>
+
+using namespace td;
+using td::test::TestPlatform;
+
+namespace {
+
+const QByteArray kTwoEntries = "Alpha;ALP;ETR;;;False;;;;;;;;;;;0\r\n"
+                               "Beta;BET;NAS;;;True;;;;;;;;;;;-1\r\n";
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void activate(MainWindow& w)
+{
+    w.show();
+    QTRY_VERIFY(!w.state().bFirstActivate);
+}
+
+QStringList names(MainWindow& w)
+{
+    QStringList out;
+    for (const WatchEntry& e : w.items().entries())
+        out << e.name();
+    return out;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartWithEmptyStore();
+    void defaultFileLoadsAtFirstActivation();
+    void storedPathMissingShowsMessage();
+    void closeQuestion_data();
+    void closeQuestion();
+    void saveAsksBeforeCreating_data();
+    void saveAsksBeforeCreating();
+    void failedSaveKeepsChangesAndWindow();
+    void emptyPathSavesNothing();
+    void folderScanFillsSwitchLists();
+    void switchingListsLoadsTheChosenFile();
+    void autoClearAndAutoCheck_data();
+    void autoClearAndAutoCheck();
+    void overLimitLoadReportsAndNeverOverwrites();
+    void junkSettingsAreSurvived();
+    void shutdownWritesTheIniFile();
+    void modelStaysConsistent();
+};
+
+void TestMainWindow::firstStartWithEmptyStore()
+{
+    TestPlatform p;
+    MainWindow w(p.context);
+    activate(w);
+    QCOMPARE(w.pos(), QPoint(0, 0));
+    QVERIFY(w.ui().chkAutoClear->isChecked());
+    QCOMPARE(w.ui().cboBank->currentText(), QStringLiteral("dab"));
+    QCOMPARE(w.ui().cboHis->currentText(), QStringLiteral("12 m."));
+    QCOMPARE(w.ui().txtRealTimeRefresh->text(), QStringLiteral("60000"));
+    QCOMPARE(w.ui().txt_ShowAllQuotesHintergrund->text(), QStringLiteral("20000"));
+    QCOMPARE(w.ui().lstItems->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(w.ui().cmdEnhanceListbox->property("tag").toString(), QStringLiteral("BIG"));
+    QCOMPARE(w.state().iHistoryMonths, 12);
+    const QString expectedTitle = QStringLiteral("TdCk by brightmoor | ") +
+                                  QLocale().toString(p.clock.time, QStringLiteral("dddd, dd. MMMM yyyy, hh:mm"));
+    QCOMPARE(w.windowTitle(), expectedTitle);
+    QCOMPARE(w.items().size(), 0);
+    QVERIFY(!w.ui().cmdLoadList->isEnabled());
+    QVERIFY(!w.ui().cmdSaveList->isEnabled());
+    QVERIFY(p.dialogs.shown.isEmpty());
+    QCOMPARE(w.ui().lstItems->model()->columnCount(), 15);
+    QCOMPARE(w.ui().lstStop->model()->columnCount(), 10);
+    QCOMPARE(w.ui().lstStop->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("DateofBuying"));
+}
+
+void TestMainWindow::defaultFileLoadsAtFirstActivation()
+{
+    TestPlatform p;
+    const QString path = p.writeFile(QStringLiteral("tic/default.tic"), kTwoEntries);
+    MainWindow w(p.context);
+    QCOMPARE(w.ui().txt_TickerFile->text(), path);
+    QCOMPARE(w.items().size(), 0); // nothing before the first activation
+    activate(w);
+    QCOMPARE(names(w), (QStringList{"Alpha", "Beta"}));
+    QVERIFY(!w.state().bListChanged);
+    QCOMPARE(w.currentRow(), 0);
+    QCOMPARE(w.state().selection.sSelTicker, QList<QString>{QStringLiteral("ALP")});
+    QVERIFY(w.ui().but_ItemRunter->isEnabled());
+    QVERIFY(!w.ui().but_ItemRauf->isEnabled());
+    QCOMPARE(w.items().entry(1).ownColour(), colour::Purple);
+}
+
+void TestMainWindow::storedPathMissingShowsMessage()
+{
+    TestPlatform p;
+    const QString missing = p.programDir.path() + QStringLiteral("/tic/gone.tic");
+    p.settings.write(QStringLiteral("TickerFile"), missing);
+    MainWindow w(p.context);
+    activate(w);
+    QCOMPARE(p.dialogs.shown.size(), 1);
+    const MessageRequest& box = p.dialogs.shown.first();
+    QCOMPARE(box.title, QStringLiteral("Tickerdeck"));
+    QCOMPARE(box.text, QStringLiteral("Die Datei\r\n   ") + missing + QStringLiteral("   \r\nwurde nicht gefunden."));
+    QCOMPARE(box.buttons, DialogButtons::Ok);
+}
+
+void TestMainWindow::closeQuestion_data()
+{
+    QTest::addColumn<DialogAnswer>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("yes saves and closes") << DialogAnswer::Yes << true << true;
+    QTest::newRow("no closes without saving") << DialogAnswer::No << true << false;
+    QTest::newRow("cancel keeps the window") << DialogAnswer::Cancel << false << false;
+}
+
+void TestMainWindow::closeQuestion()
+{
+    QFETCH(DialogAnswer, answer);
+    TestPlatform p;
+    const QString path = p.writeFile(QStringLiteral("tic/default.tic"), kTwoEntries);
+    MainWindow w(p.context);
+    activate(w);
+    // Ticking an entry in the view is a change of the list.
+    QVERIFY(w.items().setData(w.items().index(0, 0), Qt::Checked, Qt::CheckStateRole));
+    QVERIFY(w.state().bListChanged);
+    p.dialogs.queueAnswer(answer);
+    const bool closed = w.close();
+    QTEST(closed, "closed");
+    QCOMPARE(p.dialogs.shown.size(), 1);
+    QCOMPARE(p.dialogs.shown[0].buttons, DialogButtons::YesNoCancel);
+    QCOMPARE(p.dialogs.shown[0].text,
+             QStringLiteral("Änderungen sind an der aktuellen Ansicht vorgenommen worden.\r\n"
+                            "Sollen diese Änderungen in der Datei '") +
+                 path + QStringLiteral("' gespeichert werden?"));
+    QFETCH(bool, saved);
+    QCOMPARE(readAll(path).startsWith("Alpha;ALP;ETR;;;True;"), saved);
+    QCOMPARE(w.items().size(), 2);
+}
+
+void TestMainWindow::saveAsksBeforeCreating_data()
+{
+    QTest::addColumn<DialogAnswer>("answer");
+    QTest::addColumn<bool>("created");
+    QTest::newRow("yes") << DialogAnswer::Yes << true;
+    QTest::newRow("no") << DialogAnswer::No << false;
+}
+
+void TestMainWindow::saveAsksBeforeCreating()
+{
+    QFETCH(DialogAnswer, answer);
+    QFETCH(bool, created);
+    TestPlatform p;
+    MainWindow w(p.context);
+    activate(w);
+    w.items().append(parseTickerLine(QStringLiteral("Neu;NEU;ETR"), false));
+    w.state().bListChanged = true;
+    QDir().mkpath(p.ticFolder());
+    const QString path = p.ticFolder() + QStringLiteral("/new.tic");
+    w.ui().txt_TickerFile->setText(QStringLiteral("  ") + path + QStringLiteral(" "));
+    p.dialogs.queueAnswer(answer);
+    w.ui().cmdSaveList->click();
+    QCOMPARE(p.dialogs.shown.size(), 1);
+    QCOMPARE(p.dialogs.shown[0].text,
+             QStringLiteral("Die Datei\r\n   ") + path + QStringLiteral("   \r\nexistiert nicht. Datei anlegen?"));
+    QCOMPARE(p.dialogs.shown[0].buttons, DialogButtons::YesNo);
+    QCOMPARE(QFile::exists(path), created);
+    QCOMPARE(w.state().bListChanged, !created);
+    if (created)
+        QCOMPARE(readAll(path), QByteArray("Neu;NEU;ETR;;;False;;;;;;;;;;;0\r\n"));
+}
+
+void TestMainWindow::failedSaveKeepsChangesAndWindow()
+{
+    TestPlatform p;
+    const QString folder = p.programDir.path() + QStringLiteral("/tic/afolder.tic");
+    QDir().mkpath(folder);
+    MainWindow w(p.context);
+    activate(w);
+    w.ui().txt_TickerFile->setText(folder);
+    w.items().append(parseTickerLine(QStringLiteral("X"), false));
+    w.state().bListChanged = true;
+    p.dialogs.queueAnswer(DialogAnswer::Yes);
+    QVERIFY(!w.close());
+    QCOMPARE(p.dialogs.shown.size(), 2);
+    QVERIFY(p.dialogs.shown[1].text.startsWith(QStringLiteral("Die Datei\r\n   ") + folder));
+    QVERIFY(p.dialogs.shown[1].text.contains(QStringLiteral("konnte nicht gespeichert werden")));
+    QVERIFY(w.state().bListChanged);
+    QVERIFY(w.isVisible());
+}
+
+void TestMainWindow::emptyPathSavesNothing()
+{
+    TestPlatform p;
+    MainWindow w(p.context);
+    activate(w);
+    QVERIFY(w.close());
+    QVERIFY(p.dialogs.shown.isEmpty());
+}
+
+void TestMainWindow::folderScanFillsSwitchLists()
+{
+    TestPlatform p;
+    p.writeFile(QStringLiteral("tic/alpha.tic"), kTwoEntries);
+    const QString beta = p.writeFile(QStringLiteral("tic/Beta.TIC"), kTwoEntries);
+    p.writeFile(QStringLiteral("tic/notes.txt"), "x");
+    p.writeFile(QStringLiteral("tic/old.tic.bak"), "x");
+    p.settings.write(QStringLiteral("TickerFile"), beta);
+    MainWindow w(p.context);
+    QComboBox* names = w.ui().cboSwitchTICList;
+    QComboBox* paths = w.ui().cboSwitchTICListPath;
+    QCOMPARE(names->count(), 3);
+    QCOMPARE(names->itemText(0), QStringLiteral("select tic-file"));
+    QCOMPARE(names->itemText(1), QStringLiteral("alpha"));
+    QCOMPARE(names->itemText(2), QStringLiteral("Beta"));
+    QCOMPARE(paths->itemText(2), beta);
+    QCOMPARE(names->currentIndex(), 0);
+    const auto items = w.ui().mnuTIC->actions();
+    QCOMPARE(items.size(), 2);
+    QVERIFY(!items[0]->isChecked());
+    QVERIFY(items[1]->isChecked());
+    QCOMPARE(items[1]->data().toString(), beta);
+}
+
+void TestMainWindow::switchingListsLoadsTheChosenFile()
+{
+    TestPlatform p;
+    p.writeFile(QStringLiteral("tic/alpha.tic"), "A1\r\n");
+    const QString beta = p.writeFile(QStringLiteral("tic/beta.tic"), "B1\r\nB2\r\n");
+    MainWindow w(p.context);
+    activate(w);
+    Q_EMIT w.ui().cboSwitchTICList->activated(0); // "select tic-file" does nothing
+    QCOMPARE(w.items().size(), 0);
+    Q_EMIT w.ui().cboSwitchTICList->activated(2);
+    QCOMPARE(w.ui().txt_TickerFile->text(), beta);
+    QCOMPARE(names(w), (QStringList{"B1", "B2"}));
+    const auto items = w.ui().mnuTIC->actions();
+    items[0]->setChecked(false);
+    items[1]->setChecked(true);
+    items[0]->trigger();
+    QCOMPARE(names(w), QStringList{"A1"});
+    QVERIFY(items[0]->isChecked());
+    QVERIFY(!items[1]->isChecked());
+}
+
+void TestMainWindow::autoClearAndAutoCheck_data()
+{
+    QTest::addColumn<QString>("autoClear");
+    QTest::addColumn<QString>("autoCheck");
+    QTest::addColumn<int>("countAfterSecondLoad");
+    QTest::addColumn<bool>("firstChecked");
+    QTest::newRow("clear, no check") << "1" << "0" << 2 << false;
+    QTest::newRow("append, check") << "0" << "1" << 4 << true;
+}
+
+void TestMainWindow::autoClearAndAutoCheck()
+{
+    QFETCH(QString, autoClear);
+    QFETCH(QString, autoCheck);
+    TestPlatform p;
+    p.writeFile(QStringLiteral("tic/default.tic"), kTwoEntries);
+    p.settings.write(QStringLiteral("AutoClear"), autoClear);
+    p.settings.write(QStringLiteral("AutoCheck"), autoCheck);
+    MainWindow w(p.context);
+    activate(w);
+    w.ui().cmdLoadList->click();
+    QTEST(w.items().size(), "countAfterSecondLoad");
+    QTEST(w.items().entry(0).checked, "firstChecked");
+    QVERIFY(w.items().entry(1).checked); // field 6 says True
+    QVERIFY(!w.state().bListChanged);
+}
+
+void TestMainWindow::overLimitLoadReportsAndNeverOverwrites()
+{
+    TestPlatform p;
+    QByteArray file;
+    file.reserve(400000);
+    for (int i = 0; i < kMaxEntries + 3; ++i)
+        file += "E" + QByteArray::number(i) + "\r\n";
+    const QString path = p.writeFile(QStringLiteral("tic/default.tic"), file);
+    MainWindow w(p.context);
+    activate(w);
+    QCOMPARE(w.items().size(), kMaxEntries);
+    QCOMPARE(p.dialogs.shown.size(), 1);
+    QVERIFY(p.dialogs.shown[0].text.contains(QStringLiteral("3 Zeilen wurden nicht geladen.")));
+    QVERIFY(w.close());
+    QCOMPARE(readAll(path), file); // the unchanged list is not written back short
+}
+
+void TestMainWindow::junkSettingsAreSurvived()
+{
+    TestPlatform p;
+    p.settings.write(QStringLiteral("main_left"), QStringLiteral("abc"));
+    p.settings.write(QStringLiteral("main_top"), QStringLiteral("-999999"));
+    p.settings.write(QStringLiteral("LstItemsBackcolor"), QStringLiteral("zz00gg"));
+    p.settings.write(QStringLiteral("History"), QStringLiteral("x"));
+    p.settings.write(QStringLiteral("RealTimeRefresh"), QStringLiteral("soon"));
+    MainWindow w(p.context);
+    activate(w);
+    QCOMPARE(w.pos(), QPoint(0, 0)); // off every screen: back to the corner
+    QCOMPARE(w.ui().lstItems->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(w.ui().cboHis->currentIndex(), 3);
+    QCOMPARE(w.ui().txtLstItemsBackcolor->text(), QStringLiteral("zz00gg"));
+    w.ui().txtLstItemsBackcolor->setText(QStringLiteral("ff0000"));
+    QCOMPARE(w.ui().lstItems->palette().color(QPalette::Base), QColor(Qt::blue));
+}
+
+void TestMainWindow::shutdownWritesTheIniFile()
+{
+    IniSettingsStore settings(kMainSection);
+    const QString file = settings.fileName();
+    QVERIFY2(file.contains(QStringLiteral("/tests/config/")), qPrintable(file)); // never the user's own
+    QVERIFY(file.endsWith(QStringLiteral("brightmoor/brightmoor.ini")));
+    QFile::remove(file);
+    TestPlatform p;
+    PlatformContext context{settings, p.hosts, p.dialogs, p.clipboard, p.processes, p.clock, p.programDir.path()};
+    {
+        MainWindow w(context);
+        activate(w);
+        w.ui().chkAutoCheck->setChecked(true);
+        QVERIFY(w.close());
+    }
+    settings.sync();
+    QSettings ini(file, QSettings::IniFormat);
+    QCOMPARE(ini.value(QStringLiteral("TdCk/AutoCheck")).toString(), QStringLiteral("1"));
+    QCOMPARE(ini.value(QStringLiteral("TdCk/History")).toString(), QStringLiteral("3"));
+    QCOMPARE(ini.value(QStringLiteral("TdCk/EnhanceListbox")).toString(), QStringLiteral("SMALL"));
+    QCOMPARE(ini.value(QStringLiteral("TdCk/main_left")).toString(), QStringLiteral("0"));
+}
+
+void TestMainWindow::modelStaysConsistent()
+{
+    TestPlatform p;
+    p.writeFile(QStringLiteral("tic/default.tic"), kTwoEntries);
+    p.settings.write(QStringLiteral("AutoClear"), QStringLiteral("0"));
+    MainWindow w(p.context);
+    QAbstractItemModelTester tester(&w.items(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    activate(w);
+    w.ui().cmdLoadList->click();
+    w.items().setHighlightRow(1);
+    w.items().reorder({3, 2, 1, 0});
+    QCOMPARE(w.items().highlightRow(), 2);
+    w.items().remove(0);
+    w.items().setAllChecked(true);
+    w.ui().cmdClear[0]->click();
+    QCOMPARE(w.items().size(), 0);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,152 @@
+#include "watchlist/tickerfile.h"
+
+#include <QTest>
+
+using namespace td;
+
+class TestTickerFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void fields_data();
+    void fields();
+    void booleanSpellings_data();
+    void booleanSpellings();
+    void roundTripIsByteIdentical();
+    void lineEnds_data();
+    void lineEnds();
+    void writerNeverBreaksTheFormat();
+    void capacityStopsLoading();
+    void hostileBytesDoNotBreakReading();
+};
+
+void TestTickerFile::fields_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("isin");
+    QTest::addColumn<QString>("quote");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("important");
+    QTest::newRow("name only") << "Solo" << "Solo" << "" << "" << false << false;
+    QTest::newRow("16 fields, no mark") << "A;T;ETR;;;True;1,00;;;;;;;;W;I" << "A" << "I" << "1,00" << true << false;
+    QTest::newRow("17 fields marked") << "A;T;ETR;;;False;2;;;;;;;;W;I;-1" << "A" << "I" << "2" << false << true;
+    QTest::newRow("30 fields") << "A;T;ETR;;;True;3;;;;;;;;W;I;0;x;x;x;x;x;x;x;x;x;x;x;x;x" << "A" << "I" << "3"
+                               << true << false;
+    QTest::newRow("quote field 7 not 6") << "N;;;;;True;12,5" << "N" << "" << "12,5" << true << false;
+}
+
+void TestTickerFile::fields()
+{
+    QFETCH(QString, line);
+    const WatchEntry e = parseTickerLine(line, false);
+    QTEST(e.columns[ColName], "name");
+    QTEST(e.columns[ColIsin], "isin");
+    QTEST(e.columns[ColQuote], "quote");
+    QTEST(e.checked, "checked");
+    QTEST(e.important, "important");
+    QCOMPARE(e.icon, EntryIcon::NoBuyQuote);
+    // The quote columns get their styles even when the line lacks them.
+    QCOMPARE(e.styles[ColValue], (CellStyle{colour::NearBlack, true}));
+    QCOMPARE(e.styles[ColPlusMinus], (CellStyle{colour::Grey, true}));
+    QCOMPARE(e.styles[ColIsin], (CellStyle{colour::Grey, false}));
+}
+
+void TestTickerFile::booleanSpellings_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("autoCheck");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("important");
+    QTest::newRow("TRUE") << "TRUE" << false << true << true;
+    QTest::newRow("false") << "false" << false << false << false;
+    QTest::newRow("-1") << "-1" << false << true << true;
+    QTest::newRow("0") << "0" << false << false << false;
+    QTest::newRow("7") << "7" << false << true << true;
+    QTest::newRow("yes unreadable") << "yes" << false << false << false;
+    QTest::newRow("empty") << "" << false << false << false;
+    QTest::newRow("False with AutoCheck") << "False" << true << true << false;
+}
+
+void TestTickerFile::booleanSpellings()
+{
+    QFETCH(QString, value);
+    QFETCH(bool, autoCheck);
+    const QString line = QStringLiteral("N;;;;;%1;;;;;;;;;;;%1").arg(value);
+    const WatchEntry e = parseTickerLine(line, autoCheck);
+    QTEST(e.checked, "checked");
+    QTEST(e.important, "important");
+}
+
+void TestTickerFile::roundTripIsByteIdentical()
+{
+    const QByteArray file = "BMW;BMW;ETR;12.03.2024;98,50;True;101,20;1,25;2,70;2,74;EUR;50;5.060;135;519000;"
+                            "DE0005190003;0\r\n"
+                            "M\xfcller AG;MUE;FFM;;;False;;;;;;;;;;;-1\r\n"
+                            "Leer;;;;;False;;;;;;;;;;;0\r\n";
+    const TickerFileContent content = parseTickerFile(file, false);
+    QCOMPARE(content.entries.size(), 3);
+    QCOMPARE(content.entries[1].name(), QStringLiteral("Müller AG"));
+    QCOMPARE(formatTickerFile(content.entries), file);
+}
+
+void TestTickerFile::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("no final CR LF") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("LF only") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("blank lines skipped") << QByteArray("\r\na\r\n\r\n\r\nb\r\n\r\n") << QStringList{"a", "b"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void TestTickerFile::lineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QStringList names;
+    for (const WatchEntry& e : parseTickerFile(bytes, false).entries)
+        names << e.name();
+    QTEST(names, "names");
+}
+
+void TestTickerFile::writerNeverBreaksTheFormat()
+{
+    WatchEntry e;
+    e.columns[ColName] = QStringLiteral("A;B\r\nC");
+    e.columns[ColIsin] = QStringLiteral("X\nY");
+    const QByteArray file = formatTickerFile({e, e});
+    const QList<QByteArray> lines = file.split('\n');
+    QCOMPARE(lines.size(), 3); // two lines and the empty rest after the last line end
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(lines[i].endsWith('\r'));
+        QCOMPARE(lines[i].count(';'), 16);
+    }
+    const WatchEntry back = parseTickerFile(file, false).entries.at(0);
+    QCOMPARE(back.name(), QStringLiteral("A,B C"));
+    QCOMPARE(back.columns[ColIsin], QStringLiteral("X Y"));
+}
+
+void TestTickerFile::capacityStopsLoading()
+{
+    QByteArray file;
+    for (int i = 0; i < 10; ++i)
+        file += "e" + QByteArray::number(i) + "\r\n";
+    const TickerFileContent content = parseTickerFile(file, false, 7);
+    QCOMPARE(content.entries.size(), 7);
+    QCOMPARE(content.linesOverLimit, 3);
+    QCOMPARE(content.entries.last().name(), QStringLiteral("e6"));
+}
+
+void TestTickerFile::hostileBytesDoNotBreakReading()
+{
+    QByteArray file("bin\0ary;\x01\x02;\xff\xfe\r\n", 15);
+    file += QByteArray(1024 * 1024, 'x') + ";T\r\n";
+    const TickerFileContent content = parseTickerFile(file, false);
+    QCOMPARE(content.entries.size(), 2);
+    QCOMPARE(content.entries[0].name().size(), 7);
+    QCOMPARE(content.entries[1].columns[ColTicker], QStringLiteral("T"));
+    QCOMPARE(content.entries[1].name().size(), 1024 * 1024);
+}
+
+QTEST_APPLESS_MAIN(TestTickerFile)
+#include "tst_tickerfile.moc"

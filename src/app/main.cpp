@@ -24,7 +24,8 @@ int main(int argc, char* argv[])
     td::SystemClipboard clipboard;
     td::SystemProcessLauncher processes;
     td::SystemClock clock;
-    td::PlatformContext platform{settings, hosts, dialogs, clipboard, processes, clock,
+    td::QtPaneFactory panes(td::pageTimeoutMs(settings));
+    td::PlatformContext platform{settings, hosts, dialogs, clipboard, processes, clock, panes,
                                  QDir(QCoreApplication::applicationDirPath()).absolutePath()};
 
     td::MainWindow window(platform);

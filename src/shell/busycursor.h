@@ -9,7 +9,7 @@ namespace td {
 class BusyCursor
 {
 public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    explicit BusyCursor(Qt::CursorShape shape = Qt::WaitCursor) { QGuiApplication::setOverrideCursor(shape); }
     ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;

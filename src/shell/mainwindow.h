@@ -1,15 +1,21 @@
 #pragma once
 
 #include "shell/mainoptions.h"
+#include "shell/mainpanes.h"
 #include "shell/mainstate.h"
 #include "shell/mainwindow_ui.h"
 #include "shell/platformcontext.h"
+#include "watchlist/listedit.h"
 
 #include <QTimer>
 #include <QWidget>
 
 namespace td {
 
+class BatchCheck;
+class QuoteReading;
+class SelectionFlow;
+class SignalDisplay;
 class WatchListModel;
 
 // frm_main: the program. Closing it ends the program.
@@ -47,6 +53,57 @@ public:
     // list file call; each is filled by the subsystem that owns it.
     void vShowMainChart(int historyChoice);
     void startBatchCheck();
+
+    // Quote retrieval: panes, selection, reading, batch checks.
+    MainPanes& panes() { return m_panes; }
+    PlatformContext& platform() { return m_platform; }
+    SelectionFlow& selectionFlow() { return *m_selectionFlow; }
+    QuoteReading& quoteReading() { return *m_quoteReading; }
+    SignalDisplay& signalDisplay() { return *m_signalDisplay; }
+    BatchCheck& batchCheck() { return *m_batchCheck; }
+    bool mobileMode() const;
+    bool nasdaqPaneOpen() const;
+    // The tag of mnuShowCharts: "LIST" or "STOP".
+    void setShowChartsSource(const QString& source) { m_showChartsSource = source; }
+    QString showChartsSource() const { return m_showChartsSource; }
+    void showEntryMenu();
+    // Lets pending events run, once per time.
+    void letEventsRun(int times = 1);
+    // The chart command of the site catalogue; filled with that subsystem.
+    void pressShowChart();
+
+    // Editing: entry form, moves, marks, check all, clear, sort
+public:
+    void vAddEntry();
+    void vDeleteEntry();
+    void vEditModeOn();
+    void vUpdateEntryFromFields();
+    // Moves the current entry to a position counted from 1.
+    void vMoveEntry(int iTarget);
+    void vPressMoveButton(MoveButton button);
+    void vCheckAll(int iButton); // 0 watch list, 1 stop list
+    void vClearList(int iButton);
+    void vRemoveFromStopList();
+    void vMarkEntry(bool important);
+    void vCopyName();
+    void vQuickGo();
+    void vSortByColumn(int column);
+    // The selection highlight onto this row (-1: none).
+    void moveHighlightTo(int row);
+    void fillEditFields(const WatchEntry& entry);
+    EntryFields editFields() const;
+    // The entry pop-up menu; other commands add their items to it.
+    QMenu* mnuPop() const { return m_mnuPop; }
+
+private:
+    void connectEditing();
+    void openPreviewWindow();
+    void onListClicked(const QModelIndex& index);
+    void onListContextMenu(const QPoint& position);
+    void applyMoveButtonStates(const MoveButtonStates& states);
+    QMenu* m_mnuPop = nullptr;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    // End of editing.
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -92,7 +149,12 @@ private:
     void onTicMenuItem(QAction* action);
     void onPathChanged(const QString& text);
     void enableMoveButtons(int position, int count);
-    void letEventsRun(int times = 1);
+
+    // Panes and the list events of the selection.
+    void createPanes();
+    void connectSelection();
+    void toggleNasdaqPane();
+    bool handleListMouseEvent(QObject* watched, QEvent* event);
 
     PlatformContext& m_platform;
     MainWindowUi m_ui;
@@ -101,6 +163,12 @@ private:
     WatchListModel* m_stop = nullptr;
     QTimer m_tmrTime;
     QTimer m_tmrRefresh;
+    MainPanes m_panes;
+    SelectionFlow* m_selectionFlow = nullptr;
+    QuoteReading* m_quoteReading = nullptr;
+    SignalDisplay* m_signalDisplay = nullptr;
+    BatchCheck* m_batchCheck = nullptr;
+    QString m_showChartsSource = QStringLiteral("LIST");
     bool m_activationQueued = false;
     bool m_shutDown = false;
 };

@@ -110,6 +110,10 @@ void MainWindow::buildUi()
     m_items = new WatchListModel(WatchListModel::watchListHeaders(), this);
     m_ui.lstItems = listView(QStringLiteral("lstItems"), this);
     m_ui.lstItems->setModel(m_items);
+    const int widths[ColumnCount] = {1700, 700, 520, 1060, 800, 800, 650, 700, 650, 480,
+                                     850, 850, 750, 820, 1400};
+    for (int c = 0; c < ColumnCount; ++c)
+        m_ui.lstItems->setColumnWidth(c, twipsToPx(widths[c]));
     m_ui.lstItems->setMouseTracking(true);
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(m_ui.lstItems, 1);
@@ -120,6 +124,7 @@ void MainWindow::buildUi()
     middle->addLayout(listColumn);
     m_ui.cmdEnhanceListbox = button(QStringLiteral("cmdEnhanceListbox"), QStringLiteral("<"), this);
     m_ui.cmdEnhanceListbox->setProperty("tag", QStringLiteral("SMALL"));
+    m_ui.cmdEnhanceListbox->setFixedWidth(twipsToPx(240));
     m_ui.cmdEnhanceListbox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     middle->addWidget(m_ui.cmdEnhanceListbox);
     middle->addWidget(buildChartArea(), 1);
@@ -293,6 +298,8 @@ QWidget* MainWindow::buildChartArea()
     m_stop = new WatchListModel(WatchListModel::stopListHeaders(), this);
     m_ui.lstStop = listView(QStringLiteral("lstStop"), stopPage);
     m_ui.lstStop->setModel(m_stop);
+    for (int c = 0; c < m_stop->columnCount(); ++c)
+        m_ui.lstStop->setColumnWidth(c, m_ui.lstItems->columnWidth(c));
     stopColumn->addWidget(m_ui.lstStop, 1);
     auto* stopButtons = new QHBoxLayout;
     m_ui.cmdRemove = button(QStringLiteral("cmdRemove"), tr("remove"), stopPage);

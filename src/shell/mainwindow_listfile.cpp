@@ -28,10 +28,6 @@ void MainWindow::connectListFile()
 {
     connect(m_ui.cmdLoadList, &QPushButton::clicked, this, &MainWindow::vLoadList);
     connect(m_ui.cmdSaveList, &QPushButton::clicked, this, [this] { vSaveList(); });
-    connect(m_ui.cmdClear[0], &QPushButton::clicked, this, [this] {
-        m_items->clear();
-        m_state.oCurrentEntry = 0;
-    });
     connect(m_ui.cmdTickerFile, &QPushButton::clicked, this, &MainWindow::vChooseFile);
     connect(m_ui.txt_TickerFile, &QLineEdit::textChanged, this, &MainWindow::onPathChanged);
     onPathChanged(m_ui.txt_TickerFile->text());
@@ -42,6 +38,8 @@ void MainWindow::connectListFile()
     });
     connect(m_ui.mnuTIC, &QMenu::triggered, this, &MainWindow::onTicMenuItem);
     connect(m_items, &WatchListModel::checkToggled, this, [this] { m_state.bListChanged = true; });
+    // Load clears through cmdClear[0], so the editing commands are wired with the file.
+    connectEditing();
 }
 
 QString MainWindow::ticFolder() const

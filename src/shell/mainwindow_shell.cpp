@@ -1,5 +1,6 @@
 // Start-up, first activation, window-level behaviour and shutdown.
 #include "platform/twips.h"
+#include "quotes/batchcheck.h"
 #include "shell/busycursor.h"
 #include "shell/mainwindow.h"
 #include "watchlist/watchlistmodel.h"
@@ -39,8 +40,10 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent)
     , m_platform(platform)
 {
     buildUi();
+    createPanes();
     connectShell();
     connectListFile();
+    connectSelection();
     startUp();
 }
 
@@ -173,13 +176,6 @@ void MainWindow::connectShell()
         hideLabelInfoFrame();
     });
     m_tmrTime.start();
-    connect(&m_tmrRefresh, &QTimer::timeout, this, [this] { vShowMainChart(m_state.bytHistoryChoice); });
-    connect(m_ui.chkAutoRefresh, &QCheckBox::toggled, this, [this](bool on) {
-        if (on)
-            m_tmrRefresh.start();
-        else
-            m_tmrRefresh.stop();
-    });
     connect(m_ui.cmdOptions, &QPushButton::clicked, this, &MainWindow::toggleOptionsPanel);
     connect(m_ui.but_Exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui.cmdEnhanceListbox, &QPushButton::clicked, this, &MainWindow::toggleListLayout);
@@ -211,7 +207,7 @@ void MainWindow::onFirstActivate()
     BusyCursor busy;
     if (m_state.bLoadOnActivate)
         vLoadList();
-    if (m_ui.chkAutoRefresh->isChecked())
+    if (m_ui.chkAutoRefresh->isChecked() && m_tmrRefresh.interval() > 0)
         m_tmrRefresh.start();
     else
         m_tmrRefresh.stop();
@@ -342,6 +338,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == m_ui.fraEinstellungen && event->type() == QEvent::MouseMove)
         onBackgroundMouseMove();
+    handleListMouseEvent(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -379,6 +376,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::shutdown()
 {
     m_shutDown = true;
+    // Waits for pages must end, or the program could not finish.
+    m_batchCheck->cancelAll();
     m_tmrTime.stop();
     m_tmrRefresh.stop();
     ShutdownState state;
@@ -409,13 +408,10 @@ void MainWindow::fillBenefits()
 
 // Steps owned by other subsystems, called at the points start-up and the
 // list file give them. Each stays empty until its subsystem fills it.
-void MainWindow::vShowMainChart(int) {}
-void MainWindow::startBatchCheck() {}
 void MainWindow::hideLabelInfoFrame() {}
 void MainWindow::closeInfoWindow() {}
 void MainWindow::openIndexWindow() {}
 void MainWindow::startVersionCheck() {}
-void MainWindow::blankPanes() {}
 void MainWindow::placeExtendedPane() {}
 
 } // namespace td

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "platform/panefactory.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 
@@ -18,6 +19,7 @@ struct PlatformContext
     Clipboard& clipboard;
     ProcessLauncher& processes;
     Clock& clock;
+    PaneFactory& panes;
     QString programDir;
 };
 

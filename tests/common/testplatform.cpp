@@ -1,5 +1,7 @@
 #include "testplatform.h"
 
+#include "sites/sitehosts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,8 +28,18 @@ std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& reques
 }
 
 TestPlatform::TestPlatform()
-    : context{settings, hosts, dialogs, clipboard, processes, clock, programDir.path()}
+    : context{settings, hosts, dialogs, clipboard, processes, clock, panes, programDir.path()}
 {
+    // No test reaches an outside site: every host points at a loopback port
+    // that refuses, until a test points it at its own server.
+    for (const QString& key : siteKeys())
+        hosts.write(key, QStringLiteral("http://127.0.0.1:1"));
+}
+
+void TestPlatform::pointHostsAt(const QString& baseUrl)
+{
+    for (const QString& key : siteKeys())
+        hosts.write(key, baseUrl);
 }
 
 QString TestPlatform::writeFile(const QString& relativePath, const QByteArray& bytes) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "recordingpane.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 #include "shell/platformcontext.h"
@@ -76,8 +77,11 @@ struct TestPlatform
     RecordingClipboard clipboard;
     RecordingLauncher processes;
     FixedClock clock;
+    TestPaneFactory panes;
     PlatformContext context;
 
+    // Every site key to this server.
+    void pointHostsAt(const QString& baseUrl);
     QString ticFolder() const { return programDir.path() + QStringLiteral("/tic"); }
     // Writes a file below the program directory (folders created as needed).
     QString writeFile(const QString& relativePath, const QByteArray& bytes) const;

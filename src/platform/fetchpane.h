@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/browserpane.h"
+
+#include <QByteArray>
+#include <QPointer>
+#include <QStringList>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QWebEngineView;
+
+namespace td {
+
+// A pane whose markup is read: it fetches the page bytes itself, because the
+// web engine hands out re-serialised markup and the reading rules depend on
+// the page's own text. Entities stay as written; redirects are followed and
+// locationUrl() is the address finally reached.
+//
+// Failures (no connection, HTTP error, no data within the time-out) complete
+// with navigateError and an empty document. "about:" documents complete from
+// the event loop, never inside navigate().
+//
+// The page is drawn only once the pane's widget is shown; a pane that is
+// never shown never starts the web engine.
+class FetchPane final : public BrowserPane
+{
+    Q_OBJECT
+
+public:
+    FetchPane(const QString& name, QNetworkAccessManager& network, int timeoutMs, QObject* parent = nullptr);
+    ~FetchPane() override;
+
+    QString documentMarkup() const override { return m_markup; }
+    QString locationUrl() const override { return m_location; }
+    void goBack() override;
+    void refresh() override;
+    void refresh2() override;
+    QWidget* widget() override;
+
+protected:
+    void startNavigation(const QString& address) override;
+    QWidget* existingWidget() const override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void dropReply();
+    void finish(QNetworkReply* reply, quint64 navigation, bool addToHistory);
+    // Navigates without adding to the history (back, refresh).
+    void revisit(const QString& address);
+    void setDocument(const QString& markup, const QString& location);
+    void showDocument();
+
+    QNetworkAccessManager& m_network;
+    int m_timeoutMs;
+    QPointer<QNetworkReply> m_reply;
+    QString m_markup;
+    QString m_location;
+    QStringList m_history;
+    bool m_revisiting = false;
+    QPointer<QWidget> m_host;
+    QPointer<QWidget> m_display;
+};
+
+// Page bytes to text by the charset the Content-Type header or else the page
+// itself (<meta charset>, <meta http-equiv>) declares; windows-1252 when none
+// or an unknown one is declared. Latin-1 labels decode as windows-1252, as in
+// browsers.
+QString decodePage(const QByteArray& body, const QByteArray& contentType);
+
+} // namespace td

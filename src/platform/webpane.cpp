@@ -1,0 +1,163 @@
+#include "platform/webpane.h"
+
+#include <QLoggingCategory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineView>
+
+namespace td {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcPane, "td.pane", QtWarningMsg)
+
+// HTTP status when the server sent one, else the engine's error number as a
+// negative value.
+int errorCodeOf(const QWebEngineLoadingInfo& info)
+{
+    if (info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain)
+        return info.errorCode() >= 400 ? info.errorCode() : 0;
+    if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
+        return 0;
+    const int code = info.errorCode();
+    return code > 0 ? -code : (code < 0 ? code : -1);
+}
+
+} // namespace
+
+void PanePage::javaScriptAlert(const QUrl& origin, const QString& message)
+{
+    if (!m_silent)
+        QWebEnginePage::javaScriptAlert(origin, message);
+}
+
+bool PanePage::javaScriptConfirm(const QUrl& origin, const QString& message)
+{
+    return !m_silent && QWebEnginePage::javaScriptConfirm(origin, message);
+}
+
+bool PanePage::javaScriptPrompt(const QUrl& origin, const QString& message, const QString& defaultValue,
+                                QString* result)
+{
+    return !m_silent && QWebEnginePage::javaScriptPrompt(origin, message, defaultValue, result);
+}
+
+void PanePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                        int lineNumber, const QString& sourceId)
+{
+    if (!m_silent)
+        QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
+}
+
+WebPane::WebPane(const QString& name, QObject* parent) : BrowserPane(name, parent) {}
+
+WebPane::~WebPane()
+{
+    // A view placed in a window belongs to the window.
+    if (m_view && !m_view->parent())
+        delete m_view;
+}
+
+QUrl WebPane::aboutBaseUrl()
+{
+    return QUrl(QStringLiteral("http://localhost/"));
+}
+
+QWebEngineView* WebPane::view()
+{
+    if (!m_view) {
+        m_view = new QWebEngineView;
+        m_page = new PanePage(m_view);
+        m_page->setSilent(isSilent());
+        m_view->setPage(m_page);
+        connect(m_page, &QWebEnginePage::loadingChanged, this, &WebPane::onLoadingChanged);
+        m_pending = false;
+    }
+    return m_view;
+}
+
+QWidget* WebPane::widget()
+{
+    return view();
+}
+
+QWidget* WebPane::existingWidget() const
+{
+    return m_view;
+}
+
+void WebPane::setSilent(bool silent)
+{
+    BrowserPane::setSilent(silent);
+    if (m_view)
+        m_page->setSilent(silent);
+}
+
+QString WebPane::documentMarkup() const
+{
+    return isAboutAddress(m_address) ? aboutDocument(m_address) : QString();
+}
+
+QString WebPane::locationUrl() const
+{
+    if (isAboutAddress(m_address) || !m_view || m_view->url().isEmpty())
+        return m_address;
+    return m_view->url().toString();
+}
+
+void WebPane::startNavigation(const QString& address)
+{
+    QWebEngineView* v = view();
+    m_address = address;
+    m_navigation = generation();
+    m_pending = true;
+    m_started = false;
+    if (address.compare(u"about:blank", Qt::CaseInsensitive) == 0)
+        v->setUrl(QUrl(QStringLiteral("about:blank")));
+    else if (isAboutAddress(address))
+        v->setHtml(aboutDocument(address), aboutBaseUrl());
+    else
+        v->setUrl(webAddress(address));
+}
+
+void WebPane::onLoadingChanged(const QWebEngineLoadingInfo& info)
+{
+    qCDebug(lcPane) << objectName() << info.status() << info.url() << info.errorDomain() << info.errorCode()
+                    << "pending" << m_pending << "started" << m_started;
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        if (m_pending)
+            m_started = true;
+        return;
+    }
+    if (m_pending) {
+        // The end of a load that our navigation replaced.
+        if (!m_started)
+            return;
+        m_pending = false;
+        complete(m_navigation, m_address, errorCodeOf(info));
+        return;
+    }
+    if (info.status() != QWebEngineLoadingInfo::LoadStoppedStatus) {
+        m_address = info.url().toString();
+        complete(generation(), m_address, errorCodeOf(info));
+    }
+}
+
+void WebPane::goBack()
+{
+    if (m_view)
+        m_view->back();
+}
+
+void WebPane::refresh()
+{
+    if (m_view && !m_pending)
+        m_view->reload();
+}
+
+void WebPane::refresh2()
+{
+    if (m_view && !m_pending)
+        m_page->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+}
+
+} // namespace td

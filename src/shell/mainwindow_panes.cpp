@@ -1,0 +1,159 @@
+// The main window's browser panes and the list events that select entries.
+#include "platform/browserpane.h"
+#include "quotes/batchcheck.h"
+#include "quotes/quotereading.h"
+#include "quotes/selectionflow.h"
+#include "quotes/signaldisplay.h"
+#include "shell/mainwindow.h"
+#include "sites/sitehosts.h"
+#include "watchlist/watchlistmodel.h"
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QLayout>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace td {
+
+namespace {
+BrowserPane* makePane(PaneFactory& factory, const char* name, PaneKind kind, QObject* parent, QWidget* host)
+{
+    BrowserPane* pane = factory.create(QString::fromLatin1(name), kind, parent);
+    if (host) {
+        if (QWidget* widget = pane->widget())
+            host->layout()->addWidget(widget);
+    }
+    return pane;
+}
+} // namespace
+
+void MainWindow::createPanes()
+{
+    PaneFactory& f = m_platform.panes;
+    m_panes.wbrStockContent = makePane(f, "wbrStockContent", PaneKind::ReadBack, this, nullptr);
+    m_panes.wbrQuoteAll = makePane(f, "wbrQuoteAll", PaneKind::ReadBack, this, nullptr);
+    m_panes.wbrHandelssignal = makePane(f, "wbrHandelssignal", PaneKind::ReadBack, this, nullptr);
+    m_panes.wbrHandelssignalLang = makePane(f, "wbrHandelssignalLang", PaneKind::ReadBack, this, nullptr);
+    m_panes.wbrVersion = makePane(f, "wbrVersion", PaneKind::ReadBack, this, nullptr);
+    m_panes.wbrRealTimeQuote = makePane(f, "wbrRealTimeQuote", PaneKind::Display, this, m_ui.quotePaneHost);
+    m_panes.wbrRealTimeChart = makePane(f, "wbrRealTimeChart", PaneKind::Display, this, m_ui.chartPaneHost);
+    m_panes.wbrRealTimeNASDAQ = makePane(f, "wbrRealTimeNASDAQ", PaneKind::Display, this, m_ui.nasdaqPaneHost);
+    m_panes.wbrHistorie = makePane(f, "wbrHistorie", PaneKind::Display, this, m_ui.historyPaneHost);
+    m_panes.wbrTechnicalChart = makePane(f, "wbrTechnicalChart", PaneKind::Display, this, m_ui.technicalPaneHost);
+    m_panes.wbrHY = makePane(f, "wbrHY", PaneKind::Display, this, m_ui.hyPaneHost);
+    m_panes.wbrRealTimeRessources =
+        makePane(f, "wbrRealTimeRessources", PaneKind::Display, this, m_ui.resourcesPaneHost);
+
+    m_signalDisplay = new SignalDisplay(*this);
+    m_quoteReading = new QuoteReading(*this);
+    m_selectionFlow = new SelectionFlow(*this);
+    m_batchCheck = new BatchCheck(*this);
+}
+
+void MainWindow::blankPanes()
+{
+    for (BrowserPane* pane : {m_panes.wbrRealTimeQuote, m_panes.wbrRealTimeChart, m_panes.wbrHY,
+                              m_panes.wbrRealTimeRessources, m_panes.wbrTechnicalChart, m_panes.wbrStockContent,
+                              m_panes.wbrRealTimeNASDAQ})
+        pane->navigate(QStringLiteral("about:blank"));
+}
+
+void MainWindow::connectSelection()
+{
+    QTreeView* list = m_ui.lstItems;
+    list->viewport()->installEventFilter(this);
+    m_ui.lstStop->viewport()->installEventFilter(this);
+    connect(list, &QTreeView::entered, this, [this](const QModelIndex& index) {
+        m_state.iHoverIndex = index.isValid() ? index.row() + 1 : -1;
+    });
+    connect(list, &QTreeView::doubleClicked, this, [this] { m_selectionFlow->onListDoubleClick(); });
+    connect(m_ui.lstStop, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { m_selectionFlow->onStopItemClick(index.row()); });
+    connect(m_ui.cmdNAS, &QPushButton::clicked, this, &MainWindow::toggleNasdaqPane);
+}
+
+// Mouse-up on the lists, after the view has moved its selection: the
+// handler runs from the event loop, since it waits for pages.
+bool MainWindow::handleListMouseEvent(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Leave && watched == m_ui.lstItems->viewport()) {
+        m_state.iHoverIndex = -1;
+        return false;
+    }
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const Qt::MouseButton button = mouse->button();
+    const QPoint position = mouse->position().toPoint();
+    if (watched == m_ui.lstItems->viewport()) {
+        const QModelIndex index = m_ui.lstItems->indexAt(position);
+        if (index.isValid()) {
+            m_state.iHoverIndex = index.row() + 1;
+            m_ui.lstItems->setCurrentIndex(index);
+        }
+        QMetaObject::invokeMethod(
+            this, [this, button, position] { m_selectionFlow->onListMouseUp(button, position); },
+            Qt::QueuedConnection);
+    } else if (watched == m_ui.lstStop->viewport()) {
+        QMetaObject::invokeMethod(this, [this, button] { m_selectionFlow->onStopMouseUp(button); },
+                                  Qt::QueuedConnection);
+    }
+    return false;
+}
+
+bool MainWindow::mobileMode() const
+{
+    return !m_ui.chkMobile.isEmpty() && m_ui.chkMobile[0]->isChecked();
+}
+
+bool MainWindow::nasdaqPaneOpen() const
+{
+    return m_ui.cmdNAS->property("tag").toString() == u"0";
+}
+
+void MainWindow::toggleNasdaqPane()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    if (!nasdaqPaneOpen()) {
+        m_ui.nasdaqPaneHost->show();
+        m_ui.nasdaqPaneHost->raise();
+        const QString ticker = m_items->entry(row).columns[ColTicker];
+        m_panes.wbrRealTimeNASDAQ->navigate(siteAddress(m_platform.hosts, QStringLiteral("nasdaq"),
+                                                        QStringLiteral("/aspx/nasdaqlastsale.aspx"),
+                                                        QStringLiteral("symbol=") + ticker +
+                                                            QStringLiteral("&selected=") + ticker));
+        m_ui.lstItems->setFocus();
+        m_ui.cmdNAS->setProperty("tag", QStringLiteral("0"));
+    } else {
+        m_panes.wbrRealTimeNASDAQ->navigate(QStringLiteral("about:blank"));
+        m_ui.nasdaqPaneHost->hide();
+        m_ui.cmdNAS->setProperty("tag", QStringLiteral("-1"));
+    }
+}
+
+void MainWindow::showEntryMenu()
+{
+    if (m_mnuPop)
+        m_mnuPop->popup(QCursor::pos());
+}
+
+void MainWindow::vShowMainChart(int historyChoice)
+{
+    m_selectionFlow->vShowMainChart(historyChoice);
+}
+
+void MainWindow::startBatchCheck()
+{
+    m_ui.cmdCheckAllQuotes->click();
+}
+
+// The site catalogue's chart command and the overview buttons are not part
+// of this program yet; the list events call them at their places.
+void MainWindow::pressShowChart() {}
+
+} // namespace td

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+#include <functional>
+#include <utility>
+
+namespace td::test {
+
+struct PageResponse
+{
+    enum class Mode
+    {
+        Answer, // send status, headers and body
+        Hang,   // keep the connection open and never answer
+        Refuse, // close the connection without an answer
+    };
+
+    Mode mode = Mode::Answer;
+    int status = 200;
+    QByteArray body;
+    QByteArray contentType = "text/html"; // no header when empty
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    int delayMs = 0;
+
+    static PageResponse page(QByteArray body, QByteArray contentType = "text/html");
+    static PageResponse error(int status, QByteArray body = {});
+    static PageResponse redirect(const QString& location, int status = 302);
+    static PageResponse hang();
+    static PageResponse refuse();
+    PageResponse delayed(int ms) const;
+};
+
+struct PageRequest
+{
+    QByteArray method;
+    QString path;   // as sent, not decoded
+    QString query;  // after the first "?", as sent; empty when none
+    QString target; // the raw request target
+};
+
+// A small HTTP/1.1 server on an ephemeral 127.0.0.1 port with canned answers.
+// Every connection gets one answer and is closed (Connection: close).
+class PageServer final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Handler = std::function<PageResponse(const PageRequest&)>;
+
+    explicit PageServer(QObject* parent = nullptr);
+
+    bool isListening() const { return m_server.isListening(); }
+    quint16 port() const { return m_server.serverPort(); }
+    QString baseUrl() const;
+    // baseUrl() + pathAndQuery.
+    QString url(const QString& pathAndQuery) const;
+
+    // Answers for one target, matched exactly: the path, or path + "?" + query.
+    void setResponse(const QString& target, const PageResponse& response);
+    // Answers every target without its own response; 404 when not set.
+    void setFallback(Handler handler) { m_fallback = std::move(handler); }
+
+    const QList<PageRequest>& requests() const { return m_requests; }
+    QStringList targets() const;
+    void clearRequests() { m_requests.clear(); }
+    // Lets events run until `count` requests arrived or the time is up.
+    bool waitForRequests(int count, int timeoutMs = 5000) const;
+
+signals:
+    void requestReceived(const td::test::PageRequest& request);
+
+private:
+    void onConnection();
+    void onReadable(QTcpSocket* socket);
+    void answer(QTcpSocket* socket, const PageResponse& response);
+
+    QTcpServer m_server;
+    QHash<QString, PageResponse> m_responses;
+    Handler m_fallback;
+    QList<PageRequest> m_requests;
+};
+
+} // namespace td::test

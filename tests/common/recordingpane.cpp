@@ -1,0 +1,76 @@
+#include "recordingpane.h"
+
+#include "platform/fetchpane.h"
+
+#include <QTimer>
+#include <QWidget>
+
+namespace td::test {
+
+RecordingPane::RecordingPane(const QString& name, QObject* parent) : BrowserPane(name, parent) {}
+
+RecordingPane::~RecordingPane()
+{
+    if (m_widget && !m_widget->parent())
+        delete m_widget;
+}
+
+QWidget* RecordingPane::widget()
+{
+    if (!m_widget) {
+        m_widget = new QWidget;
+        m_widget->setObjectName(objectName());
+    }
+    return m_widget;
+}
+
+void RecordingPane::startNavigation(const QString& address)
+{
+    addresses.append(address);
+    m_location = address;
+    const quint64 navigation = generation();
+    if (holding) {
+        m_held = navigation;
+        return;
+    }
+    QTimer::singleShot(0, this, [this, navigation, address] { finish(navigation, address); });
+}
+
+void RecordingPane::release()
+{
+    if (m_held != 0 && m_held == generation())
+        finish(m_held, m_location);
+    m_held = 0;
+}
+
+void RecordingPane::finish(quint64 navigation, const QString& address)
+{
+    if (navigation != generation())
+        return;
+    const bool about = isAboutAddress(address);
+    m_document = about ? aboutDocument(address) : (failCode != 0 ? QString() : markup);
+    complete(navigation, address, about ? 0 : failCode);
+}
+
+BrowserPane* TestPaneFactory::create(const QString& name, PaneKind kind, QObject* parent)
+{
+    BrowserPane* pane = nullptr;
+    if (kind == PaneKind::ReadBack)
+        pane = new FetchPane(name, m_network, m_timeoutMs, parent);
+    else
+        pane = new RecordingPane(name, parent);
+    m_panes.insert(name, pane);
+    return pane;
+}
+
+RecordingPane* TestPaneFactory::recording(const QString& name) const
+{
+    return qobject_cast<RecordingPane*>(m_panes.value(name));
+}
+
+FetchPane* TestPaneFactory::fetch(const QString& name) const
+{
+    return qobject_cast<FetchPane*>(m_panes.value(name));
+}
+
+} // namespace td::test

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/browserpane.h"
+#include "platform/panefactory.h"
+
+#include <QHash>
+#include <QNetworkAccessManager>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+namespace td {
+class FetchPane;
+}
+
+namespace td::test {
+
+// Stands in for a display pane: records every address and completes each
+// navigation from the event loop, like a real pane (a superseded one ends
+// silently). "about:" documents are their own markup; web addresses show
+// `markup`.
+class RecordingPane final : public BrowserPane
+{
+    Q_OBJECT
+
+public:
+    explicit RecordingPane(const QString& name, QObject* parent = nullptr);
+    ~RecordingPane() override;
+
+    QStringList addresses; // every navigate() address, in order
+    QString markup;        // the document of web addresses
+    int failCode = 0;      // != 0: web addresses fail with this code
+    bool holding = false;  // true: navigations wait for release()
+    int backCount = 0;
+    int refreshCount = 0;
+    int refresh2Count = 0;
+
+    // Completes the navigation held back while `holding`.
+    void release();
+
+    QString documentMarkup() const override { return m_document; }
+    QString locationUrl() const override { return m_location; }
+    void goBack() override { ++backCount; }
+    void refresh() override { ++refreshCount; }
+    void refresh2() override { ++refresh2Count; }
+    QWidget* widget() override;
+
+protected:
+    void startNavigation(const QString& address) override;
+    QWidget* existingWidget() const override { return m_widget; }
+
+private:
+    void finish(quint64 navigation, const QString& address);
+
+    QString m_document;
+    QString m_location;
+    quint64 m_held = 0;
+    QPointer<QWidget> m_widget;
+};
+
+// Display panes are RecordingPanes; read-back panes are real FetchPanes with
+// a short time-out (tests point the hosts at a PageServer).
+class TestPaneFactory final : public PaneFactory
+{
+public:
+    explicit TestPaneFactory(int timeoutMs = 2000) : m_timeoutMs(timeoutMs) {}
+    BrowserPane* create(const QString& name, PaneKind kind, QObject* parent) override;
+
+    BrowserPane* pane(const QString& name) const { return m_panes.value(name); }
+    RecordingPane* recording(const QString& name) const;
+    FetchPane* fetch(const QString& name) const;
+    QStringList names() const { return m_panes.keys(); }
+
+private:
+    QNetworkAccessManager m_network;
+    int m_timeoutMs;
+    QHash<QString, QPointer<BrowserPane>> m_panes;
+};
+
+} // namespace td::test

@@ -1,0 +1,182 @@
+#include "overview/htmlframe.h"
+#include "platform/settingsstore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+td::MakerInfo testMaker()
+{
+    return {QStringLiteral("brightmoor"), QStringLiteral("Tickerdeck by brightmoor"),
+            QStringLiteral("http://home.test/"), QStringLiteral("mailto:info@home.test"),
+            QStringLiteral("http://web.test/main.css")};
+}
+
+QDateTime utc(int h, int m, int s, int ms = 0)
+{
+    return QDateTime(QDate(2024, 3, 5), QTime(h, m, s, ms), QTimeZone::utc());
+}
+
+} // namespace
+
+class TestHtmlFrame : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void head();
+    void dateLine_data();
+    void dateLine();
+    void foot();
+    void linkParts();
+    void makerInfo_data();
+    void makerInfo();
+    void pageFile();
+    void pageFileUnwritable();
+};
+
+void TestHtmlFrame::head()
+{
+    const QString expected = QStringLiteral(
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n"
+        "<HTML><HEAD>\r\n"
+        "<META http-equiv=Content-Type content=\"text/html; charset=windows-1252\">\r\n"
+        "<META NAME=\"author\" content=\"brightmoor\">\r\n"
+        "<META NAME=\"date\" content=\"05.03.24 14:05:09 UTC\">\r\n"
+        "<!--Tickerdeck by brightmoor-->\r\n"
+        "<TITLE>Tickerdeck</TITLE>\r\n"
+        "<link rel=\"stylesheet\" href=\"http://web.test/main.css\" title=\"menu\">\r\n"
+        "<STYLE>\r\n"
+        "<!--\r\n"
+        "a:hover { text-decoration:none; cursor:pointer; color:#46618c; position:relative; top:0px;left:0px; "
+        "background-color:#dae3f2;}\r\n"
+        "A { text-decoration: underline; color:#46618c; font: 12px Arial; font-weight:bold; "
+        "background-color:#f2f2f2;}\r\n"
+        "A:aktive {font-family:Verdana,Courier New,Arial;font-size:12pt; color:blue; font-weight:bold; "
+        "text-decoration:none;}\r\n"
+        "a:active { text-decoration:none; font-weight:bold; background-color:#dae3f2; }\r\n"
+        "a:focus { text-decoration:none; font-weight:bold; background-color:#dae3f2; }\r\n"
+        "-->\r\n"
+        "</STYLE>\r\n"
+        "</head>\r\n"
+        "<body bgcolor=\"#FFFFFF\"; font-size:8pt; font-family:Verdana, Sans-Serif;><a "
+        "name=\"top\"></a>\r\n");
+    QCOMPARE(td::vBuildHtmlHead(testMaker(), utc(14, 5, 9), QLocale(QLocale::German, QLocale::Germany)),
+             expected);
+}
+
+void TestHtmlFrame::dateLine_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QDateTime>("when");
+    QTest::addColumn<QString>("expected");
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("de afternoon") << de << utc(14, 5, 9) << "05.03.24 14:05:09 UTC";
+    QTest::newRow("de midnight") << de << utc(0, 0, 0) << "05.03.24";
+    QTest::newRow("de one second past") << de << utc(0, 0, 1) << "05.03.24 00:00:01 UTC";
+    QTest::newRow("de one ms past") << de << utc(0, 0, 0, 1) << "05.03.24 00:00:00 UTC";
+    QTest::newRow("us afternoon") << us << utc(14, 5, 9) << "3/5/24 2:05:09 PM UTC";
+    QTest::newRow("us midnight") << us << utc(0, 0, 0) << "3/5/24";
+}
+
+void TestHtmlFrame::dateLine()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QDateTime, when);
+    QFETCH(QString, expected);
+    QCOMPARE(td::generalDateText(when, locale), expected);
+    const QString head = td::vBuildHtmlHead(testMaker(), when, locale);
+    QVERIFY(head.contains(QStringLiteral("<META NAME=\"date\" content=\"") + expected +
+                          QStringLiteral("\">\r\n")));
+}
+
+void TestHtmlFrame::foot()
+{
+    QCOMPARE(td::vBuildHtmlFoot(testMaker()),
+             QStringLiteral("<table><tr><td><br><hr noshade width=\"100%\" size=\"1\" align=\"left\" "
+                            "color=\"#c9c9c9\"><a href=\"http://home.test/\" target=\"_blank\">Tickerdeck by "
+                            "brightmoor</a> <a href=\"mailto:info@home.test?subject=TDCK\">email</a>"
+                            "</td></tr></table>\r\n</body></html>"));
+}
+
+void TestHtmlFrame::linkParts()
+{
+    td::MemorySettingsStore hosts;
+    hosts.write(QStringLiteral("comdirect"), QStringLiteral("http://127.0.0.1:8080"));
+    hosts.write(QStringLiteral("comdirect-charts"), QStringLiteral("http://charts.test"));
+    const td::LinkParts parts = td::buildLinkParts(hosts);
+    QCOMPARE(parts[0], QStringLiteral("<a href=\"http://127.0.0.1:8080/inf/search/all.html?SEARCH_VALUE="));
+    QCOMPARE(parts[1], QStringLiteral("&x=11&y=7\" target=\"_blank\" border=\"0\">"));
+    QCOMPARE(parts[2], QStringLiteral("</a>"));
+    QCOMPARE(parts[3],
+             QStringLiteral("<img src=\"http://charts.test/charts/big.chart?hist=1d&type=CONNECTLINE"
+                            "&ind0=VOLUME&&currency=&&lSyms="));
+    QCOMPARE(parts[4], QStringLiteral("&lColors=0x6060ff&sSym="));
+    QCOMPARE(parts[5], QStringLiteral("\" border=\"0\">"));
+}
+
+void TestHtmlFrame::makerInfo_data()
+{
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("web");
+    QTest::addColumn<QString>("homePage");
+    QTest::addColumn<QString>("contact");
+    QTest::addColumn<QString>("styleSheet");
+    QTest::newRow("defaults") << ""
+                              << ""
+                              << "https://www.tickerdeck.example/"
+                              << "mailto:info@tickerdeck.example"
+                              << "https://web.tickerdeck.example/main.css";
+    QTest::newRow("configured") << "http://home.test:8080"
+                                << "http://127.0.0.1:9000"
+                                << "http://home.test:8080/"
+                                << "mailto:info@home.test"
+                                << "http://127.0.0.1:9000/main.css";
+}
+
+void TestHtmlFrame::makerInfo()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, web);
+    td::MemorySettingsStore hosts;
+    if (!home.isEmpty())
+        hosts.write(QStringLiteral("maker-home"), home);
+    if (!web.isEmpty())
+        hosts.write(QStringLiteral("maker-web"), web);
+    const td::MakerInfo maker = td::makerInfo(hosts);
+    QTEST(maker.homePage, "homePage");
+    QTEST(maker.contactAddress, "contact");
+    QTEST(maker.styleSheetAddress, "styleSheet");
+}
+
+void TestHtmlFrame::pageFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    td::MemorySettingsStore hosts;
+    const td::HtmlFrame frame = td::buildHtmlFrame(hosts, utc(9, 30, 0), QLocale::c());
+    const QString path = dir.filePath(QStringLiteral("~charts"));
+    QVERIFY(td::writePageFile(path, {frame.sHtmlHead, QStringLiteral("Kurs 5 \u20ac"), frame.sHtmlFoot}));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // The head's own line end plus the write's: an empty line after the body tag.
+    QVERIFY(bytes.contains("<a name=\"top\"></a>\r\n\r\nKurs 5 \x80\r\n<table>"));
+    QVERIFY(bytes.endsWith("</td></tr></table>\r\n</body></html>\r\n"));
+    QVERIFY(!bytes.endsWith("\r\n\r\n"));
+    QVERIFY(bytes.startsWith("<!DOCTYPE HTML"));
+}
+
+void TestHtmlFrame::pageFileUnwritable()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(!td::writePageFile(dir.filePath(QStringLiteral("missing/~charts")), {QStringLiteral("x")}));
+}
+
+QTEST_GUILESS_MAIN(TestHtmlFrame)
+#include "tst_htmlframe.moc"

@@ -1,0 +1,146 @@
+#include "pageserver.h"
+#include "platform/fetchpane.h"
+#include "platform/panewait.h"
+#include "recordingpane.h"
+
+#include <QElapsedTimer>
+#include <QNetworkAccessManager>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+using namespace td;
+using namespace td::test;
+
+namespace {
+
+qint64 cpuMicroseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec +
+           usage.ru_stime.tv_usec;
+}
+
+} // namespace
+
+class TstPaneWait : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void idleTagReturnsAtOnce();
+    void endsWhenTagClearsWithoutSpinning();
+    void stopIsTestedOnWake();
+    void nestedWaitsBothEnd();
+    void endsWhenPaneIsDestroyed();
+    void failedPageEndsTheWait_data();
+    void failedPageEndsTheWait();
+};
+
+void TstPaneWait::idleTagReturnsAtOnce()
+{
+    RecordingPane pane(QStringLiteral("wbrHistorie"));
+    bool timerRan = false;
+    QTimer::singleShot(0, &pane, [&] { timerRan = true; });
+    waitForPane(pane);
+    QVERIFY(!timerRan); // no event loop was entered
+
+    pane.setTag(QStringLiteral("LOAD"));
+    int stopCalls = 0;
+    waitForPane(pane, [&] { return ++stopCalls > 0; });
+    QCOMPARE(stopCalls, 1);
+    QCOMPARE(pane.tag(), QStringLiteral("LOAD"));
+}
+
+void TstPaneWait::endsWhenTagClearsWithoutSpinning()
+{
+    RecordingPane pane(QStringLiteral("wbrHandelssignal"));
+    pane.setTag(QStringLiteral("LOAD"));
+    QTimer::singleShot(300, &pane, [&] { pane.setTag(QString()); });
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 cpuBefore = cpuMicroseconds();
+    waitForPane(pane);
+    QVERIFY(clock.elapsed() >= 290);
+    QVERIFY(pane.tag().isEmpty());
+    QVERIFY2(cpuMicroseconds() - cpuBefore < 100000, "the wait kept the processor busy");
+}
+
+void TstPaneWait::stopIsTestedOnWake()
+{
+    RecordingPane pane(QStringLiteral("wbrStockContent"));
+    pane.setTag(QStringLiteral("Load"));
+    bool cancelled = false;
+    QTimer::singleShot(50, &pane, [&] { cancelled = true; }); // no wake: not seen yet
+    QTimer::singleShot(200, &pane, [] { PaneWait::wakeAll(); });
+    QElapsedTimer clock;
+    clock.start();
+    waitForPane(pane, [&] { return cancelled; });
+    QVERIFY(clock.elapsed() >= 190);
+    QCOMPARE(pane.tag(), QStringLiteral("Load"));
+}
+
+void TstPaneWait::nestedWaitsBothEnd()
+{
+    RecordingPane pane(QStringLiteral("wbrHandelssignal"));
+    pane.holding = true;
+    connect(&pane, &BrowserPane::documentComplete, &pane, [&] { pane.setTag(QString()); });
+    QStringList order;
+
+    pane.setTag(QStringLiteral("LOAD"));
+    pane.navigate(QStringLiteral("http://first"));
+    QTimer::singleShot(20, &pane, [&] {
+        // A second selection while the first one waits on the same pane.
+        pane.setTag(QStringLiteral("LOAD"));
+        pane.navigate(QStringLiteral("http://second"));
+        QTimer::singleShot(20, &pane, [&] { pane.release(); });
+        waitForPane(pane);
+        order.append(QStringLiteral("inner"));
+    });
+    waitForPane(pane);
+    order.append(QStringLiteral("outer"));
+    QCOMPARE(order, (QStringList{"inner", "outer"}));
+    QCOMPARE(pane.addresses, (QStringList{"http://first", "http://second"}));
+}
+
+void TstPaneWait::endsWhenPaneIsDestroyed()
+{
+    auto* pane = new RecordingPane(QStringLiteral("wbrVersion"));
+    pane->setTag(QStringLiteral("Load"));
+    QTimer::singleShot(20, pane, &QObject::deleteLater);
+    waitForPane(*pane);
+}
+
+void TstPaneWait::failedPageEndsTheWait_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("page") << "/ok";
+    QTest::newRow("404") << "/missing";
+    QTest::newRow("hang") << "/hang";
+}
+
+void TstPaneWait::failedPageEndsTheWait()
+{
+    QFETCH(QString, path);
+    PageServer server;
+    server.setResponse(QStringLiteral("/ok"), PageResponse::page(">kaufen<"));
+    server.setResponse(QStringLiteral("/hang"), PageResponse::hang());
+    QNetworkAccessManager network;
+    FetchPane pane(QStringLiteral("wbrHandelssignal"), network, 300);
+    // The completion handler clears the tag, whatever the page held.
+    connect(&pane, &BrowserPane::documentComplete, &pane, [&] { pane.setTag(QString()); });
+    pane.setTag(QStringLiteral("LOAD"));
+    pane.navigate(server.url(path));
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { PaneWait::wakeAll(); });
+    guard.start(5000);
+    waitForPane(pane, [&] { return !guard.isActive(); });
+    QVERIFY(guard.isActive());
+    QVERIFY(pane.tag().isEmpty());
+}
+
+QTEST_MAIN(TstPaneWait)
+#include "tst_panewait.moc"

@@ -1,0 +1,146 @@
+#include "pageserver.h"
+#include "platform/fetchpane.h"
+#include "platform/webpane.h"
+
+#include <QNetworkAccessManager>
+#include <QTcpServer>
+#include <QTest>
+
+using namespace td;
+using namespace td::test;
+
+namespace {
+
+struct EventLog
+{
+    explicit EventLog(BrowserPane& pane)
+    {
+        QObject::connect(&pane, &BrowserPane::navigateError, [this](const QString& url, int code) {
+            events.append(QStringLiteral("error ") + url);
+            lastCode = code;
+        });
+        QObject::connect(&pane, &BrowserPane::documentComplete,
+                         [this](const QString& url) { events.append(QStringLiteral("complete ") + url); });
+    }
+    int completions() const { return static_cast<int>(events.filter(QStringLiteral("complete ")).size()); }
+    bool waitForCompletion(int count = 1) const
+    {
+        return QTest::qWaitFor([&] { return completions() >= count; }, 15000);
+    }
+
+    QStringList events;
+    int lastCode = 0;
+};
+
+const QByteArray kPng = QByteArray::fromBase64(
+    "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==");
+
+} // namespace
+
+class TstWebPane : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chartSnippetLoadsItsImage();
+    void failureCompletes();
+    void newerNavigationSupersedes();
+    void shownFetchPaneLoadsRelativeImages();
+};
+
+void TstWebPane::chartSnippetLoadsItsImage()
+{
+    PageServer server;
+    server.setFallback([](const PageRequest&) { return PageResponse::page(kPng, "image/png"); });
+    WebPane pane(QStringLiteral("wbrRealTimeQuote"));
+    pane.setSilent(true);
+    pane.widget()->resize(300, 200);
+    pane.setVisible(true);
+    EventLog log(pane);
+
+    const QString chart = QStringLiteral(
+        "/dab_neu/charts/popup_intrachart?type=time&tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de");
+    const QString address =
+        QStringLiteral("about:<html><body leftMargin=8 topMargin=0 marginheight=0 marginwidth=0 scroll='no'>"
+                       "<a href=\"%1\" target=\"_blank\"><img src=\"%2\" border=\"0\"></a>")
+            .arg(server.url(QStringLiteral("/inf/search/all.html?SEARCH_VALUE=BMW.ETR&x=11&y=7")),
+                 server.url(chart));
+    pane.navigate(address);
+    QVERIFY(log.waitForCompletion());
+    QCOMPARE(log.events, QStringList{QStringLiteral("complete ") + address});
+    QVERIFY(server.waitForRequests(1, 10000));
+    QCOMPARE(server.targets(), QStringList{chart});
+    QCOMPARE(pane.locationUrl(), address);
+
+    pane.navigate(QStringLiteral("about:blank"));
+    QVERIFY(log.waitForCompletion(2));
+    QCOMPARE(log.events.last(), QStringLiteral("complete about:blank"));
+}
+
+void TstWebPane::failureCompletes()
+{
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const QString address = QStringLiteral("http://127.0.0.1:%1/x").arg(closed.serverPort());
+    closed.close();
+
+    PageServer server;
+    server.setResponse(QStringLiteral("/missing"), PageResponse::error(404, "<html>gone</html>"));
+
+    WebPane pane(QStringLiteral("wbrRealTimeChart"));
+    pane.setVisible(true);
+    EventLog log(pane);
+    pane.navigate(address);
+    QVERIFY(log.waitForCompletion());
+    QCOMPARE(log.events,
+             (QStringList{QStringLiteral("error ") + address, QStringLiteral("complete ") + address}));
+    QVERIFY(log.lastCode < 0);
+
+    log.events.clear();
+    pane.navigate(server.url(QStringLiteral("/missing")));
+    QVERIFY(log.waitForCompletion());
+    qDebug() << log.events << log.lastCode;
+}
+
+void TstWebPane::newerNavigationSupersedes()
+{
+    PageServer server;
+    server.setResponse(QStringLiteral("/hang"), PageResponse::hang());
+    server.setResponse(QStringLiteral("/slow"), PageResponse::page("<p>slow</p>").delayed(300));
+    WebPane pane(QStringLiteral("WebBrowser1"));
+    pane.setVisible(true);
+    EventLog log(pane);
+
+    pane.navigate(server.url(QStringLiteral("/hang")));
+    QVERIFY(server.waitForRequests(1, 10000));
+    pane.navigate(QStringLiteral("about:<p>newer</p>"));
+    QVERIFY(log.waitForCompletion());
+    QTest::qWait(300);
+    QCOMPARE(log.events, QStringList{QStringLiteral("complete about:<p>newer</p>")});
+
+    log.events.clear();
+    pane.navigate(server.url(QStringLiteral("/slow")));
+    pane.navigate(QStringLiteral("about:<p>newest</p>"));
+    QVERIFY(log.waitForCompletion());
+    QTest::qWait(500);
+    QCOMPARE(log.events, QStringList{QStringLiteral("complete about:<p>newest</p>")});
+}
+
+void TstWebPane::shownFetchPaneLoadsRelativeImages()
+{
+    PageServer server;
+    server.setResponse(QStringLiteral("/box"), PageResponse::page("<p>update</p><img src=\"/banner.png\">"));
+    server.setResponse(QStringLiteral("/banner.png"), PageResponse::page(kPng, "image/png"));
+    QNetworkAccessManager network;
+    FetchPane pane(QStringLiteral("wbrStockContent"), network, 2000);
+    EventLog log(pane);
+    pane.navigate(server.url(QStringLiteral("/box")));
+    QVERIFY(log.waitForCompletion());
+    QCOMPARE(server.targets(), QStringList{"/box"});
+    pane.setVisible(true);
+    QVERIFY(server.waitForRequests(2, 10000));
+    QCOMPARE(server.targets(), (QStringList{"/box", "/banner.png"}));
+}
+
+QTEST_MAIN(TstWebPane)
+#include "tst_webpane.moc"

@@ -1,0 +1,212 @@
+#include "quotes/pagereader.h"
+#include "quotes/pagetext.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace td;
+
+namespace {
+
+QString fixture(const QString& name)
+{
+    QFile file(QStringLiteral(TD_FIXTURES_DIR "/quotes/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return QString::fromLatin1(file.readAll());
+}
+
+Amount amount(const QString& text)
+{
+    return parseGerman(text).value_or(Amount::fromRaw(-1));
+}
+
+// Expected values of a row, "|"-separated; "~" stands for "no value".
+QStringList fields(const char* text)
+{
+    return QString::fromLatin1(text).split(u'|');
+}
+
+QString orNone(const std::optional<QString>& value)
+{
+    return value.value_or(QStringLiteral("~"));
+}
+
+} // namespace
+
+class TestPageReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void primitives()
+    {
+        QCOMPARE(orNone(pagetext::mid(u"abcdef", 4, 10)), QStringLiteral("def"));
+        QCOMPARE(orNone(pagetext::mid(u"abcdef", 9, 3)), QString());
+        QCOMPARE(orNone(pagetext::mid(u"abcdef", 0, 3)), QStringLiteral("~"));
+        QCOMPARE(orNone(pagetext::mid(u"abcdef", 2, -1)), QStringLiteral("~"));
+        QCOMPARE(orNone(pagetext::left(u"abcdef", 10)), QStringLiteral("abcdef"));
+        QCOMPARE(orNone(pagetext::left(u"abcdef", -1)), QStringLiteral("~"));
+        QCOMPARE(pagetext::find(u"a</DIV>b</DIV>", u"</DIV>"), 2);
+        QCOMPARE(pagetext::findLast(u"a</DIV>b</DIV>", u"</DIV>"), 9);
+        QCOMPARE(pagetext::find(u"abc", u"x"), 0);
+        QCOMPARE(pagetext::trim(u"  \t1,5 "), QStringLiteral("\t1,5"));
+    }
+
+    // A failed step keeps the old value; the error stays until a rule clears it.
+    void readerErrorState()
+    {
+        pagetext::PageReader r;
+        QString s = QStringLiteral("old");
+        r.set(s, pagetext::mid(u"abc", 0, 2));
+        QCOMPARE(s, QStringLiteral("old"));
+        r.set(s, pagetext::mid(u"abc", 2, 2));
+        QCOMPARE(s, QStringLiteral("bc"));
+        QVERIFY(r.errorPending());
+        r.clearError();
+        Amount a = Amount::fromInt(7);
+        r.set(a, pagetext::cur(pagetext::left(u"12,5", -1)));
+        QCOMPARE(a, Amount::fromInt(7));
+        QVERIFY(r.errorPending());
+    }
+
+    void quotePage_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("byWkn");
+        QTest::addColumn<QStringList>("expected"); // quote text|quote|change text|day %|WKN|ISIN
+        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<bool>("kursdaten");
+        const auto row = [](const char* tag, const char* file, bool byWkn, const char* expected, bool dropped,
+                            bool kursdaten) {
+            QTest::newRow(tag) << QString::fromLatin1(file) << byWkn << fields(expected) << dropped
+                               << kursdaten;
+        };
+        const bool search = false;
+        const bool wkn = true;
+        row("search, nbsp", "search_nbsp.html", search,
+            "12,34&nbsp;EUR|12,34|-1,25|-1,25|519000|DE0005190003", false, true);
+        row("search, whole text", "search_plain.html", search, "12,34|12,34|+0,85|0,85|519000|DE0005190003",
+            false, true);
+        // The whole-text attempt clears the error, so the day change still reads.
+        row("quote not a number", "search_quote_nan.html", search,
+            "k.A.&nbsp;EUR|0|-1,25|-1,25|519000|DE0005190003", false, true);
+        row("change not a number", "search_change_nan.html", search,
+            "12,34&nbsp;EUR|12,34||0|519000|DE0005190003", false, true);
+        row("wkn layout", "wkn_layout.html", wkn, "10,50|10,50|10,00|5|519000|DE0005190003", false, true);
+        row("wkn layout, tie to even", "wkn_layout_tie.html", wkn, "8,0004|8,0004|8,00|0|519000|DE0005190003",
+            false, true);
+        row("wkn layout, dropped", "wkn_layout_drop.html", wkn, "k.A.|0||0|~|~", true, true);
+        // Batch pages are read with the layout the last selection left.
+        row("search page as wkn layout", "search_nbsp.html", wkn, "", true, true);
+        row("master data only", "masterdata_only.html", search, "|0||0|519000|DE0005190003", false, false);
+        row("master data only, by wkn", "masterdata_only.html", wkn, "|0||0|519000|DE0005190003", false,
+            false);
+        row("master data fallback", "masterdata_fallback.html", search, "|0||0|519000|DE0005190003", false,
+            false);
+        row("empty page", "empty.html", search, "|0||0|~|~", false, false);
+        row("empty page, by wkn", "empty.html", wkn, "|0||0|~|~", false, false);
+    }
+    void quotePage()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, byWkn);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, dropped);
+        QFETCH(bool, kursdaten);
+        const QuotePageResult r = readQuotePage(fixture(file), byWkn);
+        QCOMPARE(r.dropped, dropped);
+        QCOMPARE(r.hasKursdaten, kursdaten);
+        QCOMPARE(r.evaluate, !r.sQuoteText.isEmpty() && !dropped);
+        if (dropped)
+            QVERIFY(!r.wkn && !r.isin);
+        if (expected.size() == 1)
+            return;
+        QCOMPARE(r.sQuoteText, expected[0]);
+        QCOMPARE(r.quote, amount(expected[1]));
+        QCOMPARE(r.sChangeText, expected[2]);
+        QCOMPARE(r.dayPct, amount(expected[3]));
+        QCOMPARE(orNone(r.wkn), expected[4]);
+        QCOMPARE(orNone(r.isin), expected[5]);
+    }
+
+    void backgroundPage_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("expected"); // quote text|quote|change text|day %|WKN
+        QTest::newRow("search layout")
+            << "search_nbsp.html" << fields("12,34&nbsp;EUR|12,34|-1,25|-1,25|519000");
+        QTest::newRow("key element layout")
+            << "background_keyelement.html" << fields("12,34 EUR|12,34|+0,85|0,85|519000");
+        // No whole-text fallback: the failed quote step sends the reading to
+        // the key element layout, which is missing and changes nothing.
+        QTest::newRow("no fallback") << "search_plain.html" << fields("12,34|0|+0,85|0,85|519000");
+        QTest::newRow("master data only") << "masterdata_only.html" << fields("|0||0|519000");
+        QTest::newRow("empty page") << "empty.html" << fields("|0||0|~");
+    }
+    void backgroundPage()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, expected);
+        const BackgroundPageResult r = readBackgroundPage(fixture(file));
+        QCOMPARE(r.sBgQuoteText, expected[0]);
+        QCOMPARE(r.cBgQuote, amount(expected[1]));
+        QCOMPARE(r.sBgChangeText, expected[2]);
+        QCOMPARE(r.cBgDayPct, amount(expected[3]));
+        QCOMPARE(orNone(r.wkn), expected[4]);
+    }
+
+    void dayChange_data()
+    {
+        QTest::addColumn<QStringList>("in"); // quote|previous|expected day %
+        QTest::newRow("5 %") << fields("10,50|10,00|5,00");
+        QTest::newRow("tie down to even") << fields("8,0004|8,00|0,00");
+        QTest::newRow("tie up to even") << fields("8,0012|8,00|0,02");
+        QTest::newRow("tie 0,025") << fields("8,002|8,00|0,02");
+        QTest::newRow("negative tie") << fields("7,9996|8,00|0,00");
+        QTest::newRow("thirds") << fields("4,00|3,00|33,33");
+        QTest::newRow("loss") << fields("9,50|10,00|-5,00");
+        QTest::newRow("previous 0") << fields("1,00|0|~");
+        QTest::newRow("overflow") << fields("900.000.000.000.000|-900.000.000.000.000|~");
+        QTest::newRow("overflow of the hundredfold") << fields("100.000.000.000.000|1|~");
+    }
+    void dayChange()
+    {
+        QFETCH(QStringList, in);
+        const auto r = dayChangeFromPreviousClose(amount(in[0]), amount(in[1]));
+        QCOMPARE(r.has_value(), in[2] != u"~");
+        if (r)
+            QCOMPARE(*r, amount(in[2]));
+    }
+
+    // The demo server and GUI tests fill this template; it must read back.
+    void filledTemplate_data()
+    {
+        QTest::addColumn<QStringList>("in"); // quote|currency|change
+        QTest::newRow("negative change") << fields("12,34|EUR|-1,25");
+        QTest::newRow("four decimals") << fields("12,3456|USD|+0,85");
+        QTest::newRow("thousands") << fields("1.234,50|EUR|0,00");
+        QTest::newRow("penny stock") << fields("0,0815|CHF|-12,50");
+    }
+    void filledTemplate()
+    {
+        QFETCH(QStringList, in);
+        QString page = fixture(QStringLiteral("search_layout.html.in"));
+        page.replace(QStringLiteral("@NAME@"), QStringLiteral("Procter &amp; Gamble Co."))
+            .replace(QStringLiteral("@QUOTE@"), in[0])
+            .replace(QStringLiteral("@CURRENCY@"), in[1])
+            .replace(QStringLiteral("@CHANGE@"), in[2])
+            .replace(QStringLiteral("@WKN@"), QStringLiteral("852062"))
+            .replace(QStringLiteral("@ISIN@"), QStringLiteral("US7427181091"));
+        const QuotePageResult r = readQuotePage(page, false);
+        QCOMPARE(r.sQuoteText, in[0] + QStringLiteral("&nbsp;") + in[1]);
+        QCOMPARE(r.quote, amount(in[0]));
+        QCOMPARE(r.dayPct, amount(in[2]));
+        QCOMPARE(orNone(r.wkn), QStringLiteral("852062"));
+        QCOMPARE(orNone(r.isin), QStringLiteral("US7427181091"));
+        QVERIFY(r.evaluate);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPageReader)
+#include "tst_pagereader.moc"

@@ -1,0 +1,237 @@
+#include "pageserver.h"
+#include "platform/browserpane.h"
+#include "quotepages.h"
+#include "quotes/selectionflow.h"
+#include "shell/mainwindow.h"
+#include "testplatform.h"
+#include "watchlist/watchlistmodel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+using namespace td;
+using namespace td::test;
+
+namespace {
+
+const QByteArray kList = "BMW & Co;BMW;ETR;;98,50;True;;;;;;50;;;519000;DE0005190003;0\r\n"
+                         "Apple;AAPL;NAS;;;True;;;;;;;;;865985;US0378331005;0\r\n"
+                         "NoWkn;NOW;ETR;;;True;;;;;;;;;;XX0000000001;0\r\n";
+
+const QString kBmwSearch = QStringLiteral("/inf/search/all.html?SEARCH_VALUE=BMW.ETR&x=11&y=7");
+const QString kBmwSignal = QStringLiteral("/cgi-bin/de/search.pl?isin=DE0005190003&typnr=3");
+
+// A main window on a loopback server with the list above loaded.
+struct Fixture
+{
+    TestPlatform platform;
+    PageServer server;
+    std::unique_ptr<MainWindow> window;
+
+    Fixture()
+    {
+        platform.pointHostsAt(server.baseUrl());
+        platform.writeFile(QStringLiteral("tic/default.tic"), kList);
+        server.setResponse(kBmwSignal, PageResponse::page(signalPage(QStringLiteral(">verkaufen<"))));
+        server.setResponse(kBmwSearch,
+                           PageResponse::page(quotePage({QStringLiteral("BMW"), QStringLiteral("101,20"),
+                                                         QStringLiteral("EUR"), QStringLiteral("1,25"),
+                                                         QStringLiteral("519000"), QStringLiteral("DE0005190003")})));
+    }
+
+    MainWindow& start()
+    {
+        window = std::make_unique<MainWindow>(platform.context);
+        window->show();
+        if (!QTest::qWaitFor([this] { return !window->state().bFirstActivate; }))
+            qFatal("no first activation");
+        server.clearRequests();
+        return *window;
+    }
+
+    void click(int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        window->ui().lstItems->setCurrentIndex(window->items().index(row, 0));
+        window->state().iHoverIndex = row + 1;
+        window->selectionFlow().onListMouseUp(button, {});
+    }
+
+    RecordingPane& display(const char* name) { return *platform.panes.recording(QString::fromLatin1(name)); }
+};
+
+} // namespace
+
+class TestSelection : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void selectionLoadsInOrder();
+    void retryByWkn_data();
+    void retryByWkn();
+    void clickingTheShownEntryLoadsNothing();
+    void mobileModeLoadsOnlyCharts();
+    void historyBoxReloadsOnlyTheSignal();
+    void nasdaqPaneFollowsThePlace();
+    void batchRunningRefusesClicks();
+    void hangingServerEndsAtTheTimeout();
+    void failedChartPaneShowsNoData();
+};
+
+void TestSelection::selectionLoadsInOrder()
+{
+    Fixture f;
+    MainWindow& w = f.start();
+    f.click(0);
+    QCOMPARE(f.server.targets(), (QStringList{kBmwSignal, kBmwSearch}));
+    QCOMPARE(w.ui().txtName->text(), QStringLiteral("BMW & Co"));
+    QCOMPARE(w.ui().txtQuote->text(), QStringLiteral("98,50"));
+    QCOMPARE(w.items().highlightRow(), 0);
+    QCOMPARE(w.state().iLastIndex, 1);
+    QCOMPARE(w.state().iSelectedIndex, 1);
+    QCOMPARE(w.ui().lblAktInfo->text(), QStringLiteral("BMW & Co; BMW; ETR; ; 98,50; 101,20; 1,25; 2,70; 2,74; EUR"));
+    QCOMPARE(w.ui().picHandelssignal->text(), QStringLiteral("verkaufen"));
+    QVERIFY(w.ui().picHandelssignalSymbol[4]->isVisibleTo(&w));
+    QVERIFY(!w.ui().picHandelssignalSymbol[0]->isVisibleTo(&w));
+
+    const QStringList quotePane = f.display("wbrRealTimeQuote").addresses;
+    QVERIFY(quotePane.size() >= 2);
+    QVERIFY(quotePane[quotePane.size() - 2].contains(QStringLiteral(">receive data<br>BMW.ETR [Quote]<")));
+    const QString snippet = quotePane.last();
+    QVERIFY(snippet.startsWith(QStringLiteral("about:<html><body leftMargin=8 topMargin=0 marginheight=0 "
+                                              "marginwidth=0 scroll='no'><a href=\"")));
+    QVERIFY(snippet.contains(f.server.baseUrl() + QStringLiteral("/dab_neu/charts/popup_intrachart?type=time&"
+                                                                 "tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de")));
+    QVERIFY(snippet.endsWith(QStringLiteral("</a>")));
+    QVERIFY(f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("type=intra&sym1=BMW.ETR&")));
+    QCOMPARE(f.display("wbrHY").addresses.last(), QStringLiteral("about:<html><body></body></html>"));
+    QVERIFY(w.ui().tabData->isVisibleTo(&w));
+}
+
+void TestSelection::retryByWkn_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("firstSearch");
+    QTest::addColumn<QString>("retry");
+    QTest::newRow("with WKN") << 1 << "SEARCH_VALUE=AAPL.NAS&x=11&y=7" << "SEARCH_VALUE=865985&x=11&y=7";
+    QTest::newRow("empty WKN still searches") << 2 << "SEARCH_VALUE=NOW.ETR&x=11&y=7" << "SEARCH_VALUE=&x=11&y=7";
+}
+
+void TestSelection::retryByWkn()
+{
+    QFETCH(int, row);
+    QFETCH(QString, firstSearch);
+    QFETCH(QString, retry);
+    Fixture f;
+    f.server.setFallback([](const PageRequest&) { return PageResponse::page(searchResultWithoutQuote()); });
+    MainWindow& w = f.start();
+    f.click(row);
+    QVERIFY(f.server.waitForRequests(3));
+    const QStringList targets = f.server.targets();
+    QCOMPARE(targets[1], QStringLiteral("/inf/search/all.html?") + firstSearch);
+    QCOMPARE(targets[2], QStringLiteral("/inf/search/all.html?") + retry);
+    QVERIFY(w.state().bRetryByWKN);
+    QTRY_VERIFY(w.panes().wbrStockContent->tag().isEmpty());
+}
+
+void TestSelection::clickingTheShownEntryLoadsNothing()
+{
+    Fixture f;
+    f.server.setFallback([](const PageRequest&) {
+        return PageResponse::page(quotePage({QStringLiteral("Any"), QStringLiteral("1,00"), QStringLiteral("USD"),
+                                             QStringLiteral("0,00"), QStringLiteral("000001"),
+                                             QStringLiteral("US0000000001")}));
+    });
+    MainWindow& w = f.start();
+    f.click(0);
+    f.click(1);
+    f.server.clearRequests();
+    const int paneLoads = f.display("wbrRealTimeChart").addresses.size();
+    f.click(1);
+    QCOMPARE(w.items().highlightRow(), 1);
+    QVERIFY(f.server.targets().isEmpty());
+    QCOMPARE(f.display("wbrRealTimeChart").addresses.size(), paneLoads);
+}
+
+void TestSelection::mobileModeLoadsOnlyCharts()
+{
+    Fixture f;
+    MainWindow& w = f.start();
+    w.ui().chkMobile[0]->setChecked(true);
+    f.click(0);
+    QVERIFY(f.server.targets().isEmpty());
+    QVERIFY(f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("sym1=BMW.ETR")));
+    QTRY_VERIFY(w.panes().wbrStockContent->documentMarkup().contains(QStringLiteral("MOBILE OPTION ACTIVE")));
+}
+
+void TestSelection::historyBoxReloadsOnlyTheSignal()
+{
+    Fixture f;
+    MainWindow& w = f.start();
+    f.click(0);
+    f.server.clearRequests();
+    const int chartLoads = f.display("wbrRealTimeChart").addresses.size();
+    w.ui().cboHis->setCurrentIndex(5);
+    QCOMPARE(w.state().bytHistoryChoice, 5);
+    QVERIFY(!w.state().bHistoryChange);
+    QCOMPARE(f.server.targets(), QStringList{kBmwSignal});
+    QCOMPARE(f.display("wbrRealTimeChart").addresses.size(), chartLoads);
+}
+
+void TestSelection::nasdaqPaneFollowsThePlace()
+{
+    Fixture f;
+    MainWindow& w = f.start();
+    f.click(1);
+    w.ui().cmdNAS->click();
+    QVERIFY(w.nasdaqPaneOpen());
+    const QString nasdaq = f.server.baseUrl() + QStringLiteral("/aspx/nasdaqlastsale.aspx?symbol=AAPL&selected=AAPL");
+    QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), nasdaq);
+    w.ui().chkLockTab->setChecked(true); // keeps the pane through the selection itself
+    f.click(1);
+    f.click(0);
+    QVERIFY(!w.nasdaqPaneOpen());
+    QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), QStringLiteral("about:blank"));
+}
+
+void TestSelection::batchRunningRefusesClicks()
+{
+    Fixture f;
+    MainWindow& w = f.start();
+    w.ui().cmdCheckAllQuotes->setText(QStringLiteral("0"));
+    f.click(0);
+    w.selectionFlow().onListDoubleClick();
+    QCOMPARE(f.platform.dialogs.shown.size(), 2);
+    QCOMPARE(f.platform.dialogs.shown[0].text, QStringLiteral("batch is running. cancel before itemclick."));
+    QCOMPARE(f.platform.dialogs.shown[1].text, QStringLiteral("batch is running. cancel before doubleclick."));
+    QVERIFY(f.server.targets().isEmpty());
+    w.ui().cmdCheckAllQuotes->setText(QStringLiteral("!"));
+}
+
+void TestSelection::hangingServerEndsAtTheTimeout()
+{
+    Fixture f;
+    f.server.setResponse(kBmwSearch, PageResponse::hang());
+    MainWindow& w = f.start();
+    f.click(0); // returns once the quote page times out
+    QVERIFY(w.panes().wbrStockContent->tag().isEmpty() || w.state().bRetryByWKN);
+    QVERIFY(f.server.waitForRequests(3)); // the retry by WKN follows the empty page
+    QCOMPARE(f.server.targets()[2], QStringLiteral("/inf/search/all.html?SEARCH_VALUE=519000&x=11&y=7"));
+}
+
+void TestSelection::failedChartPaneShowsNoData()
+{
+    Fixture f;
+    MainWindow& w = f.start();
+    f.click(0);
+    Q_EMIT w.panes().wbrRealTimeChart->navigateError(QStringLiteral("http://x"), 500);
+    QVERIFY(f.display("wbrRealTimeChart").addresses.last().contains(
+        QStringLiteral("color:red\">currently no data<br>BMW [Chart]</span>")));
+}
+
+QTEST_MAIN(TestSelection)
+#include "tst_selection.moc"

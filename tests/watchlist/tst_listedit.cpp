@@ -1,0 +1,174 @@
+#include "watchlist/listedit.h"
+
+#include <QTest>
+
+using namespace td;
+
+namespace {
+
+WatchEntry named(const QString& name, const QString& ticker = {})
+{
+    WatchEntry e;
+    e.columns[ColName] = name;
+    e.columns[ColTicker] = ticker;
+    return e;
+}
+
+QStringList names(const QList<WatchEntry>& entries)
+{
+    QStringList out;
+    for (const WatchEntry& e : entries)
+        out << e.name() + e.columns[ColTicker];
+    return out;
+}
+
+} // namespace
+
+class TestListEdit : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void writeThroughFigures_data();
+    void writeThroughFigures();
+    void moveKeepsTheEntry_data();
+    void moveKeepsTheEntry();
+    void sorting_data();
+    void sorting();
+};
+
+void TestListEdit::writeThroughFigures_data()
+{
+    QTest::addColumn<QStringList>("before"); // Quote, Qty, Value, +|-
+    QTest::addColumn<QStringList>("typed");  // Buying, Qty
+    QTest::addColumn<QStringList>("after");  // Qty, Value, +|-
+    QTest::addColumn<uint>("colour");
+    const uint keep = colour::Grey; // the colour +|- had before
+    const uint green = colour::DarkGreen;
+    const auto row = [](const char* tag, QStringList before, QStringList typed, QStringList after, uint c) {
+        QTest::newRow(tag) << before << typed << after << c;
+    };
+    row("15.000 and 1.500 in green", {"10", "", "", ""}, {"9", "1500"}, {"1.500", "15.000", "1.500"}, green);
+    row("loss in red", {"8,5", "", "", ""}, {"10", "100"}, {"100", "850", "-150"}, colour::DarkRed);
+    row("break-even empties +|-, keeps its colour", {"9", "", "", "50"}, {"9", "100"}, {"100", "900", ""},
+        keep);
+    row("unreadable quote keeps Value", {"n/a", "", "1.234", ""}, {"100", "10"}, {"10", "1.234", "234"},
+        green);
+    row("no quote: Value as it stands", {"", "", "2.000", ""}, {"150", "10"}, {"10", "2.000", "500"}, green);
+    row("unreadable Qty keeps the old one", {"10", "7", "", ""}, {"", "7x"}, {"7", "70", ""}, keep);
+    row("emptied Qty stops both figures", {"10", "7", "70", "20"}, {"5", ""}, {"", "70", "20"}, green);
+    row("Qty grouped and rounded", {"", "", "", ""}, {"", "1234,5"}, {"1.235", "", ""}, keep);
+    row("Qty read with thousands", {"2", "", "", ""}, {"", "12.345"}, {"12.345", "24.690", ""}, keep);
+    row("Value ties to even", {"0,5", "", "", ""}, {"", "5"}, {"5", "2", ""}, keep);
+    row("+|- ties to even", {"1", "", "", ""}, {"0,5", "5"}, {"5", "5", "2"}, green);
+    row("a left-over zero is black", {"", "", "", "0"}, {"", ""}, {"", "", "0"}, colour::Black);
+}
+
+void TestListEdit::writeThroughFigures()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, after);
+    WatchEntry e = named(QStringLiteral("Old"));
+    e.columns[ColQuote] = before[0];
+    e.columns[ColQty] = before[1];
+    e.columns[ColValue] = before[2];
+    e.columns[ColPlusMinus] = before[3];
+    e.styles[ColPlusMinus] = CellStyle{colour::Grey, true};
+    e.checked = true;
+
+    const EntryFields fields{"New", "NEW", "ETR", "1.1.", typed[0], "EUR", typed[1], "WKN1", "ISIN1"};
+    const WatchEntry r = writeThrough(e, fields);
+    QCOMPARE((QStringList{r.columns[ColQty], r.columns[ColValue], r.columns[ColPlusMinus]}), after);
+    QTEST(uint(r.styles[ColPlusMinus].colour), "colour");
+    QVERIFY(r.styles[ColPlusMinus].bold);
+    QCOMPARE(r.columns[ColBuying], typed[0]);
+    QCOMPARE(r.columns[ColQuote], before[0]);
+    QCOMPARE(r.columns[ColName], QStringLiteral("New"));
+    QCOMPARE(r.columns[ColIsin], QStringLiteral("ISIN1"));
+    QCOMPARE(r.columns[ColCur], QStringLiteral("EUR"));
+    QVERIFY(r.checked);
+}
+
+void TestListEdit::moveKeepsTheEntry_data()
+{
+    QTest::addColumn<bool>("sameName"); // the second entry is called "A" as well
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<int>("newPosition");
+    QTest::newRow("up") << false << 3 << 2 << QStringList{"A1", "C3", "B2", "D4"} << 2;
+    QTest::newRow("to top") << false << 4 << 1 << QStringList{"D4", "A1", "B2", "C3"} << 1;
+    QTest::newRow("past the end") << false << 1 << 9 << QStringList{"B2", "C3", "D4", "A1"} << 4;
+    QTest::newRow("same name, second") << true << 2 << 1 << QStringList{"A2", "A1", "C3", "D4"} << 1;
+    QTest::newRow("same name, first") << true << 1 << 2 << QStringList{"A2", "A1", "C3", "D4"} << 2;
+}
+
+void TestListEdit::moveKeepsTheEntry()
+{
+    QFETCH(int, position);
+    QFETCH(int, target);
+    QFETCH(bool, sameName);
+    QList<WatchEntry> entries = {named("A", "1"), named(sameName ? "A" : "B", "2"), named("C", "3"),
+                                 named("D", "4")};
+    WatchEntry& source = entries[position - 1];
+    source.checked = true;
+    source.important = true;
+    source.columns[ColQty] = QStringLiteral("1.500");
+    source.columns[ColValue] = QStringLiteral("15.000");
+    source.columns[ColPlusMinus] = QStringLiteral("-3");
+    source.columns[ColWkn] = QStringLiteral("W");
+    source.columns[ColIsin] = QStringLiteral("I");
+    source.icon = EntryIcon::Plus;
+    source.styles[ColValue] = CellStyle{colour::NearBlack, true};
+    const WatchEntry before = source;
+
+    const int newPosition = moveEntry(entries, position, target);
+    QTEST(newPosition, "newPosition");
+    QTEST(names(entries), "order");
+    const WatchEntry& moved = entries[newPosition - 1];
+    QCOMPARE(moved.columns, before.columns);
+    QVERIFY(moved.checked);
+    QVERIFY(moved.important);
+    QCOMPARE(moved.icon, EntryIcon::None);
+    QCOMPARE(moved.styles[ColValue], CellStyle{});
+}
+
+void TestListEdit::sorting_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<int>>("rows");
+    const QStringList quotes = {"12,50", "", "9,00", "n/a", "1.000", "-3"};
+    QTest::newRow("quote up, empties last")
+        << int(ColQuote) << false << quotes << QList<int>{5, 2, 0, 4, 1, 3};
+    QTest::newRow("quote down, empties last")
+        << int(ColQuote) << true << quotes << QList<int>{4, 0, 2, 5, 1, 3};
+    QTest::newRow("9,00 before 12,50")
+        << int(ColBuying) << false << QStringList{"12,50", "9,00"} << QList<int>{1, 0};
+    QTest::newRow("Qty by value, not text")
+        << int(ColQty) << false << QStringList{"1.500", "200", "30"} << QList<int>{2, 1, 0};
+    QTest::newRow("equal values keep their order")
+        << int(ColPlusMinus) << true << QStringList{"5", "7", "5", "7"} << QList<int>{1, 3, 0, 2};
+    const QStringList words = {"beta", "Alpha", "gamma", "ALPHA"};
+    QTest::newRow("names without case") << int(ColName) << false << words << QList<int>{1, 3, 0, 2};
+    QTest::newRow("names down") << int(ColName) << true << words << QList<int>{2, 0, 1, 3};
+    QTest::newRow("WKN is text") << int(ColWkn) << false << QStringList{"9", "10"} << QList<int>{1, 0};
+}
+
+void TestListEdit::sorting()
+{
+    QFETCH(int, column);
+    QFETCH(bool, descending);
+    QFETCH(QStringList, texts);
+    QList<WatchEntry> entries;
+    for (const QString& t : texts) {
+        WatchEntry e;
+        e.columns[column] = t;
+        entries << e;
+    }
+    QTEST(sortedRows(entries, column, descending ? Qt::DescendingOrder : Qt::AscendingOrder), "rows");
+}
+
+QTEST_APPLESS_MAIN(TestListEdit)
+#include "tst_listedit.moc"

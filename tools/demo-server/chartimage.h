@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace td::demo {
+
+// A small PNG line chart for a symbol. The curve's shape is fixed by the
+// symbol; it ends at `lastPrice` when one is known (above 0).
+QByteArray chartPng(const QString& symbol, double lastPrice);
+
+} // namespace td::demo

@@ -1,0 +1,132 @@
+#include "demosite.h"
+
+#include "chartimage.h"
+#include "platform/textfile.h"
+
+#include <QUrlQuery>
+
+#include <array>
+
+namespace td::demo {
+
+namespace {
+
+const QByteArray kHtml = "text/html; charset=windows-1252";
+
+HttpReply htmlReply(const QString& page)
+{
+    return {200, kHtml, encodeWindows1252(page)};
+}
+
+QString queryValue(const QUrlQuery& query, const QString& key)
+{
+    return query.queryItemValue(key, QUrl::FullyDecoded);
+}
+
+// The chart services name their symbol in different fields.
+QString chartSymbol(const QUrlQuery& query)
+{
+    for (const char* key : {"sSym", "sym1", "lSyms", "symbol", "sSearchterm"}) {
+        const QString value = queryValue(query, QString::fromLatin1(key));
+        if (!value.isEmpty())
+            return value;
+    }
+    return {};
+}
+
+bool isChartImagePath(const QString& path)
+{
+    return path.endsWith(u"/popup_intrachart") || path.endsWith(u"/detailchart") ||
+           path == u"/charts/big.chart";
+}
+
+bool isChartPagePath(const QString& path)
+{
+    return path == u"/html/search/main.html" || path == u"/html/detail/main.html" ||
+           path == u"/html/is_snippet_chartmodul.html";
+}
+
+} // namespace
+
+QString signalWord(const QString& isin)
+{
+    static const std::array<QString, 5> kWords = {QStringLiteral("kaufen"), QStringLiteral("akkumulieren"),
+                                                  QStringLiteral("halten"), QStringLiteral("reduzieren"),
+                                                  QStringLiteral("verkaufen")};
+    if (isin.isEmpty())
+        return {};
+    return kWords[stableHash(isin.toUpper()) % kWords.size()];
+}
+
+DemoSite::DemoSite(QuoteBook& book, QString quoteLayout, QString versionText)
+    : m_book(book), m_quoteLayout(std::move(quoteLayout)), m_versionText(std::move(versionText))
+{
+}
+
+HttpReply DemoSite::answer(const QUrl& target)
+{
+    const QString path = target.path();
+    const QUrlQuery query(target);
+    if (path == u"/inf/search/all.html")
+        return siteSearch(queryValue(query, QStringLiteral("SEARCH_VALUE")).trimmed());
+    if (path == u"/cgi-bin/de/search.pl")
+        return signalPage(queryValue(query, QStringLiteral("isin")).trimmed());
+    if (isChartImagePath(path))
+        return chartImage(chartSymbol(query));
+    if (isChartPagePath(path))
+        return chartPage(chartSymbol(query));
+    if (path == u"/version.txt")
+        return {200, "text/plain; charset=us-ascii", m_versionText.toLatin1() + "\r\n"};
+    return {404, {}, {}};
+}
+
+HttpReply DemoSite::siteSearch(const QString& searchValue)
+{
+    Instrument* in = m_book.find(searchValue);
+    if (!in) {
+        // A result list, not a quote page: no price data in it.
+        return htmlReply(QStringLiteral("<HTML><HEAD><TITLE>Suche</TITLE></HEAD><BODY><H1>Suchergebnis</H1>"
+                                        "<P>Keine Treffer f&uuml;r &quot;") +
+                         searchValue.toHtmlEscaped() + QStringLiteral("&quot;.</P></BODY></HTML>"));
+    }
+    m_book.drift(*in);
+    const double change = (in->price - in->previousClose) * 100.0 / in->previousClose;
+    QString page = m_quoteLayout;
+    page.replace(QStringLiteral("@NAME@"), in->name.toHtmlEscaped());
+    page.replace(QStringLiteral("@QUOTE@"), germanPrice(in->price));
+    page.replace(QStringLiteral("@CURRENCY@"), in->currency.toHtmlEscaped());
+    page.replace(QStringLiteral("@CHANGE@"), germanPercent(change));
+    page.replace(QStringLiteral("@WKN@"), in->wkn.toHtmlEscaped());
+    page.replace(QStringLiteral("@ISIN@"), in->isin.toHtmlEscaped());
+    return htmlReply(page);
+}
+
+HttpReply DemoSite::signalPage(const QString& isin) const
+{
+    const QString word = signalWord(isin);
+    QString page =
+        QStringLiteral("<HTML><HEAD><TITLE>Prognose</TITLE></HEAD><BODY><TABLE><TR><TD>ISIN</TD><TD>") +
+        isin.toHtmlEscaped() + QStringLiteral("</TD></TR>");
+    if (!word.isEmpty())
+        page += QStringLiteral("<TR><TD>Signal</TD><TD><B>") + word + QStringLiteral("</B></TD></TR>");
+    page += QStringLiteral("</TABLE></BODY></HTML>");
+    return htmlReply(page);
+}
+
+HttpReply DemoSite::chartPage(const QString& symbol) const
+{
+    QUrlQuery imageQuery;
+    imageQuery.addQueryItem(QStringLiteral("sSym"), symbol);
+    const QString image = QStringLiteral("/charts/big.chart?") + imageQuery.toString(QUrl::FullyEncoded);
+    return htmlReply(QStringLiteral("<HTML><HEAD><TITLE>Chart</TITLE></HEAD><BODY><H3>") +
+                     symbol.toHtmlEscaped() + QStringLiteral("</H3><IMG src=\"") + image.toHtmlEscaped() +
+                     QStringLiteral("\" border=\"0\"></BODY></HTML>"));
+}
+
+HttpReply DemoSite::chartImage(const QString& symbol)
+{
+    const Instrument* in = m_book.find(symbol);
+    return {200, "image/png", chartPng(symbol, in ? in->price : 0.0)};
+}
+
+} // namespace td::demo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "httpresponder.h"
+#include "quotebook.h"
+
+#include <QString>
+#include <QUrl>
+
+namespace td::demo {
+
+// Answers the addresses the program sends to the outside sites, from the
+// made-up market.
+class DemoSite
+{
+public:
+    DemoSite(QuoteBook& book, QString quoteLayout, QString versionText);
+
+    HttpReply answer(const QUrl& target);
+
+private:
+    HttpReply siteSearch(const QString& searchValue);
+    HttpReply signalPage(const QString& isin) const;
+    HttpReply chartPage(const QString& symbol) const;
+    HttpReply chartImage(const QString& symbol);
+
+    QuoteBook& m_book;
+    QString m_quoteLayout;
+    QString m_versionText;
+};
+
+// The signal word the site gives an ISIN; empty for an empty ISIN.
+QString signalWord(const QString& isin);
+
+} // namespace td::demo

@@ -1,0 +1,89 @@
+// An offline stand-in for the bank, the chart services, the signal site and
+// the maker's version file, so the program can be tried without a network.
+#include "demosite.h"
+#include "httpresponder.h"
+#include "quotebook.h"
+
+#include "shell/mainoptions.h"
+#include "watchlist/tickerfile.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace {
+
+QString readLayout()
+{
+    QFile file(QStringLiteral(":/demo/search_layout.html.in"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "tickerdeck-demo-server: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Charts are drawn off screen; no display is needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Offline demo quote server for Tickerdeck"));
+    parser.addHelpOption();
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port on 127.0.0.1, 0 for any."), QStringLiteral("N"),
+                                        QStringLiteral("0"));
+    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("Ticker-list file to serve."),
+                                        QStringLiteral("PATH"));
+    const QCommandLineOption versionOption(QStringLiteral("version-text"),
+                                           QStringLiteral("Text of /version.txt."), QStringLiteral("TEXT"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the price walk."),
+                                        QStringLiteral("N"));
+    parser.addOptions({portOption, listOption, versionOption, seedOption});
+    parser.process(app);
+
+    bool portOk = false;
+    const uint port = parser.value(portOption).toUInt(&portOk);
+    if (!portOk || port > 65535)
+        return fail(QStringLiteral("--port needs a number from 0 to 65535"));
+    if (!parser.isSet(listOption))
+        return fail(QStringLiteral("--list PATH is required"));
+    QFile listFile(parser.value(listOption));
+    if (!listFile.open(QIODevice::ReadOnly))
+        return fail(listFile.fileName() + QStringLiteral(": ") + listFile.errorString());
+    const td::TickerFileContent list = td::parseTickerFile(listFile.readAll(), false);
+
+    const QString layout = readLayout();
+    if (layout.isEmpty())
+        return fail(QStringLiteral("the quote page layout is missing from the build"));
+
+    const quint32 seed =
+        parser.isSet(seedOption) ? parser.value(seedOption).toUInt() : QRandomGenerator::global()->generate();
+    const QString versionText =
+        parser.isSet(versionOption)
+            ? parser.value(versionOption)
+            : td::programVersionText(TICKERDECK_VERSION_MAJOR, TICKERDECK_VERSION_MINOR,
+                                     TICKERDECK_VERSION_PATCH);
+
+    td::demo::QuoteBook book(list.entries, seed);
+    td::demo::DemoSite site(book, layout, versionText);
+    td::demo::HttpResponder responder([&site](const QUrl& target) { return site.answer(target); });
+    if (!responder.listen(static_cast<quint16>(port)))
+        return fail(QStringLiteral("cannot listen: ") + responder.errorString());
+
+    std::printf("listening on http://127.0.0.1:%u\n", static_cast<unsigned>(responder.port()));
+    std::fflush(stdout);
+    return app.exec();
+}

@@ -1,5 +1,7 @@
 #include "overview/htmlframe.h"
 
+#include <QRegularExpression>
+
 #include "platform/settingsstore.h"
 #include "platform/textfile.h"
 #include "sites/sitehosts.h"
@@ -49,8 +51,10 @@ QString generalDateText(const QDateTime& when, const QLocale& locale)
     const QString date = locale.toString(when.date(), QLocale::ShortFormat);
     if (when.time() == QTime(0, 0))
         return date;
-    // Formatting the date-time, not the bare time, keeps the zone name that of `when`.
-    return date + u' ' + locale.toString(when, locale.timeFormat(QLocale::LongFormat));
+    // The long time format without its zone name, as the general date shows it.
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    return date + u' ' + locale.toString(when.time(), format.trimmed());
 }
 
 QString vBuildHtmlHead(const MakerInfo& maker, const QDateTime& startTime, const QLocale& locale)

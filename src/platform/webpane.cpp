@@ -59,7 +59,7 @@ WebPane::~WebPane()
 
 QUrl WebPane::aboutBaseUrl()
 {
-    return QUrl(QStringLiteral("http://localhost/"));
+    return QUrl(QStringLiteral("about:blank"));
 }
 
 QWebEngineView* WebPane::view()
@@ -107,32 +107,39 @@ QString WebPane::locationUrl() const
 void WebPane::startNavigation(const QString& address)
 {
     QWebEngineView* v = view();
+    if (m_pending)
+        m_superseded.append(m_expected);
     m_address = address;
     m_navigation = generation();
     m_pending = true;
-    m_started = false;
-    if (address.compare(u"about:blank", Qt::CaseInsensitive) == 0)
-        v->setUrl(QUrl(QStringLiteral("about:blank")));
-    else if (isAboutAddress(address))
-        v->setHtml(aboutDocument(address), aboutBaseUrl());
-    else
-        v->setUrl(webAddress(address));
+    if (address.compare(u"about:blank", Qt::CaseInsensitive) == 0) {
+        m_expected = QUrl(QStringLiteral("about:blank"));
+        v->setUrl(m_expected);
+    } else if (isAboutAddress(address)) {
+        m_expected = aboutBaseUrl();
+        v->setHtml(aboutDocument(address), m_expected);
+    } else {
+        m_expected = webAddress(address);
+        v->setUrl(m_expected);
+    }
 }
 
+// The engine reports one start and one end per stretch of loading: a load
+// that replaces a running one may bring no start of its own, and the replaced
+// one may or may not report its end. So the first end after navigate() is
+// taken as the navigation's, unless it names an address only a replaced
+// navigation went to.
 void WebPane::onLoadingChanged(const QWebEngineLoadingInfo& info)
 {
     qCDebug(lcPane) << objectName() << info.status() << info.url() << info.errorDomain() << info.errorCode()
-                    << "pending" << m_pending << "started" << m_started;
-    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
-        if (m_pending)
-            m_started = true;
+                    << "pending" << m_pending;
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
         return;
-    }
     if (m_pending) {
-        // The end of a load that our navigation replaced.
-        if (!m_started)
+        if (info.url() != m_expected && m_superseded.contains(info.url()))
             return;
         m_pending = false;
+        m_superseded.clear();
         complete(m_navigation, m_address, errorCodeOf(info));
         return;
     }

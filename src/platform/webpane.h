@@ -56,8 +56,8 @@ public:
     void refresh2() override;
     QWidget* widget() override;
 
-    // Base address of "about:" documents; a web origin, so that images and
-    // links with http addresses load from them.
+    // Base address of "about:" documents: no origin of its own, and images
+    // with full http addresses still load from them.
     static QUrl aboutBaseUrl();
 
 protected:
@@ -73,7 +73,8 @@ private:
     QString m_address;
     quint64 m_navigation = 0;
     bool m_pending = false;
-    bool m_started = false;
+    QUrl m_expected;          // where the pending navigation goes
+    QList<QUrl> m_superseded; // where replaced, unfinished navigations went
 };
 
 } // namespace td

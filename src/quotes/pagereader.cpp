@@ -22,6 +22,7 @@ struct Figures
     Amount quote;
     QString changeText;
     Amount dayPct;
+    bool quoteRead = false;
 };
 
 // Search layout. s is the caller's working text: the background reading goes
@@ -37,6 +38,8 @@ void readSearchLayout(PageReader& r, const QString& page, qsizetype k, QString& 
         r.set(f.quote, cur(f.quoteText));
         r.clearError();
     }
+    f.quoteRead = cur(left(f.quoteText, find(f.quoteText, u"&nbsp;") - 1)).has_value() ||
+                  cur(f.quoteText).has_value();
 
     r.set(s, mid(page, k, 1000));
     r.set(s, mid(s, find(s, u">Diff. Vortag<") + 25, 50));
@@ -160,7 +163,9 @@ QuotePageResult readQuotePage(const QString& page, bool retryByWkn)
     const MasterData codes = readMasterData(page);
     result.wkn = codes.wkn;
     result.isin = codes.isin;
-    result.evaluate = !result.sQuoteText.isEmpty();
+    // A quote that could not be read is no quote of 0: evaluating it would
+    // show 0,00 and raise a false alarm of -100 % since buying.
+    result.evaluate = !result.sQuoteText.isEmpty() && (retryByWkn || f.quoteRead);
     return result;
 }
 

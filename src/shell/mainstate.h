@@ -1,5 +1,6 @@
 #pragma once
 
+#include "overview/htmlframe.h"
 #include "quotes/chartselection.h"
 
 #include <QDateTime>
@@ -27,6 +28,8 @@ struct MainState
     QDateTime startTime;
     QString sProgramVersion;
     QString autoReloadText = QStringLiteral("60000");
+    // sHtmlHead, sHtmlFoot and sLinkParts, built once at start-up.
+    HtmlFrame htmlFrame;
     ChartSelection selection;
 
     // Quote retrieval.

@@ -98,8 +98,6 @@ public:
 private:
     void connectEditing();
     void openPreviewWindow();
-    void onListClicked(const QModelIndex& index);
-    void onListContextMenu(const QPoint& position);
     void applyMoveButtonStates(const MoveButtonStates& states);
     QMenu* m_mnuPop = nullptr;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

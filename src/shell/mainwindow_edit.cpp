@@ -98,6 +98,7 @@ void MainWindow::connectEditing()
     connect(m_ui.cmdRemove, &QPushButton::clicked, this, &MainWindow::vRemoveFromStopList);
     connect(m_ui.cmdQuickGo, &QPushButton::clicked, this, &MainWindow::vQuickGo);
 
+    // The selection flow opens it on a right click into the list.
     m_mnuPop = new QMenu(this);
     m_mnuPop->setObjectName(QStringLiteral("mnuPop"));
     QMenu* mark = m_mnuPop->addMenu(QStringLiteral("Mark Item"));
@@ -111,9 +112,6 @@ void MainWindow::connectEditing()
     copyName->setObjectName(QStringLiteral("mnuCopyName"));
     connect(copyName, &QAction::triggered, this, &MainWindow::vCopyName);
 
-    m_ui.lstItems->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_ui.lstItems, &QWidget::customContextMenuRequested, this, &MainWindow::onListContextMenu);
-    connect(m_ui.lstItems, &QAbstractItemView::clicked, this, &MainWindow::onListClicked);
     connect(m_ui.lstItems->header(), &QHeaderView::sectionClicked, this, &MainWindow::vSortByColumn);
 }
 
@@ -150,34 +148,6 @@ void MainWindow::applyMoveButtonStates(const MoveButtonStates& states)
     m_ui.but_ItemRauf->setEnabled(states.up);
     m_ui.but_ItemRaufZuerst->setEnabled(states.toTop);
     m_ui.but_ItemRaufZuletzt->setEnabled(states.toBottom);
-}
-
-// A first cut of the selection by click; the full selection flow (quote
-// pages, chart selection, batch guard) builds on it.
-void MainWindow::onListClicked(const QModelIndex& index)
-{
-    if (!index.isValid())
-        return;
-    const int row = index.row();
-    setCurrentRow(row);
-    m_ui.chkEdit->setChecked(false);
-    applyMoveButtonStates(moveButtonStates(row + 1, m_items->size()));
-    fillEditFields(m_items->entry(row));
-    moveHighlightTo(row);
-}
-
-// The right button makes the entry current and opens the pop-up menu without
-// moving the highlight; the selection flow will take this over too.
-void MainWindow::onListContextMenu(const QPoint& position)
-{
-    const QModelIndex index = m_ui.lstItems->indexAt(position);
-    if (!index.isValid())
-        return;
-    m_ui.lstItems->setCurrentIndex(index);
-    setCurrentRow(index.row());
-    m_ui.chkEdit->setChecked(false);
-    fillEditFields(m_items->entry(index.row()));
-    m_mnuPop->popup(m_ui.lstItems->viewport()->mapToGlobal(position));
 }
 
 void MainWindow::vAddEntry()

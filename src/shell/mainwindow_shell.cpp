@@ -58,6 +58,7 @@ void MainWindow::startUp()
     m_state.bFirstActivate = true;
     m_state.bLoadOnActivate = false;
     m_state.infoDisplayLimit = 30;
+    m_state.htmlFrame = buildHtmlFrame(m_platform.hosts, m_state.startTime);
     m_state.selection.reset();
 
     m_ui.cmdSearch->move(-1000, m_ui.cmdSearch->y());

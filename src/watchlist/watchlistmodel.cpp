@@ -69,7 +69,7 @@ QVariant WatchListModel::data(const QModelIndex& index, int role) const
         return e.columns[column];
     case Qt::ForegroundRole:
         if (column == ColName)
-            return toQColor(highlighted ? colour::Blue : e.ownColour());
+            return toQColor(highlighted && !m_highlightShowsMark ? colour::Blue : e.ownColour());
         return toQColor(e.styles[column].colour);
     case Qt::FontRole: {
         const bool bold = column == ColName ? highlighted : e.styles[column].bold;
@@ -226,6 +226,10 @@ void WatchListModel::setImportant(int row, bool important)
     if (row < 0 || row >= size())
         return;
     m_entries[row].important = important;
+    // Marking the highlighted entry shows its new colour at once; the bold
+    // stays until the highlight moves on.
+    if (row == m_highlightRow)
+        m_highlightShowsMark = true;
     const QModelIndex i = index(row, ColName);
     Q_EMIT dataChanged(i, i, {Qt::ForegroundRole});
 }
@@ -261,6 +265,7 @@ void WatchListModel::setHighlightRow(int row)
         row = -1;
     const int old = m_highlightRow;
     m_highlightRow = row;
+    m_highlightShowsMark = false;
     for (int r : {old, row}) {
         if (r >= 0) {
             const QModelIndex i = index(r, ColName);

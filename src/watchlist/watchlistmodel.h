@@ -64,6 +64,7 @@ private:
     QStringList m_headers;
     QList<WatchEntry> m_entries;
     int m_highlightRow = -1;
+    bool m_highlightShowsMark = false;
     quint64 m_nextId = 1;
 };
 

@@ -151,6 +151,8 @@ void TstFetchPane::failureCompletesEmpty_data()
     QTest::newRow("closed without answer") << "refuse" << 0;
     QTest::newRow("nobody listening") << "closed port" << 0;
     QTest::newRow("no answer within the time-out") << "hang" << 0;
+    QTest::newRow("no address") << "empty" << 0;
+    QTest::newRow("unknown scheme") << "scheme" << 0;
 }
 
 void TstFetchPane::failureCompletesEmpty()
@@ -169,6 +171,10 @@ void TstFetchPane::failureCompletesEmpty()
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         address = QStringLiteral("http://127.0.0.1:%1/x").arg(closed.serverPort());
+    } else if (kind == u"empty") {
+        address.clear();
+    } else if (kind == u"scheme") {
+        address = QStringLiteral("nosuch://127.0.0.1/x");
     }
 
     FetchPane pane(QStringLiteral("wbrVersion"), m_network, 300);
@@ -178,6 +184,7 @@ void TstFetchPane::failureCompletesEmpty()
     log.events.clear();
 
     pane.navigate(address);
+    QCOMPARE(log.completions(), 0);
     QVERIFY(log.waitForCompletion());
     QCOMPARE(log.events.size(), 2);
     QVERIFY2(log.events[0].startsWith(u"error ") && log.events[0].endsWith(address),

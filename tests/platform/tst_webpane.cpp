@@ -6,6 +6,8 @@
 #include <QTcpServer>
 #include <QTest>
 
+#include <memory>
+
 using namespace td;
 using namespace td::test;
 
@@ -15,11 +17,11 @@ struct EventLog
 {
     explicit EventLog(BrowserPane& pane)
     {
-        QObject::connect(&pane, &BrowserPane::navigateError, [this](const QString& url, int code) {
+        QObject::connect(&pane, &BrowserPane::navigateError, &context, [this](const QString& url, int code) {
             events.append(QStringLiteral("error ") + url);
             lastCode = code;
         });
-        QObject::connect(&pane, &BrowserPane::documentComplete,
+        QObject::connect(&pane, &BrowserPane::documentComplete, &context,
                          [this](const QString& url) { events.append(QStringLiteral("complete ") + url); });
     }
     int completions() const { return static_cast<int>(events.filter(QStringLiteral("complete ")).size()); }
@@ -28,6 +30,7 @@ struct EventLog
         return QTest::qWaitFor([&] { return completions() >= count; }, 15000);
     }
 
+    QObject context; // ends the connections with the log
     QStringList events;
     int lastCode = 0;
 };
@@ -42,20 +45,30 @@ class TstWebPane : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void chartSnippetLoadsItsImage();
     void failureCompletes();
     void newerNavigationSupersedes();
     void shownFetchPaneLoadsRelativeImages();
+
+private:
+    // One view for the tests: each new view starts a renderer process.
+    std::unique_ptr<WebPane> m_pane;
 };
+
+void TstWebPane::initTestCase()
+{
+    m_pane = std::make_unique<WebPane>(QStringLiteral("wbrRealTimeQuote"));
+    m_pane->setSilent(true);
+    m_pane->widget()->resize(300, 200);
+    m_pane->setVisible(true);
+}
 
 void TstWebPane::chartSnippetLoadsItsImage()
 {
     PageServer server;
     server.setFallback([](const PageRequest&) { return PageResponse::page(kPng, "image/png"); });
-    WebPane pane(QStringLiteral("wbrRealTimeQuote"));
-    pane.setSilent(true);
-    pane.widget()->resize(300, 200);
-    pane.setVisible(true);
+    WebPane& pane = *m_pane;
     EventLog log(pane);
 
     const QString chart = QStringLiteral(
@@ -87,8 +100,7 @@ void TstWebPane::failureCompletes()
     PageServer server;
     server.setResponse(QStringLiteral("/missing"), PageResponse::error(404, "<html>gone</html>"));
 
-    WebPane pane(QStringLiteral("wbrRealTimeChart"));
-    pane.setVisible(true);
+    WebPane& pane = *m_pane;
     EventLog log(pane);
     pane.navigate(address);
     QVERIFY(log.waitForCompletion());
@@ -98,8 +110,11 @@ void TstWebPane::failureCompletes()
 
     log.events.clear();
     pane.navigate(server.url(QStringLiteral("/missing")));
+    const QString missing = server.url(QStringLiteral("/missing"));
     QVERIFY(log.waitForCompletion());
-    qDebug() << log.events << log.lastCode;
+    QCOMPARE(log.events,
+             (QStringList{QStringLiteral("error ") + missing, QStringLiteral("complete ") + missing}));
+    QCOMPARE(log.lastCode, 404);
 }
 
 void TstWebPane::newerNavigationSupersedes()
@@ -107,8 +122,7 @@ void TstWebPane::newerNavigationSupersedes()
     PageServer server;
     server.setResponse(QStringLiteral("/hang"), PageResponse::hang());
     server.setResponse(QStringLiteral("/slow"), PageResponse::page("<p>slow</p>").delayed(300));
-    WebPane pane(QStringLiteral("WebBrowser1"));
-    pane.setVisible(true);
+    WebPane& pane = *m_pane;
     EventLog log(pane);
 
     pane.navigate(server.url(QStringLiteral("/hang")));

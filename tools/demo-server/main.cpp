@@ -5,12 +5,14 @@
 #include "quotebook.h"
 
 #include "shell/mainoptions.h"
+#include "sites/sitehosts.h"
 #include "watchlist/tickerfile.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
 #include <QRandomGenerator>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -22,6 +24,20 @@ QString readLayout()
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
+}
+
+// The settings a demo run starts with: every site on this server, the served
+// list loaded and checked right after loading.
+void writeDemoSettings(const QString& path, const QString& baseUrl, const QString& listPath)
+{
+    QFile::remove(path);
+    QSettings ini(path, QSettings::IniFormat);
+    for (const QString& key : td::siteKeys())
+        ini.setValue(QStringLiteral("Hosts/") + key, baseUrl);
+    ini.setValue(QStringLiteral("TdCk/TickerFile"), listPath);
+    ini.setValue(QStringLiteral("TdCk/AutoGetOnlineQuotes"), QStringLiteral("1"));
+    ini.setValue(QStringLiteral("TdCk/ShowINDICESSMALLWINDOW"), QStringLiteral("0"));
+    ini.sync();
 }
 
 int fail(const QString& message)
@@ -51,7 +67,10 @@ int main(int argc, char** argv)
                                            QStringLiteral("Text of /version.txt."), QStringLiteral("TEXT"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the price walk."),
                                         QStringLiteral("N"));
-    parser.addOptions({portOption, listOption, versionOption, seedOption});
+    const QCommandLineOption settingsOption(
+        QStringLiteral("demo-settings"),
+        QStringLiteral("Write a settings file that points the program at this server."), QStringLiteral("PATH"));
+    parser.addOptions({portOption, listOption, versionOption, seedOption, settingsOption});
     parser.process(app);
 
     bool portOk = false;
@@ -83,7 +102,10 @@ int main(int argc, char** argv)
     if (!responder.listen(static_cast<quint16>(port)))
         return fail(QStringLiteral("cannot listen: ") + responder.errorString());
 
-    std::printf("listening on http://127.0.0.1:%u\n", static_cast<unsigned>(responder.port()));
+    const QString baseUrl = QStringLiteral("http://127.0.0.1:%1").arg(responder.port());
+    if (parser.isSet(settingsOption))
+        writeDemoSettings(parser.value(settingsOption), baseUrl, listFile.fileName());
+    std::printf("listening on %s\n", qPrintable(baseUrl));
     std::fflush(stdout);
     return app.exec();
 }

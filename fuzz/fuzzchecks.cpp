@@ -1,0 +1,175 @@
+#include "fuzzchecks.h"
+
+#include "platform/amount.h"
+#include "platform/textfile.h"
+#include "quotes/evaluation.h"
+#include "quotes/pagereader.h"
+#include "quotes/signalreader.h"
+#include "watchlist/tickerfile.h"
+
+namespace td::fuzz {
+
+namespace {
+
+// Pages arrive decoded by their declared charset: try both decodings.
+QList<QString> decodings(const QByteArray& data)
+{
+    return {decodeWindows1252(data), QString::fromUtf8(data)};
+}
+
+bool sameEntry(const WatchEntry& a, const WatchEntry& b)
+{
+    return a.columns == b.columns && a.checked == b.checked && a.important == b.important;
+}
+
+QString checkCode(const std::optional<QString>& code, qsizetype maxLength, const char* what)
+{
+    if (code && (code->isEmpty() || code->size() > maxLength))
+        return QStringLiteral("%1 of length %2").arg(QLatin1StringView(what)).arg(code->size());
+    return {};
+}
+
+// A quote column as written must read back as the very amount.
+QString checkQuoteColumn(const WatchEntry& e, Amount quote)
+{
+    const auto back = parseGerman(e.columns[ColQuote]);
+    if (!back || *back != quote)
+        return QStringLiteral("quote column %1 does not read back").arg(e.columns[ColQuote]);
+    return {};
+}
+
+WatchEntry sampleEntry()
+{
+    return parseTickerLine(u"BMW;BMW;ETR;12.03.2024;98,50;True;;;;;EUR;50;;;519000;DE0005190003;0", false);
+}
+
+} // namespace
+
+QString checkTickerFile(const QByteArray& data)
+{
+    const TickerFileContent first = parseTickerFile(data, false);
+    const QByteArray written = formatTickerFile(first.entries);
+    const TickerFileContent second = parseTickerFile(written, false);
+    if (second.entries.size() != first.entries.size())
+        return QStringLiteral("%1 entries read back as %2").arg(first.entries.size()).arg(second.entries.size());
+    for (qsizetype i = 0; i < first.entries.size(); ++i) {
+        WatchEntry expected = first.entries[i];
+        for (QString& c : expected.columns)
+            c = sanitizeField(c);
+        if (!sameEntry(expected, second.entries[i]))
+            return QStringLiteral("entry %1 changed on the way through the file").arg(i + 1);
+    }
+    if (formatTickerFile(second.entries) != written)
+        return QStringLiteral("writing is not stable");
+
+    constexpr int capacity = 3;
+    const TickerFileContent capped = parseTickerFile(data, true, capacity);
+    const qsizetype expectedCount = std::min<qsizetype>(capacity, first.entries.size());
+    if (capped.entries.size() != expectedCount ||
+        capped.linesOverLimit != first.entries.size() + first.linesOverLimit - expectedCount)
+        return QStringLiteral("capacity miscounted");
+    for (const WatchEntry& e : capped.entries) {
+        if (!e.checked)
+            return QStringLiteral("auto-check left an entry unticked");
+    }
+    return {};
+}
+
+QString checkQuotePage(const QByteArray& data)
+{
+    const WatchEntry entry = sampleEntry();
+    EvaluationOptions options;
+    options.thresholdText = QStringLiteral("5");
+    for (const QString& page : decodings(data)) {
+        const QuotePageResult search = readQuotePage(page, false);
+        if (search.dropped)
+            return QStringLiteral("search layout dropped a page");
+        if (search.evaluate != !search.sQuoteText.isEmpty())
+            return QStringLiteral("search layout evaluates without a quote text");
+        const MasterData codes = readMasterData(page);
+        if (codes.wkn != search.wkn || codes.isin != search.isin)
+            return QStringLiteral("master data differs between readings");
+        for (const QString& problem : {checkCode(codes.wkn, 6, "WKN"), checkCode(codes.isin, 12, "ISIN")}) {
+            if (!problem.isEmpty())
+                return problem;
+        }
+
+        const QuotePageResult byWkn = readQuotePage(page, true);
+        if (byWkn.dropped && (byWkn.evaluate || byWkn.wkn || byWkn.isin))
+            return QStringLiteral("a dropped page still gives figures");
+
+        const BackgroundPageResult background = readBackgroundPage(page);
+        if (background.wkn != codes.wkn || background.isin != codes.isin)
+            return QStringLiteral("background master data differs");
+
+        for (const QuotePageResult* r : {&search, &byWkn}) {
+            const QuoteFigures figures{r->quote, r->dayPct, r->sQuoteText};
+            const EvaluationResult result = evaluateQuote(entry, figures, options);
+            if (QString p = checkQuoteColumn(result.entry, r->quote); !p.isEmpty())
+                return p;
+        }
+        const QuoteFigures bgFigures{background.cBgQuote, background.cBgDayPct, background.sBgQuoteText};
+        if (QString p = checkQuoteColumn(evaluateQuoteBackground(entry, bgFigures, options).entry,
+                                         background.cBgQuote);
+            !p.isEmpty())
+            return p;
+    }
+    return {};
+}
+
+QString checkSignalPage(const QByteArray& data)
+{
+    for (const QString& markup : decodings(data)) {
+        for (SignalPane pane : {SignalPane::Handelssignal, SignalPane::HandelssignalLang}) {
+            const SignalResult result = readSignal(markup, pane);
+            if (result.symbols.size() > 5 || result.word.isEmpty() != result.symbols.isEmpty())
+                return QStringLiteral("signal rows miscounted");
+            for (int symbol : result.symbols) {
+                if (signalSymbolResource(symbol).isEmpty())
+                    return QStringLiteral("signal symbol %1 has no picture").arg(symbol);
+            }
+        }
+    }
+    return {};
+}
+
+QString checkEvaluation(const QByteArray& data)
+{
+    const QStringList lines = splitLines(decodeWindows1252(data));
+    const auto line = [&lines](int i) { return lines.value(i); };
+    const WatchEntry entry = parseTickerLine(line(0), false);
+    const QString quoteText = line(1);
+    const qsizetype nbsp = quoteText.indexOf(u"&nbsp;");
+    const Amount quote = parseGerman(nbsp < 0 ? quoteText : quoteText.left(nbsp)).value_or(Amount());
+    const Amount dayPct = parseGerman(line(2)).value_or(Amount());
+    const QString flags = line(4);
+
+    EvaluationOptions options;
+    options.thresholdText = line(3);
+    options.quoteBold = flags.contains(u'b');
+    options.markMinMaxChange = flags.contains(u'm');
+    options.batchRunning = flags.contains(u'r');
+    const QuoteFigures figures{quote, dayPct, quoteText};
+
+    const EvaluationResult result = evaluateQuote(entry, figures, options);
+    if (QString p = checkQuoteColumn(result.entry, quote); !p.isEmpty())
+        return p;
+    if (result.entry.columns[ColCur] != currencyFromQuoteText(quoteText))
+        return QStringLiteral("currency column differs from the quote text's");
+    if (result.alarm && (!parseGerman(options.thresholdText) || !parseGerman(result.entry.columns[ColBPct])))
+        return QStringLiteral("alarm without a threshold and a change since buying");
+    const auto icon = static_cast<int>(result.entry.icon);
+    if (icon < 0 || icon > 9)
+        return QStringLiteral("icon %1 out of range").arg(icon);
+    const WatchEntry stop = makeStopEntry(result.entry, 1);
+    if (stop.columns[ColCur] != result.currency)
+        return QStringLiteral("stop entry lost the currency");
+
+    const EvaluationResult background = evaluateQuoteBackground(entry, figures, options);
+    if (background.entry.columns[ColWkn] != entry.columns[ColWkn] ||
+        background.entry.columns[ColIsin] != entry.columns[ColIsin])
+        return QStringLiteral("background evaluation touched the codes");
+    return {};
+}
+
+} // namespace td::fuzz

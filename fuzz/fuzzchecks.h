@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace td::fuzz {
+
+// Each check feeds one input through a reader and returns what went wrong
+// ("" when nothing did). Memory and undefined-behaviour faults are left to
+// the sanitizers; these catch results that break the reader's own promises.
+// The fuzz targets and the regression test share them.
+
+// Ticker-list bytes: read, write back and read again.
+QString checkTickerFile(const QByteArray& data);
+// Quote page bytes: both layouts, the background reading, the master data,
+// and the evaluation of what was read.
+QString checkQuotePage(const QByteArray& data);
+// Signal page bytes, both panes.
+QString checkSignalPage(const QByteArray& data);
+// Lines: a ticker line (the entry), the quote text, the day change, the
+// threshold, flags. The evaluation of those against each other.
+QString checkEvaluation(const QByteArray& data);
+
+} // namespace td::fuzz

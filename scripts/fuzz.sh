@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of the readers with clang and runs each for the
+# given number of seconds (default 60). Crashing inputs land in
+# $BUILD_DIR/fuzz-artifacts; keep each one in tests/fixtures/fuzz/<target>/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-60}
+build_dir=${BUILD_DIR:-build-fuzz}
+targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation})
+
+scripts/deps.sh
+if ! command -v clang++ >/dev/null; then
+    if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends clang
+fi
+
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTICKERDECK_FUZZ=ON \
+    "${launcher[@]}" >/dev/null
+cmake --build "$build_dir" -j "$(nproc)" --target fuzzers
+
+# Seeds: the fixture pages, the shipped list, a few signal pages and
+# evaluation inputs, and every input that once crashed.
+seeds=$build_dir/fuzz-seeds
+rm -rf "$seeds"
+mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation}
+cp tic/default.tic "$seeds/tickerfile/"
+cp tests/fixtures/quotes/* "$seeds/quotepage/"
+for word in kaufen akkumulieren halten reduzieren verkaufen; do
+    printf '<HTML><BODY><TABLE><TR><TD>Signal</TD><TD><B>>%s<</B></TD></TR></TABLE></BODY></HTML>' \
+        "$word" >"$seeds/signal/$word.html"
+done
+i=0
+while IFS= read -r line; do
+    i=$((i + 1))
+    printf '%s\r\n101,20&nbsp;EUR\r\n-1,25\r\n5\r\nbmr\r\n' "${line%$'\r'}" >"$seeds/evaluation/entry$i.txt"
+done <tic/default.tic
+for t in "${targets[@]}"; do
+    if [ -d "tests/fixtures/fuzz/$t" ]; then cp tests/fixtures/fuzz/"$t"/* "$seeds/$t/" 2>/dev/null || true; fi
+done
+
+failed=()
+for t in "${targets[@]}"; do
+    corpus=$build_dir/fuzz-corpus/$t
+    artifacts=$build_dir/fuzz-artifacts
+    mkdir -p "$corpus" "$artifacts"
+    dict=()
+    if [ -f "fuzz/$t.dict" ]; then dict=(-dict="fuzz/$t.dict"); fi
+    echo "== fuzz_$t for ${seconds}s"
+    if ! "$build_dir/bin/fuzz_$t" -max_total_time="$seconds" -timeout=10 -max_len=8192 -print_final_stats=1 \
+        -artifact_prefix="$artifacts/$t-" "${dict[@]}" "$corpus" "$seeds/$t" 2>"$build_dir/fuzz-$t.log"; then
+        tail -n 40 "$build_dir/fuzz-$t.log"
+        failed+=("$t")
+    else
+        grep -E '^stat::(number_of_executed_units|new_units_added)|^Done' "$build_dir/fuzz-$t.log" || true
+    fi
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "fuzzing found problems in: ${failed[*]} (inputs in $build_dir/fuzz-artifacts)"
+    exit 1
+fi

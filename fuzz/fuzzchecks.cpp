@@ -84,7 +84,7 @@ QString checkQuotePage(const QByteArray& data)
         const QuotePageResult search = readQuotePage(page, false);
         if (search.dropped)
             return QStringLiteral("search layout dropped a page");
-        if (search.evaluate != !search.sQuoteText.isEmpty())
+        if (search.evaluate && search.sQuoteText.isEmpty())
             return QStringLiteral("search layout evaluates without a quote text");
         const MasterData codes = readMasterData(page);
         if (codes.wkn != search.wkn || codes.isin != search.isin)

@@ -17,6 +17,7 @@ void ProgressBar::vDrawProgress(int value, std::uint32_t colour, const QString& 
     m_colour = colour;
     m_paint = progressPaint(value, maximum, width(), caption);
     update();
+    Q_EMIT progressDrawn(value);
 }
 
 void ProgressBar::printText(const QString& text)

@@ -23,6 +23,9 @@ public:
 
     const ProgressPaint& lastPaint() const { return m_paint; }
 
+Q_SIGNALS:
+    void progressDrawn(int value);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -67,21 +67,36 @@ void TestAmount::format_data()
     QTest::addColumn<qint64>("raw");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("0.00## pads two") << qint64(123000) << "0.00##" << "12,30";
-    QTest::newRow("0.00## keeps four") << qint64(123456) << "0.00##" << "12,3456";
-    QTest::newRow("0.00## negative") << qint64(-12500) << "0.00##" << "-1,25";
-    QTest::newRow("0.00## zero") << qint64(0) << "0.00##" << "0,00";
-    QTest::newRow("0.00 half away up") << qint64(12350) << "0.00" << "1,24";
-    QTest::newRow("0.00 half away negative") << qint64(-12350) << "0.00" << "-1,24";
-    QTest::newRow("#,# groups") << qint64(12345670000) << "#,#" << "1.234.567";
-    QTest::newRow("#,# zero empty") << qint64(0) << "#,#" << "";
-    QTest::newRow("#,# rounds half away") << qint64(25000) << "#,#" << "3";
-    QTest::newRow("#,# negative") << qint64(-15000000) << "#,#" << "-1.500";
-    QTest::newRow("# no grouping") << qint64(12345670000) << "#" << "1234567";
-    QTest::newRow("# zero empty") << qint64(0) << "#" << "";
-    QTest::newRow("#0 zero") << qint64(0) << "#0" << "0";
-    QTest::newRow("### zero empty") << qint64(0) << "###" << "";
-    QTest::newRow("### value") << qint64(3200000) << "###" << "320";
+    QTest::newRow("0.00## pads two") << qint64(123000) << "0.00##"
+                                     << "12,30";
+    QTest::newRow("0.00## keeps four") << qint64(123456) << "0.00##"
+                                       << "12,3456";
+    QTest::newRow("0.00## negative") << qint64(-12500) << "0.00##"
+                                     << "-1,25";
+    QTest::newRow("0.00## zero") << qint64(0) << "0.00##"
+                                 << "0,00";
+    QTest::newRow("0.00 half away up") << qint64(12350) << "0.00"
+                                       << "1,24";
+    QTest::newRow("0.00 half away negative") << qint64(-12350) << "0.00"
+                                             << "-1,24";
+    QTest::newRow("#,# groups") << qint64(12345670000) << "#,#"
+                                << "1.234.567";
+    QTest::newRow("#,# zero empty") << qint64(0) << "#,#"
+                                    << "";
+    QTest::newRow("#,# rounds half away") << qint64(25000) << "#,#"
+                                          << "3";
+    QTest::newRow("#,# negative") << qint64(-15000000) << "#,#"
+                                  << "-1.500";
+    QTest::newRow("# no grouping") << qint64(12345670000) << "#"
+                                   << "1234567";
+    QTest::newRow("# zero empty") << qint64(0) << "#"
+                                  << "";
+    QTest::newRow("#0 zero") << qint64(0) << "#0"
+                             << "0";
+    QTest::newRow("### zero empty") << qint64(0) << "###"
+                                    << "";
+    QTest::newRow("### value") << qint64(3200000) << "###"
+                               << "320";
 }
 
 void TestAmount::format()
@@ -97,10 +112,14 @@ void TestAmount::formatDouble_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("binary 2.675 rounds up") << 2.675 << "0.00" << "2,68";
-    QTest::newRow("five percent") << 5.0 << "0.00" << "5,00";
-    QTest::newRow("negative half") << -0.125 << "0.00" << "-0,13";
-    QTest::newRow("tiny negative is zero") << -0.001 << "0.00" << "0,00";
+    QTest::newRow("binary 2.675 rounds up") << 2.675 << "0.00"
+                                            << "2,68";
+    QTest::newRow("five percent") << 5.0 << "0.00"
+                                  << "5,00";
+    QTest::newRow("negative half") << -0.125 << "0.00"
+                                   << "-0,13";
+    QTest::newRow("tiny negative is zero") << -0.001 << "0.00"
+                                           << "0,00";
 }
 
 void TestAmount::formatDouble()

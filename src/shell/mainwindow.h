@@ -69,8 +69,10 @@ public:
     void showEntryMenu();
     // Lets pending events run, once per time.
     void letEventsRun(int times = 1);
-    // The chart command of the site catalogue; filled with that subsystem.
+    // The chart command of the site catalogue and the chart-overview buttons
+    // (0 watch list, 1 stop list); filled with those subsystems.
     void pressShowChart();
+    void pressChartOverview(int button);
 
     // Editing: entry form, moves, marks, check all, clear, sort
 public:

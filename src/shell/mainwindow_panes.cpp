@@ -8,6 +8,7 @@
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCursor>
 #include <QLayout>
@@ -73,6 +74,14 @@ void MainWindow::connectSelection()
     connect(m_ui.lstStop, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { m_selectionFlow->onStopItemClick(index.row()); });
     connect(m_ui.cmdNAS, &QPushButton::clicked, this, &MainWindow::toggleNasdaqPane);
+
+    QAction* refresh = m_mnuPop->addAction(QStringLiteral("Refresh"));
+    refresh->setObjectName(QStringLiteral("mnuRefresh"));
+    connect(refresh, &QAction::triggered, this, [this] { vShowMainChart(m_state.bytHistoryChoice); });
+    QAction* charts = m_mnuPop->addAction(QStringLiteral("Show Charts"));
+    charts->setObjectName(QStringLiteral("mnuShowCharts"));
+    connect(charts, &QAction::triggered, this,
+            [this] { pressChartOverview(m_showChartsSource == u"STOP" ? 1 : 0); });
 }
 
 // Mouse-up on the lists, after the view has moved its selection: the
@@ -155,5 +164,6 @@ void MainWindow::startBatchCheck()
 // The site catalogue's chart command and the overview buttons are not part
 // of this program yet; the list events call them at their places.
 void MainWindow::pressShowChart() {}
+void MainWindow::pressChartOverview(int) {}
 
 } // namespace td

@@ -25,8 +25,9 @@ int main(int argc, char* argv[])
     td::SystemProcessLauncher processes;
     td::SystemClock clock;
     td::QtPaneFactory panes(td::pageTimeoutMs(settings));
-    td::PlatformContext platform{settings, hosts, dialogs, clipboard, processes, clock, panes,
-                                 QDir(QCoreApplication::applicationDirPath()).absolutePath()};
+    td::PlatformContext platform{
+        settings,  hosts, dialogs, clipboard,
+        processes, clock, panes,   QDir(QCoreApplication::applicationDirPath()).absolutePath()};
 
     td::MainWindow window(platform);
     dialogs.setParent(&window);

@@ -11,24 +11,42 @@ DialogAnswer QtDialogs::message(const MessageRequest& request)
     box.setWindowTitle(request.title);
     box.setText(request.text);
     switch (request.icon) {
-    case DialogIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case DialogIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case DialogIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case DialogIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case DialogIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case DialogIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case DialogIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case DialogIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case DialogIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case DialogIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     switch (request.buttons) {
-    case DialogButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case DialogButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case DialogButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case DialogButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case DialogButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return DialogAnswer::Yes;
-    case QMessageBox::No: return DialogAnswer::No;
-    case QMessageBox::Cancel: return DialogAnswer::Cancel;
-    default: break;
+    case QMessageBox::Yes:
+        return DialogAnswer::Yes;
+    case QMessageBox::No:
+        return DialogAnswer::No;
+    case QMessageBox::Cancel:
+        return DialogAnswer::Cancel;
+    default:
+        break;
     }
     // Closing a Yes/No/Cancel box by the window frame means Cancel.
     return request.buttons == DialogButtons::Ok ? DialogAnswer::Ok : DialogAnswer::Cancel;

@@ -8,9 +8,27 @@ class QWidget;
 
 namespace td {
 
-enum class DialogButtons { Ok, YesNo, YesNoCancel };
-enum class DialogIcon { None, Information, Question, Warning, Critical };
-enum class DialogAnswer { Ok, Yes, No, Cancel };
+enum class DialogButtons
+{
+    Ok,
+    YesNo,
+    YesNoCancel
+};
+enum class DialogIcon
+{
+    None,
+    Information,
+    Question,
+    Warning,
+    Critical
+};
+enum class DialogAnswer
+{
+    Ok,
+    Yes,
+    No,
+    Cancel
+};
 
 struct MessageRequest
 {

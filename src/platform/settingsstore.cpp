@@ -3,8 +3,8 @@
 namespace td {
 
 IniSettingsStore::IniSettingsStore(QString section)
-    : m_settings(QSettings::IniFormat, QSettings::UserScope, kPublisher, kPublisher)
-    , m_section(std::move(section))
+    : m_settings(QSettings::IniFormat, QSettings::UserScope, kPublisher, kPublisher),
+      m_section(std::move(section))
 {
 }
 

@@ -1,5 +1,6 @@
 #include "quotes/batchcheck.h"
 
+#include "overview/progressbar.h"
 #include "platform/browserpane.h"
 #include "platform/panewait.h"
 #include "quotes/quotereading.h"
@@ -7,7 +8,6 @@
 #include "shell/mainwindow.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
-#include "overview/progressbar.h"
 
 #include <QCheckBox>
 #include <QEventLoop>
@@ -40,7 +40,8 @@ BatchCheck::BatchCheck(MainWindow& window) : QObject(&window), m_window(window)
         m_tmrShowAllQuotes.stop();
     });
     connect(ui.cmdCheckAllQuotes, &QPushButton::clicked, this, &BatchCheck::vCheckAllQuotes);
-    connect(ui.cmdCheckAllQuotesHintergrund, &QPushButton::clicked, this, &BatchCheck::vCheckAllQuotesBackground);
+    connect(ui.cmdCheckAllQuotesHintergrund, &QPushButton::clicked, this,
+            &BatchCheck::vCheckAllQuotesBackground);
     connect(ui.cmdRefresh, &QPushButton::clicked, this,
             [this] { m_window.vShowMainChart(m_window.state().bytHistoryChoice); });
     connect(&m_window.tmrRefresh(), &QTimer::timeout, this,
@@ -94,7 +95,8 @@ void BatchCheck::setRefreshEnabled(bool enabled)
 void BatchCheck::setBatchControlsEnabled(bool enabled)
 {
     MainWindowUi& ui = m_window.ui();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.cmdSwitchTIC, ui.cmdInfo, ui.cmdOptions, ui.but_Exit})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui.cmdSwitchTIC, ui.cmdInfo, ui.cmdOptions, ui.but_Exit})
         w->setEnabled(enabled);
     ui.lstStop->setVisible(enabled);
 }
@@ -124,7 +126,9 @@ void BatchCheck::vCheckAllQuotes()
     ui.progressFrame->show();
     m_window.letEventsRun();
 
-    const auto cancelled = [&ui] { return ui.cmdCheckAllQuotes->text() != kRunning; };
+    const auto cancelled = [&ui] {
+        return ui.cmdCheckAllQuotes->text() != kRunning;
+    };
     const int n = items.size();
     for (int i = 1; i <= n; ++i) {
         if (cancelled())
@@ -187,7 +191,9 @@ void BatchCheck::vCheckAllQuotesBackground()
         PaneWait::wakeAll();
         return;
     }
-    const auto cancelled = [button] { return button->text() != kRunning; };
+    const auto cancelled = [button] {
+        return button->text() != kRunning;
+    };
     for (int i = 0; i < items.size(); ++i) {
         state.oBackgroundEntry = items.entry(i).id;
         if (!items.entry(i).checked)

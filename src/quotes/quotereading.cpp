@@ -62,7 +62,8 @@ void QuoteReading::onBackgroundPageComplete()
     pane.setTag(QString());
 }
 
-void QuoteReading::writeCodes(quint64 entryId, const std::optional<QString>& wkn, const std::optional<QString>& isin)
+void QuoteReading::writeCodes(quint64 entryId, const std::optional<QString>& wkn,
+                              const std::optional<QString>& isin)
 {
     const int row = m_window.items().rowOfId(entryId);
     if (row < 0)

@@ -40,7 +40,8 @@ bool SelectionFlow::batchRunning() const
 
 QString SelectionFlow::quoteSearchAddress(const QString& searchValue) const
 {
-    return siteAddress(m_window.platform().hosts, QStringLiteral("comdirect"), QStringLiteral("/inf/search/all.html"),
+    return siteAddress(m_window.platform().hosts, QStringLiteral("comdirect"),
+                       QStringLiteral("/inf/search/all.html"),
                        QStringLiteral("SEARCH_VALUE=") + searchValue + QStringLiteral("&x=11&y=7"));
 }
 
@@ -217,9 +218,9 @@ void SelectionFlow::updateNasdaqPane()
         return;
     }
     const QString ticker = sel.sSelTicker.value(0);
-    m_window.panes().wbrRealTimeNASDAQ->navigate(
-        siteAddress(m_window.platform().hosts, QStringLiteral("nasdaq"), QStringLiteral("/aspx/nasdaqlastsale.aspx"),
-                    QStringLiteral("symbol=") + ticker + QStringLiteral("&selected=") + ticker));
+    m_window.panes().wbrRealTimeNASDAQ->navigate(siteAddress(
+        m_window.platform().hosts, QStringLiteral("nasdaq"), QStringLiteral("/aspx/nasdaqlastsale.aspx"),
+        QStringLiteral("symbol=") + ticker + QStringLiteral("&selected=") + ticker));
 }
 
 void SelectionFlow::showStatusPagesAndSnippets()
@@ -231,7 +232,8 @@ void SelectionFlow::showStatusPagesAndSnippets()
     panes.wbrStockContent->setVisible(false);
     if (!m_window.mobileMode()) {
         state.bWantQuoteContent = false;
-        panes.wbrStockContent->navigate(receiveDataPage(QStringLiteral("<br>") + symbol + QStringLiteral(" [Content]")));
+        panes.wbrStockContent->navigate(
+            receiveDataPage(QStringLiteral("<br>") + symbol + QStringLiteral(" [Content]")));
     } else {
         panes.wbrStockContent->navigate(receiveDataPage(QStringLiteral("<br>MOBILE OPTION ACTIVE")));
     }
@@ -247,7 +249,8 @@ void SelectionFlow::showStatusPagesAndSnippets()
                            type + QStringLiteral("sym1=") + symbol + QStringLiteral("&scrmbl=&lg=de&ct=de"));
     };
     panes.wbrRealTimeQuote->setSilent(true);
-    panes.wbrRealTimeQuote->navigate(chartSnippetPage(search, chart(QStringLiteral("type=time&tsOffset=0&"))));
+    panes.wbrRealTimeQuote->navigate(
+        chartSnippetPage(search, chart(QStringLiteral("type=time&tsOffset=0&"))));
     m_window.letEventsRun();
     panes.wbrRealTimeChart->setSilent(true);
     panes.wbrRealTimeChart->navigate(chartSnippetPage(search, chart(QStringLiteral("type=intra&"))));
@@ -266,10 +269,9 @@ void SelectionFlow::loadTradingSignal()
     pane.setSilent(true);
     pane.setTag(QStringLiteral("LOAD"));
     m_window.state().bSignalHandled = false;
-    pane.navigate(siteAddress(m_window.platform().hosts, QStringLiteral("happyyuppie"),
-                              QStringLiteral("/cgi-bin/de/search.pl"),
-                              QStringLiteral("isin=") + m_window.items().entry(row).columns[ColIsin] +
-                                  QStringLiteral("&typnr=3")));
+    pane.navigate(siteAddress(
+        m_window.platform().hosts, QStringLiteral("happyyuppie"), QStringLiteral("/cgi-bin/de/search.pl"),
+        QStringLiteral("isin=") + m_window.items().entry(row).columns[ColIsin] + QStringLiteral("&typnr=3")));
     waitForPane(pane);
     m_window.letEventsRun();
 }

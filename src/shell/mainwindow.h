@@ -37,7 +37,13 @@ public:
     QTimer& tmrRefresh() { return m_tmrRefresh; }
 
     // The list file (load, save, switch).
-    enum class SaveResult { Saved, NoPath, Declined, Failed };
+    enum class SaveResult
+    {
+        Saved,
+        NoPath,
+        Declined,
+        Failed
+    };
     void vLoadList();
     SaveResult vSaveList();
     void vChooseFile();

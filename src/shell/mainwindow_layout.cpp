@@ -81,7 +81,8 @@ void MainWindow::buildUi()
     setObjectName(QStringLiteral("frm_main"));
     // Index 0 serves the watch list, index 1 the stop list.
     for (int i = 0; i < 2; ++i) {
-        m_ui.cmdSelectAll << button(QStringLiteral("cmdSelectAll_%1").arg(i), QStringLiteral("check all/none"), this);
+        m_ui.cmdSelectAll << button(QStringLiteral("cmdSelectAll_%1").arg(i),
+                                    QStringLiteral("check all/none"), this);
         m_ui.cmdClear << button(QStringLiteral("cmdClear_%1").arg(i), QStringLiteral("clear list"), this);
     }
     auto* root = new QVBoxLayout(this);
@@ -110,8 +111,8 @@ void MainWindow::buildUi()
     m_items = new WatchListModel(WatchListModel::watchListHeaders(), this);
     m_ui.lstItems = listView(QStringLiteral("lstItems"), this);
     m_ui.lstItems->setModel(m_items);
-    const int widths[ColumnCount] = {1700, 700, 520, 1060, 800, 800, 650, 700, 650, 480,
-                                     850, 850, 750, 820, 1400};
+    const int widths[ColumnCount] = {1700, 700, 520, 1060, 800, 800, 650, 700,
+                                     650,  480, 850, 850,  750, 820, 1400};
     for (int c = 0; c < ColumnCount; ++c)
         m_ui.lstItems->setColumnWidth(c, twipsToPx(widths[c]));
     m_ui.lstItems->setMouseTracking(true);
@@ -196,9 +197,9 @@ QWidget* MainWindow::buildEntryForm()
         QString caption;
     };
     const Field fields[] = {
-        {&m_ui.txtName, "txtName", tr("Name")},       {&m_ui.txtTicker, "txtTicker", tr("Ticker")},
-        {&m_ui.txtPlace, "txtPlace", tr("Place")},    {&m_ui.txtDate, "txtDate", tr("Date")},
-        {&m_ui.txtQuote, "txtQuote", tr("Buying")},   {&m_ui.txtWaehrung, "txtWaehrung", tr("Cur")},
+        {&m_ui.txtName, "txtName", tr("Name")},        {&m_ui.txtTicker, "txtTicker", tr("Ticker")},
+        {&m_ui.txtPlace, "txtPlace", tr("Place")},     {&m_ui.txtDate, "txtDate", tr("Date")},
+        {&m_ui.txtQuote, "txtQuote", tr("Buying")},    {&m_ui.txtWaehrung, "txtWaehrung", tr("Cur")},
         {&m_ui.txtQuantity, "txtQuantity", tr("Qty")}, {&m_ui.txtWKN, "txtWKN", tr("WKN")},
         {&m_ui.txtISIN, "txtISIN", tr("ISIN")},
     };
@@ -223,15 +224,15 @@ QWidget* MainWindow::buildEntryForm()
     m_ui.but_ItemRaufZuerst->setToolTip(tr("move to the top"));
     m_ui.but_ItemRaufZuletzt->setToolTip(tr("move to the bottom"));
     m_ui.cmdQuickGo = button(QStringLiteral("cmdQuickGo"), tr("quick go"), form);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             m_ui.cmdAdd, m_ui.cmdDelete, m_ui.chkEdit, m_ui.but_ItemRaufZuerst, m_ui.but_ItemRauf,
-             m_ui.but_ItemRunter, m_ui.but_ItemRaufZuletzt, m_ui.cmdSelectAll[0], m_ui.cmdClear[0],
-             m_ui.cmdQuickGo})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_ui.cmdAdd, m_ui.cmdDelete, m_ui.chkEdit, m_ui.but_ItemRaufZuerst,
+                                         m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuletzt,
+                                         m_ui.cmdSelectAll[0], m_ui.cmdClear[0], m_ui.cmdQuickGo})
         buttons->addWidget(w);
     buttons->addStretch(1);
     grid->addLayout(buttons, 1, 0, 1, column);
-    for (QPushButton* b : {m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuerst,
-                           m_ui.but_ItemRaufZuletzt})
+    for (QPushButton* b :
+         {m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuerst, m_ui.but_ItemRaufZuletzt})
         b->setEnabled(false);
     return form;
 }
@@ -341,7 +342,8 @@ QWidget* MainWindow::buildOptionsPanel()
     m_ui.sldToolTipTransparenz = new QSlider(Qt::Horizontal, panel);
     m_ui.sldToolTipTransparenz->setObjectName(QStringLiteral("sldToolTipTransparenz"));
     m_ui.sldToolTipTransparenz->setRange(0, 255);
-    m_ui.chkAutoMarkLast = checkBox(QStringLiteral("chkAutoMarkLast"), tr("keep the last entry selected"), panel);
+    m_ui.chkAutoMarkLast =
+        checkBox(QStringLiteral("chkAutoMarkLast"), tr("keep the last entry selected"), panel);
     m_ui.chkAutoGetOnlineQuotes =
         checkBox(QStringLiteral("chkAutoGetOnlineQuotes"), tr("check all quotes after loading"), panel);
     m_ui.chkMobile << checkBox(QStringLiteral("chkMobile_0"),
@@ -364,10 +366,10 @@ QWidget* MainWindow::buildOptionsPanel()
     labelled(tr("auto reload ms"), m_ui.txtAutoReload, 0);
     labelled(tr("transparency"), m_ui.sldToolTipTransparenz, 2);
     ++row;
-    const QList<QCheckBox*> checks = {m_ui.chkAutoCheck,        m_ui.chkAutoClear,        m_ui.chkAutoRefresh,
-                                      m_ui.chkAktQuoteColorBold, m_ui.chkMarkMinMaxChange, m_ui.chkShowToolTip,
-                                      m_ui.chkShowLBLToolTip,    m_ui.chkAutoMarkLast,     m_ui.chkAutoGetOnlineQuotes,
-                                      m_ui.chkMobile[0]};
+    const QList<QCheckBox*> checks = {
+        m_ui.chkAutoCheck,           m_ui.chkAutoClear,   m_ui.chkAutoRefresh,    m_ui.chkAktQuoteColorBold,
+        m_ui.chkMarkMinMaxChange,    m_ui.chkShowToolTip, m_ui.chkShowLBLToolTip, m_ui.chkAutoMarkLast,
+        m_ui.chkAutoGetOnlineQuotes, m_ui.chkMobile[0]};
     for (int i = 0; i < checks.size(); ++i)
         grid->addWidget(checks[i], row + i / 3, (i % 3) * 2, 1, 2);
     return panel;

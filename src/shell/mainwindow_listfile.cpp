@@ -1,9 +1,9 @@
 // Loading, saving and switching ticker-list files, and the close question.
+#include "platform/textfile.h"
 #include "shell/busycursor.h"
 #include "shell/mainwindow.h"
 #include "watchlist/tickerfile.h"
 #include "watchlist/watchlistmodel.h"
-#include "platform/textfile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -71,10 +71,10 @@ void MainWindow::onPathChanged(const QString& text)
 
 void MainWindow::reportFileProblem(const QString& path, const QString& problem)
 {
-    m_platform.dialogs.message({kProgramName,
-                                QStringLiteral("Die Datei") + kCrLf + kThreeBlanks + path + kThreeBlanks + kCrLf +
-                                    problem,
-                                DialogButtons::Ok, DialogIcon::Warning});
+    m_platform.dialogs.message(
+        {kProgramName,
+         QStringLiteral("Die Datei") + kCrLf + kThreeBlanks + path + kThreeBlanks + kCrLf + problem,
+         DialogButtons::Ok, DialogIcon::Warning});
 }
 
 void MainWindow::vLoadList()
@@ -96,7 +96,8 @@ void MainWindow::vLoadList()
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly)) {
                 m_state.bListIncomplete = true;
-                reportFileProblem(path, QStringLiteral("konnte nicht gelesen werden (%1).").arg(file.errorString()));
+                reportFileProblem(
+                    path, QStringLiteral("konnte nicht gelesen werden (%1).").arg(file.errorString()));
             } else {
                 const QByteArray bytes = file.readAll();
                 const bool readFailed = file.error() != QFileDevice::NoError;
@@ -104,14 +105,14 @@ void MainWindow::vLoadList()
                 m_items->appendAll(std::move(content.entries));
                 m_state.bListIncomplete = readFailed || content.linesOverLimit > 0;
                 if (content.linesOverLimit > 0) {
-                    reportFileProblem(path, QStringLiteral("enthält mehr Einträge, als eine Liste fassen kann "
-                                                           "(%1). %2 Zeilen wurden nicht geladen.")
-                                                .arg(kMaxEntries)
-                                                .arg(content.linesOverLimit));
-                } else if (readFailed) {
                     reportFileProblem(path,
-                                      QStringLiteral("konnte nicht vollständig gelesen werden (%1).")
-                                          .arg(file.errorString()));
+                                      QStringLiteral("enthält mehr Einträge, als eine Liste fassen kann "
+                                                     "(%1). %2 Zeilen wurden nicht geladen.")
+                                          .arg(kMaxEntries)
+                                          .arg(content.linesOverLimit));
+                } else if (readFailed) {
+                    reportFileProblem(path, QStringLiteral("konnte nicht vollständig gelesen werden (%1).")
+                                                .arg(file.errorString()));
                 }
             }
             if (m_items->size() > 0)
@@ -168,8 +169,9 @@ MainWindow::SaveResult MainWindow::vSaveList()
 
 void MainWindow::vChooseFile()
 {
-    const auto chosen = m_platform.dialogs.openFile(
-        {tr("Open ticker list"), ticFolder(), QStringLiteral("Ticker-Dateien (*.tic)|*.tic|Alle Dateien (*.*)|*.*")});
+    const auto chosen =
+        m_platform.dialogs.openFile({tr("Open ticker list"), ticFolder(),
+                                     QStringLiteral("Ticker-Dateien (*.tic)|*.tic|Alle Dateien (*.*)|*.*")});
     if (!chosen)
         return;
     m_ui.txt_TickerFile->setText(chosen->trimmed());

@@ -41,9 +41,11 @@ void MainWindow::createPanes()
     m_panes.wbrVersion = makePane(f, "wbrVersion", PaneKind::ReadBack, this, nullptr);
     m_panes.wbrRealTimeQuote = makePane(f, "wbrRealTimeQuote", PaneKind::Display, this, m_ui.quotePaneHost);
     m_panes.wbrRealTimeChart = makePane(f, "wbrRealTimeChart", PaneKind::Display, this, m_ui.chartPaneHost);
-    m_panes.wbrRealTimeNASDAQ = makePane(f, "wbrRealTimeNASDAQ", PaneKind::Display, this, m_ui.nasdaqPaneHost);
+    m_panes.wbrRealTimeNASDAQ =
+        makePane(f, "wbrRealTimeNASDAQ", PaneKind::Display, this, m_ui.nasdaqPaneHost);
     m_panes.wbrHistorie = makePane(f, "wbrHistorie", PaneKind::Display, this, m_ui.historyPaneHost);
-    m_panes.wbrTechnicalChart = makePane(f, "wbrTechnicalChart", PaneKind::Display, this, m_ui.technicalPaneHost);
+    m_panes.wbrTechnicalChart =
+        makePane(f, "wbrTechnicalChart", PaneKind::Display, this, m_ui.technicalPaneHost);
     m_panes.wbrHY = makePane(f, "wbrHY", PaneKind::Display, this, m_ui.hyPaneHost);
     m_panes.wbrRealTimeRessources =
         makePane(f, "wbrRealTimeRessources", PaneKind::Display, this, m_ui.resourcesPaneHost);
@@ -56,9 +58,9 @@ void MainWindow::createPanes()
 
 void MainWindow::blankPanes()
 {
-    for (BrowserPane* pane : {m_panes.wbrRealTimeQuote, m_panes.wbrRealTimeChart, m_panes.wbrHY,
-                              m_panes.wbrRealTimeRessources, m_panes.wbrTechnicalChart, m_panes.wbrStockContent,
-                              m_panes.wbrRealTimeNASDAQ})
+    for (BrowserPane* pane :
+         {m_panes.wbrRealTimeQuote, m_panes.wbrRealTimeChart, m_panes.wbrHY, m_panes.wbrRealTimeRessources,
+          m_panes.wbrTechnicalChart, m_panes.wbrStockContent, m_panes.wbrRealTimeNASDAQ})
         pane->navigate(QStringLiteral("about:blank"));
 }
 
@@ -107,8 +109,8 @@ bool MainWindow::handleListMouseEvent(QObject* watched, QEvent* event)
             this, [this, button, position] { m_selectionFlow->onListMouseUp(button, position); },
             Qt::QueuedConnection);
     } else if (watched == m_ui.lstStop->viewport()) {
-        QMetaObject::invokeMethod(this, [this, button] { m_selectionFlow->onStopMouseUp(button); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, button] { m_selectionFlow->onStopMouseUp(button); }, Qt::QueuedConnection);
     }
     return false;
 }
@@ -132,10 +134,9 @@ void MainWindow::toggleNasdaqPane()
         m_ui.nasdaqPaneHost->show();
         m_ui.nasdaqPaneHost->raise();
         const QString ticker = m_items->entry(row).columns[ColTicker];
-        m_panes.wbrRealTimeNASDAQ->navigate(siteAddress(m_platform.hosts, QStringLiteral("nasdaq"),
-                                                        QStringLiteral("/aspx/nasdaqlastsale.aspx"),
-                                                        QStringLiteral("symbol=") + ticker +
-                                                            QStringLiteral("&selected=") + ticker));
+        m_panes.wbrRealTimeNASDAQ->navigate(siteAddress(
+            m_platform.hosts, QStringLiteral("nasdaq"), QStringLiteral("/aspx/nasdaqlastsale.aspx"),
+            QStringLiteral("symbol=") + ticker + QStringLiteral("&selected=") + ticker));
         m_ui.lstItems->setFocus();
         m_ui.cmdNAS->setProperty("tag", QStringLiteral("0"));
     } else {

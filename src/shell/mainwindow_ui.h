@@ -70,13 +70,13 @@ struct MainWindowUi
 
     // Chart area.
     QFrame* chartArea = nullptr;
-    QWidget* quotePaneHost = nullptr;    // wbrRealTimeQuote
-    QWidget* chartPaneHost = nullptr;    // wbrRealTimeChart
-    QWidget* nasdaqPaneHost = nullptr;   // wbrRealTimeNASDAQ
-    QWidget* contentPaneHost = nullptr;  // wbrStockContent, when shown
-    QWidget* historyPaneHost = nullptr;  // wbrHistorie
+    QWidget* quotePaneHost = nullptr;     // wbrRealTimeQuote
+    QWidget* chartPaneHost = nullptr;     // wbrRealTimeChart
+    QWidget* nasdaqPaneHost = nullptr;    // wbrRealTimeNASDAQ
+    QWidget* contentPaneHost = nullptr;   // wbrStockContent, when shown
+    QWidget* historyPaneHost = nullptr;   // wbrHistorie
     QWidget* technicalPaneHost = nullptr; // wbrTechnicalChart
-    QWidget* hyPaneHost = nullptr;       // wbrHY
+    QWidget* hyPaneHost = nullptr;        // wbrHY
     QWidget* resourcesPaneHost = nullptr; // wbrRealTimeRessources
     QLabel* picHandelssignal = nullptr;
     QList<QLabel*> picHandelssignalSymbol; // 0 to 9

@@ -5,16 +5,26 @@ namespace td {
 QString iconKey(EntryIcon icon)
 {
     switch (icon) {
-    case EntryIcon::Plus: return QStringLiteral("plus");
-    case EntryIcon::Minus: return QStringLiteral("minus");
-    case EntryIcon::Even: return QStringLiteral("even");
-    case EntryIcon::NoBuyQuote: return QStringLiteral("nobuyqoute");
-    case EntryIcon::Stop: return QStringLiteral("stop");
-    case EntryIcon::PlusMinus: return QStringLiteral("plusminus");
-    case EntryIcon::MinusPlus: return QStringLiteral("minusplus");
-    case EntryIcon::QPlus: return QStringLiteral("qplus");
-    case EntryIcon::QMinus: return QStringLiteral("qminus");
-    case EntryIcon::None: break;
+    case EntryIcon::Plus:
+        return QStringLiteral("plus");
+    case EntryIcon::Minus:
+        return QStringLiteral("minus");
+    case EntryIcon::Even:
+        return QStringLiteral("even");
+    case EntryIcon::NoBuyQuote:
+        return QStringLiteral("nobuyqoute");
+    case EntryIcon::Stop:
+        return QStringLiteral("stop");
+    case EntryIcon::PlusMinus:
+        return QStringLiteral("plusminus");
+    case EntryIcon::MinusPlus:
+        return QStringLiteral("minusplus");
+    case EntryIcon::QPlus:
+        return QStringLiteral("qplus");
+    case EntryIcon::QMinus:
+        return QStringLiteral("qminus");
+    case EntryIcon::None:
+        break;
     }
     return {};
 }

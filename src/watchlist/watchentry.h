@@ -20,7 +20,8 @@ inline constexpr std::uint32_t NearBlack = 0x202020;
 inline constexpr std::uint32_t DarkGrey = 0x404040;
 } // namespace colour
 
-enum Column : int {
+enum Column : int
+{
     ColName = 0,
     ColTicker,
     ColPlace,
@@ -40,7 +41,8 @@ enum Column : int {
 };
 
 // Image keys of the small icons, in image-list order 1 to 9.
-enum class EntryIcon : int {
+enum class EntryIcon : int
+{
     None = 0,
     Plus = 1,
     Minus = 2,

@@ -24,26 +24,29 @@ QIcon entryIconImage(EntryIcon icon)
 }
 
 WatchListModel::WatchListModel(QStringList headers, QObject* parent)
-    : QAbstractTableModel(parent)
-    , m_headers(std::move(headers))
+    : QAbstractTableModel(parent), m_headers(std::move(headers))
 {
 }
 
 QStringList WatchListModel::watchListHeaders()
 {
-    return {QStringLiteral("Name"), QStringLiteral("Ticker"), QStringLiteral("Place"),
-            QStringLiteral("DateOfBuying"), QStringLiteral("Buying"), QStringLiteral("Quote"),
-            QStringLiteral("%"), QStringLiteral("B-Chg"), QStringLiteral("B-%"),
-            QStringLiteral("Cur"), QStringLiteral("Qty"), QStringLiteral("Value"),
-            QStringLiteral("+|-"), QStringLiteral("WKN"), QStringLiteral("ISIN")};
+    return {QStringLiteral("Name"),   QStringLiteral("Ticker"),
+            QStringLiteral("Place"),  QStringLiteral("DateOfBuying"),
+            QStringLiteral("Buying"), QStringLiteral("Quote"),
+            QStringLiteral("%"),      QStringLiteral("B-Chg"),
+            QStringLiteral("B-%"),    QStringLiteral("Cur"),
+            QStringLiteral("Qty"),    QStringLiteral("Value"),
+            QStringLiteral("+|-"),    QStringLiteral("WKN"),
+            QStringLiteral("ISIN")};
 }
 
 QStringList WatchListModel::stopListHeaders()
 {
-    return {QStringLiteral("Name"), QStringLiteral("Ticker"), QStringLiteral("Place"),
-            QStringLiteral("DateofBuying"), QStringLiteral("Buying"), QStringLiteral("Quote"),
-            QStringLiteral("%"), QStringLiteral("B-Chg"), QStringLiteral("B-%"),
-            QStringLiteral("Cur")};
+    return {QStringLiteral("Name"),   QStringLiteral("Ticker"),
+            QStringLiteral("Place"),  QStringLiteral("DateofBuying"),
+            QStringLiteral("Buying"), QStringLiteral("Quote"),
+            QStringLiteral("%"),      QStringLiteral("B-Chg"),
+            QStringLiteral("B-%"),    QStringLiteral("Cur")};
 }
 
 int WatchListModel::rowCount(const QModelIndex& parent) const
@@ -104,7 +107,8 @@ bool WatchListModel::setData(const QModelIndex& index, const QVariant& value, in
 
 QVariant WatchListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_headers.size())
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_headers.size())
         return m_headers.at(section);
     return {};
 }

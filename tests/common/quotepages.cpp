@@ -26,7 +26,8 @@ QByteArray searchResultWithoutQuote()
 
 QByteArray signalPage(const QString& word)
 {
-    return "<HTML><BODY><TABLE><TR><TD>Signal</TD><TD><B>" + word.toLatin1() + "</B></TD></TR></TABLE></BODY></HTML>";
+    return "<HTML><BODY><TABLE><TR><TD>Signal</TD><TD><B>" + word.toLatin1() +
+           "</B></TD></TR></TABLE></BODY></HTML>";
 }
 
 } // namespace td::test

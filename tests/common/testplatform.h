@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/dialogs.h"
-#include "recordingpane.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
+#include "recordingpane.h"
 #include "shell/platformcontext.h"
 
 #include <QDateTime>
@@ -39,7 +39,11 @@ private:
 class RecordingClipboard final : public Clipboard
 {
 public:
-    void setText(const QString& text) override { m_text = text; ++setCount; }
+    void setText(const QString& text) override
+    {
+        m_text = text;
+        ++setCount;
+    }
     QString text() const override { return m_text; }
     int setCount = 0;
 

@@ -39,9 +39,9 @@ QString searchFor(const QString& ticker)
 
 PageResponse quoteFor(const QString& ticker)
 {
-    return PageResponse::page(quotePage({ticker, QStringLiteral("10,50"), QStringLiteral("EUR"),
-                                         QStringLiteral("1,25"), QStringLiteral("WKN") + ticker.left(3),
-                                         QStringLiteral("DE000") + ticker.left(7)}));
+    return PageResponse::page(
+        quotePage({ticker, QStringLiteral("10,50"), QStringLiteral("EUR"), QStringLiteral("1,25"),
+                   QStringLiteral("WKN") + ticker.left(3), QStringLiteral("DE000") + ticker.left(7)}));
 }
 
 struct Fixture
@@ -220,13 +220,15 @@ void TestBatchCheck::intervalBoxes()
     QFETCH(int, interval);
     Fixture f(listOf({}));
     MainWindow& w = f.start();
-    for (QLineEdit* box : {w.ui().txtRealTimeRefresh, w.ui().txt_ShowAllQuotesHintergrund, w.ui().txtAutoReload}) {
+    for (QLineEdit* box :
+         {w.ui().txtRealTimeRefresh, w.ui().txt_ShowAllQuotesHintergrund, w.ui().txtAutoReload}) {
         f.platform.dialogs.shown.clear();
         box->setText(QStringLiteral("1"));
         box->setText(text);
         QCOMPARE(f.platform.dialogs.shown.size(), refused ? 1 : 0);
         if (refused) {
-            QCOMPARE(f.platform.dialogs.shown[0].text, QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"));
+            QCOMPARE(f.platform.dialogs.shown[0].text,
+                     QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"));
             QCOMPARE(box->text(), QStringLiteral("60000"));
         }
     }

@@ -35,15 +35,17 @@ struct Fixture
     {
         platform.pointHostsAt(server.baseUrl());
         platform.writeFile(QStringLiteral("tic/default.tic"), kList);
-        serve(QStringLiteral("HLD.ETR"), QStringLiteral("10,50"), QStringLiteral("-1,25"), QStringLiteral("EUR"));
-        serve(QStringLiteral("WAT.NYS"), QStringLiteral("99,1234"), QStringLiteral("0,00"), QStringLiteral("USD"));
+        serve(QStringLiteral("HLD.ETR"), QStringLiteral("10,50"), QStringLiteral("-1,25"),
+              QStringLiteral("EUR"));
+        serve(QStringLiteral("WAT.NYS"), QStringLiteral("99,1234"), QStringLiteral("0,00"),
+              QStringLiteral("USD"));
     }
 
     void serve(const QString& symbol, const QString& quote, const QString& change, const QString& currency)
     {
-        server.setResponse(searchFor(symbol),
-                           PageResponse::page(quotePage({symbol, quote, currency, change, QStringLiteral("A0B1C2"),
-                                                         QStringLiteral("DE000A0B1C23")})));
+        server.setResponse(searchFor(symbol), PageResponse::page(quotePage(
+                                                  {symbol, quote, currency, change, QStringLiteral("A0B1C2"),
+                                                   QStringLiteral("DE000A0B1C23")})));
     }
 
     MainWindow& start()

@@ -38,10 +38,10 @@ struct Fixture
         platform.pointHostsAt(server.baseUrl());
         platform.writeFile(QStringLiteral("tic/default.tic"), kList);
         server.setResponse(kBmwSignal, PageResponse::page(signalPage(QStringLiteral(">verkaufen<"))));
-        server.setResponse(kBmwSearch,
-                           PageResponse::page(quotePage({QStringLiteral("BMW"), QStringLiteral("101,20"),
-                                                         QStringLiteral("EUR"), QStringLiteral("1,25"),
-                                                         QStringLiteral("519000"), QStringLiteral("DE0005190003")})));
+        server.setResponse(kBmwSearch, PageResponse::page(quotePage(
+                                           {QStringLiteral("BMW"), QStringLiteral("101,20"),
+                                            QStringLiteral("EUR"), QStringLiteral("1,25"),
+                                            QStringLiteral("519000"), QStringLiteral("DE0005190003")})));
     }
 
     MainWindow& start()
@@ -93,7 +93,8 @@ void TestSelection::selectionLoadsInOrder()
     QCOMPARE(w.items().highlightRow(), 0);
     QCOMPARE(w.state().iLastIndex, 1);
     QCOMPARE(w.state().iSelectedIndex, 1);
-    QCOMPARE(w.ui().lblAktInfo->text(), QStringLiteral("BMW & Co; BMW; ETR; ; 98,50; 101,20; 1,25; 2,70; 2,74; EUR"));
+    QCOMPARE(w.ui().lblAktInfo->text(),
+             QStringLiteral("BMW & Co; BMW; ETR; ; 98,50; 101,20; 1,25; 2,70; 2,74; EUR"));
     QCOMPARE(w.ui().picHandelssignal->text(), QStringLiteral("verkaufen"));
     QVERIFY(w.ui().picHandelssignalSymbol[4]->isVisibleTo(&w));
     QVERIFY(!w.ui().picHandelssignalSymbol[0]->isVisibleTo(&w));
@@ -104,10 +105,12 @@ void TestSelection::selectionLoadsInOrder()
     const QString snippet = quotePane.last();
     QVERIFY(snippet.startsWith(QStringLiteral("about:<html><body leftMargin=8 topMargin=0 marginheight=0 "
                                               "marginwidth=0 scroll='no'><a href=\"")));
-    QVERIFY(snippet.contains(f.server.baseUrl() + QStringLiteral("/dab_neu/charts/popup_intrachart?type=time&"
-                                                                 "tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de")));
+    QVERIFY(
+        snippet.contains(f.server.baseUrl() + QStringLiteral("/dab_neu/charts/popup_intrachart?type=time&"
+                                                             "tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de")));
     QVERIFY(snippet.endsWith(QStringLiteral("</a>")));
-    QVERIFY(f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("type=intra&sym1=BMW.ETR&")));
+    QVERIFY(
+        f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("type=intra&sym1=BMW.ETR&")));
     QCOMPARE(f.display("wbrHY").addresses.last(), QStringLiteral("about:<html><body></body></html>"));
     QVERIFY(w.ui().tabData->isVisibleTo(&w));
 }
@@ -117,8 +120,10 @@ void TestSelection::retryByWkn_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("firstSearch");
     QTest::addColumn<QString>("retry");
-    QTest::newRow("with WKN") << 1 << "SEARCH_VALUE=AAPL.NAS&x=11&y=7" << "SEARCH_VALUE=865985&x=11&y=7";
-    QTest::newRow("empty WKN still searches") << 2 << "SEARCH_VALUE=NOW.ETR&x=11&y=7" << "SEARCH_VALUE=&x=11&y=7";
+    QTest::newRow("with WKN") << 1 << "SEARCH_VALUE=AAPL.NAS&x=11&y=7"
+                              << "SEARCH_VALUE=865985&x=11&y=7";
+    QTest::newRow("empty WKN still searches") << 2 << "SEARCH_VALUE=NOW.ETR&x=11&y=7"
+                                              << "SEARCH_VALUE=&x=11&y=7";
 }
 
 void TestSelection::retryByWkn()
@@ -142,9 +147,9 @@ void TestSelection::clickingTheShownEntryLoadsNothing()
 {
     Fixture f;
     f.server.setFallback([](const PageRequest&) {
-        return PageResponse::page(quotePage({QStringLiteral("Any"), QStringLiteral("1,00"), QStringLiteral("USD"),
-                                             QStringLiteral("0,00"), QStringLiteral("000001"),
-                                             QStringLiteral("US0000000001")}));
+        return PageResponse::page(
+            quotePage({QStringLiteral("Any"), QStringLiteral("1,00"), QStringLiteral("USD"),
+                       QStringLiteral("0,00"), QStringLiteral("000001"), QStringLiteral("US0000000001")}));
     });
     MainWindow& w = f.start();
     f.click(0);
@@ -189,7 +194,8 @@ void TestSelection::nasdaqPaneFollowsThePlace()
     f.click(1);
     w.ui().cmdNAS->click();
     QVERIFY(w.nasdaqPaneOpen());
-    const QString nasdaq = f.server.baseUrl() + QStringLiteral("/aspx/nasdaqlastsale.aspx?symbol=AAPL&selected=AAPL");
+    const QString nasdaq =
+        f.server.baseUrl() + QStringLiteral("/aspx/nasdaqlastsale.aspx?symbol=AAPL&selected=AAPL");
     QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), nasdaq);
     w.ui().chkLockTab->setChecked(true); // keeps the pane through the selection itself
     f.click(1);
@@ -207,7 +213,8 @@ void TestSelection::batchRunningRefusesClicks()
     w.selectionFlow().onListDoubleClick();
     QCOMPARE(f.platform.dialogs.shown.size(), 2);
     QCOMPARE(f.platform.dialogs.shown[0].text, QStringLiteral("batch is running. cancel before itemclick."));
-    QCOMPARE(f.platform.dialogs.shown[1].text, QStringLiteral("batch is running. cancel before doubleclick."));
+    QCOMPARE(f.platform.dialogs.shown[1].text,
+             QStringLiteral("batch is running. cancel before doubleclick."));
     QVERIFY(f.server.targets().isEmpty());
     w.ui().cmdCheckAllQuotes->setText(QStringLiteral("!"));
 }
@@ -229,8 +236,9 @@ void TestSelection::failedChartPaneShowsNoData()
     MainWindow& w = f.start();
     f.click(0);
     Q_EMIT w.panes().wbrRealTimeChart->navigateError(QStringLiteral("http://x"), 500);
-    QVERIFY(f.display("wbrRealTimeChart").addresses.last().contains(
-        QStringLiteral("color:red\">currently no data<br>BMW [Chart]</span>")));
+    QVERIFY(f.display("wbrRealTimeChart")
+                .addresses.last()
+                .contains(QStringLiteral("color:red\">currently no data<br>BMW [Chart]</span>")));
 }
 
 QTEST_MAIN(TestSelection)

@@ -42,12 +42,18 @@ void TestMainOptions::unconvertibleTextsKeepPreviousValues_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("letters in main_left") << "main_left" << "abc";
-    QTest::newRow("bank out of range") << "Bank" << "5";
-    QTest::newRow("history out of range") << "History" << "9";
-    QTest::newRow("check box 2") << "AutoClear" << "2";
-    QTest::newRow("check box letters") << "AutoClear" << "on";
-    QTest::newRow("tab letters") << "tabDataIndex" << "x";
+    QTest::newRow("letters in main_left") << "main_left"
+                                          << "abc";
+    QTest::newRow("bank out of range") << "Bank"
+                                       << "5";
+    QTest::newRow("history out of range") << "History"
+                                          << "9";
+    QTest::newRow("check box 2") << "AutoClear"
+                                 << "2";
+    QTest::newRow("check box letters") << "AutoClear"
+                                       << "on";
+    QTest::newRow("tab letters") << "tabDataIndex"
+                                 << "x";
 }
 
 void TestMainOptions::unconvertibleTextsKeepPreviousValues()
@@ -78,13 +84,32 @@ void TestMainOptions::shutdownWritesInOrder()
     o.maxMinChange = QStringLiteral("12.5 %");
     o.lstItemsBackcolor = QStringLiteral(" ff0000 ");
     writeMainOptions(store, o, {false, true});
-    const QStringList expected = {
-        "main_left",      "main_top",      "TickerFile",          "AutoClear",     "AutoCheck",
-        "AutoRefresh",    "Bank",          "Benefits",            "QuoteColorBold", "MarkMinMaxChange",
-        "AutoReload",     "RealTimeRefresh", "History",           "tabDataIndex",  "AutoMarkLast",
-        "MaxMinChange",   "ToolTip",       "ToolTipTransparence", "LBLToolTip",    "SearchDest",
-        "AutoGetOnlineQuotes", "EnhanceListbox", "LstItemsBackcolor", "ShowAllQuotesSilent", "Mobile",
-        "ShowINDICESSMALLWINDOW"};
+    const QStringList expected = {"main_left",
+                                  "main_top",
+                                  "TickerFile",
+                                  "AutoClear",
+                                  "AutoCheck",
+                                  "AutoRefresh",
+                                  "Bank",
+                                  "Benefits",
+                                  "QuoteColorBold",
+                                  "MarkMinMaxChange",
+                                  "AutoReload",
+                                  "RealTimeRefresh",
+                                  "History",
+                                  "tabDataIndex",
+                                  "AutoMarkLast",
+                                  "MaxMinChange",
+                                  "ToolTip",
+                                  "ToolTipTransparence",
+                                  "LBLToolTip",
+                                  "SearchDest",
+                                  "AutoGetOnlineQuotes",
+                                  "EnhanceListbox",
+                                  "LstItemsBackcolor",
+                                  "ShowAllQuotesSilent",
+                                  "Mobile",
+                                  "ShowINDICESSMALLWINDOW"};
     QCOMPARE(store.writeOrder(), expected);
     QCOMPARE(store.values().value("main_left"), QStringLiteral("-720"));
     QCOMPARE(store.values().value("MaxMinChange"), QStringLiteral("12.5"));

@@ -84,8 +84,9 @@ void TestMainWindow::firstStartWithEmptyStore()
     QCOMPARE(w.ui().lstItems->palette().color(QPalette::Base), QColor(Qt::white));
     QCOMPARE(w.ui().cmdEnhanceListbox->property("tag").toString(), QStringLiteral("BIG"));
     QCOMPARE(w.state().iHistoryMonths, 12);
-    const QString expectedTitle = QStringLiteral("TdCk by brightmoor | ") +
-                                  QLocale().toString(p.clock.time, QStringLiteral("dddd, dd. MMMM yyyy, hh:mm"));
+    const QString expectedTitle =
+        QStringLiteral("TdCk by brightmoor | ") +
+        QLocale().toString(p.clock.time, QStringLiteral("dddd, dd. MMMM yyyy, hh:mm"));
     QCOMPARE(w.windowTitle(), expectedTitle);
     QCOMPARE(w.items().size(), 0);
     QVERIFY(!w.ui().cmdLoadList->isEnabled());
@@ -93,7 +94,8 @@ void TestMainWindow::firstStartWithEmptyStore()
     QVERIFY(p.dialogs.shown.isEmpty());
     QCOMPARE(w.ui().lstItems->model()->columnCount(), 15);
     QCOMPARE(w.ui().lstStop->model()->columnCount(), 10);
-    QCOMPARE(w.ui().lstStop->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("DateofBuying"));
+    QCOMPARE(w.ui().lstStop->model()->headerData(3, Qt::Horizontal).toString(),
+             QStringLiteral("DateofBuying"));
 }
 
 void TestMainWindow::defaultFileLoadsAtFirstActivation()
@@ -123,7 +125,8 @@ void TestMainWindow::storedPathMissingShowsMessage()
     QCOMPARE(p.dialogs.shown.size(), 1);
     const MessageRequest& box = p.dialogs.shown.first();
     QCOMPARE(box.title, QStringLiteral("Tickerdeck"));
-    QCOMPARE(box.text, QStringLiteral("Die Datei\r\n   ") + missing + QStringLiteral("   \r\nwurde nicht gefunden."));
+    QCOMPARE(box.text,
+             QStringLiteral("Die Datei\r\n   ") + missing + QStringLiteral("   \r\nwurde nicht gefunden."));
     QCOMPARE(box.buttons, DialogButtons::Ok);
 }
 
@@ -184,8 +187,8 @@ void TestMainWindow::saveAsksBeforeCreating()
     p.dialogs.queueAnswer(answer);
     w.ui().cmdSaveList->click();
     QCOMPARE(p.dialogs.shown.size(), 1);
-    QCOMPARE(p.dialogs.shown[0].text,
-             QStringLiteral("Die Datei\r\n   ") + path + QStringLiteral("   \r\nexistiert nicht. Datei anlegen?"));
+    QCOMPARE(p.dialogs.shown[0].text, QStringLiteral("Die Datei\r\n   ") + path +
+                                          QStringLiteral("   \r\nexistiert nicht. Datei anlegen?"));
     QCOMPARE(p.dialogs.shown[0].buttons, DialogButtons::YesNo);
     QCOMPARE(QFile::exists(path), created);
     QCOMPARE(w.state().bListChanged, !created);
@@ -272,8 +275,10 @@ void TestMainWindow::autoClearAndAutoCheck_data()
     QTest::addColumn<QString>("autoCheck");
     QTest::addColumn<int>("countAfterSecondLoad");
     QTest::addColumn<bool>("firstChecked");
-    QTest::newRow("clear, no check") << "1" << "0" << 2 << false;
-    QTest::newRow("append, check") << "0" << "1" << 4 << true;
+    QTest::newRow("clear, no check") << "1"
+                                     << "0" << 2 << false;
+    QTest::newRow("append, check") << "0"
+                                   << "1" << 4 << true;
 }
 
 void TestMainWindow::autoClearAndAutoCheck()
@@ -336,8 +341,8 @@ void TestMainWindow::shutdownWritesTheIniFile()
     QVERIFY(file.endsWith(QStringLiteral("brightmoor/brightmoor.ini")));
     QFile::remove(file);
     TestPlatform p;
-    PlatformContext context{settings,    p.hosts, p.dialogs, p.clipboard, p.processes,
-                            p.clock,     p.panes, p.programDir.path()};
+    PlatformContext context{settings,    p.hosts, p.dialogs, p.clipboard,
+                            p.processes, p.clock, p.panes,   p.programDir.path()};
     {
         MainWindow w(context);
         activate(w);

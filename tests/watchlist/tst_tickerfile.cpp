@@ -28,12 +28,26 @@ void TestTickerFile::fields_data()
     QTest::addColumn<QString>("quote");
     QTest::addColumn<bool>("checked");
     QTest::addColumn<bool>("important");
-    QTest::newRow("name only") << "Solo" << "Solo" << "" << "" << false << false;
-    QTest::newRow("16 fields, no mark") << "A;T;ETR;;;True;1,00;;;;;;;;W;I" << "A" << "I" << "1,00" << true << false;
-    QTest::newRow("17 fields marked") << "A;T;ETR;;;False;2;;;;;;;;W;I;-1" << "A" << "I" << "2" << false << true;
-    QTest::newRow("30 fields") << "A;T;ETR;;;True;3;;;;;;;;W;I;0;x;x;x;x;x;x;x;x;x;x;x;x;x" << "A" << "I" << "3"
-                               << true << false;
-    QTest::newRow("quote field 7 not 6") << "N;;;;;True;12,5" << "N" << "" << "12,5" << true << false;
+    QTest::newRow("name only") << "Solo"
+                               << "Solo"
+                               << ""
+                               << "" << false << false;
+    QTest::newRow("16 fields, no mark") << "A;T;ETR;;;True;1,00;;;;;;;;W;I"
+                                        << "A"
+                                        << "I"
+                                        << "1,00" << true << false;
+    QTest::newRow("17 fields marked") << "A;T;ETR;;;False;2;;;;;;;;W;I;-1"
+                                      << "A"
+                                      << "I"
+                                      << "2" << false << true;
+    QTest::newRow("30 fields") << "A;T;ETR;;;True;3;;;;;;;;W;I;0;x;x;x;x;x;x;x;x;x;x;x;x;x"
+                               << "A"
+                               << "I"
+                               << "3" << true << false;
+    QTest::newRow("quote field 7 not 6") << "N;;;;;True;12,5"
+                                         << "N"
+                                         << ""
+                                         << "12,5" << true << false;
 }
 
 void TestTickerFile::fields()

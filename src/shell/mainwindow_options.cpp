@@ -1,0 +1,142 @@
+// The options as the window shows them, and the list's two layouts.
+#include "platform/twips.h"
+#include "shell/mainwindow.h"
+#include "watchlist/watchlistmodel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTreeView>
+
+namespace td {
+
+namespace {
+void setCheck(QCheckBox* box, bool on)
+{
+    box->setChecked(on);
+}
+} // namespace
+
+void MainWindow::applyOptions(const MainOptions& o)
+{
+    m_ui.cmdEnhanceListbox->setProperty("tag", o.enhanceListbox);
+    toggleListLayout();
+    m_ui.cboBank->addItems({QStringLiteral("comdirect"), QStringLiteral("dab")});
+    m_ui.cboBank->setCurrentIndex(o.bank);
+
+    QPoint position(twipsToPx(o.mainLeft), twipsToPx(o.mainTop));
+    // A stored position off every screen (a monitor since removed) would
+    // leave the window where nobody can reach it.
+    if (!QGuiApplication::screenAt(position + QPoint(20, 20)))
+        position = QPoint(0, 0);
+    move(position);
+
+    setCheck(m_ui.chkAutoCheck, o.autoCheck);
+    setCheck(m_ui.chkAutoClear, o.autoClear);
+    setCheck(m_ui.chkAutoRefresh, o.autoRefresh);
+    setCheck(m_ui.chkAktQuoteColorBold, o.quoteColorBold);
+    m_ui.txtMaxMinChange->setText(o.maxMinChange);
+    setCheck(m_ui.chkMarkMinMaxChange, o.markMinMaxChange);
+    m_ui.txtRealTimeRefresh->setText(o.realTimeRefresh);
+    m_ui.txt_TickerFile->setText(o.tickerFile);
+    m_ui.txt_ShowAllQuotesHintergrund->setText(o.showAllQuotesSilent);
+    m_state.autoReloadText = o.autoReload;
+    m_ui.txtAutoReload->setText(o.autoReload);
+    m_state.bytHistoryChoice = o.history;
+    m_ui.cboHis->setCurrentIndex(o.history);
+    m_ui.tabData->setCurrentIndex(o.tabDataIndex);
+    setCheck(m_ui.chkShowToolTip, o.toolTip);
+    setCheck(m_ui.chkShowLBLToolTip, o.lblToolTip);
+    m_ui.sldToolTipTransparenz->setValue(o.toolTipTransparence);
+    setCheck(m_ui.chkAutoMarkLast, o.autoMarkLast);
+    setCheck(m_ui.chkAutoGetOnlineQuotes, o.autoGetOnlineQuotes);
+    for (QCheckBox* box : m_ui.chkMobile)
+        setCheck(box, o.mobile);
+    m_ui.cmdSearch->setProperty("searchDest", o.searchDest);
+    m_ui.txtLstItemsBackcolor->setText(o.lstItemsBackcolor);
+}
+
+MainOptions MainWindow::gatherOptions() const
+{
+    MainOptions o;
+    o.enhanceListbox = m_ui.cmdEnhanceListbox->property("tag").toString();
+    o.bank = m_ui.cboBank->currentIndex();
+    o.mainLeft = pxToTwips(pos().x());
+    o.mainTop = pxToTwips(pos().y());
+    o.autoCheck = m_ui.chkAutoCheck->isChecked();
+    o.autoClear = m_ui.chkAutoClear->isChecked();
+    o.autoRefresh = m_ui.chkAutoRefresh->isChecked();
+    o.quoteColorBold = m_ui.chkAktQuoteColorBold->isChecked();
+    o.maxMinChange = m_ui.txtMaxMinChange->text();
+    o.markMinMaxChange = m_ui.chkMarkMinMaxChange->isChecked();
+    o.realTimeRefresh = m_ui.txtRealTimeRefresh->text();
+    o.tickerFile = m_ui.txt_TickerFile->text();
+    o.showAllQuotesSilent = m_ui.txt_ShowAllQuotesHintergrund->text();
+    o.autoReload = m_state.autoReloadText;
+    o.history = m_state.bytHistoryChoice;
+    o.tabDataIndex = m_ui.tabData->currentIndex();
+    o.toolTip = m_ui.chkShowToolTip->isChecked();
+    o.lblToolTip = m_ui.chkShowLBLToolTip->isChecked();
+    o.toolTipTransparence = m_ui.sldToolTipTransparenz->value();
+    o.autoMarkLast = m_ui.chkAutoMarkLast->isChecked();
+    o.autoGetOnlineQuotes = m_ui.chkAutoGetOnlineQuotes->isChecked();
+    o.mobile = !m_ui.chkMobile.isEmpty() && m_ui.chkMobile[0]->isChecked();
+    o.searchDest = m_ui.cmdSearch->property("searchDest").toString();
+    o.lstItemsBackcolor = m_ui.txtLstItemsBackcolor->text();
+    o.benefits = std::max(0, m_ui.cboBenefits->currentIndex());
+    return o;
+}
+
+void MainWindow::toggleListLayout()
+{
+    QTreeView* list = m_ui.lstItems;
+    QPushButton* layoutButton = m_ui.cmdEnhanceListbox;
+    list->hide();
+    if (layoutButton->property("tag").toString() != u"BIG") {
+        list->setFixedWidth(twipsToPx(8130));
+        for (int column : {ColQty, ColValue, ColPlusMinus, ColWkn, ColIsin})
+            list->setColumnHidden(column, true);
+        list->setColumnWidth(ColDateOfBuying, twipsToPx(10));
+        layoutButton->setProperty("tag", QStringLiteral("BIG"));
+        layoutButton->setText(QStringLiteral(">"));
+        m_ui.chartArea->show();
+    } else {
+        const std::pair<int, int> widths[] = {{ColDateOfBuying, 1060}, {ColQty, 850}, {ColValue, 850},
+                                              {ColPlusMinus, 750},     {ColWkn, 820}, {ColIsin, 1400}};
+        for (const auto& [column, twips] : widths) {
+            list->setColumnHidden(column, false);
+            list->setColumnWidth(column, twipsToPx(twips));
+        }
+        list->setFixedWidth(twipsToPx(14700));
+        layoutButton->setProperty("tag", QStringLiteral("SMALL"));
+        layoutButton->setText(QStringLiteral("<"));
+        // The wide list covers the chart area.
+        m_ui.chartArea->hide();
+    }
+    list->show();
+}
+
+void MainWindow::toggleOptionsPanel()
+{
+    m_ui.fraEinstellungen->setVisible(!m_ui.fraEinstellungen->isVisible());
+    m_ui.cmdOptions->setChecked(m_ui.fraEinstellungen->isVisible());
+    if (m_ui.cmdEnhanceListbox->property("tag").toString() == u"SMALL")
+        m_ui.cmdEnhanceListbox->click();
+}
+
+void MainWindow::applyListBackground(const QString& text)
+{
+    const auto colour = parseListColour(text);
+    if (!colour)
+        return;
+    QPalette palette = m_ui.lstItems->palette();
+    palette.setColor(QPalette::Base, toQColor(*colour));
+    m_ui.lstItems->setPalette(palette);
+}
+
+} // namespace td

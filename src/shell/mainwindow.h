@@ -25,6 +25,7 @@ class MainWindow : public QWidget
 public:
     static inline const QString kProgramName = QStringLiteral("Tickerdeck");
     static inline const QString kShortName = QStringLiteral("TdCk");
+    static constexpr int kMinHeightTwips = 7200;
 
     explicit MainWindow(PlatformContext& platform, QWidget* parent = nullptr);
     ~MainWindow() override;

@@ -85,7 +85,16 @@ void MainWindow::buildUi()
                                     QStringLiteral("check all/none"), this);
         m_ui.cmdClear << button(QStringLiteral("cmdClear_%1").arg(i), QStringLiteral("clear list"), this);
     }
-    auto* root = new QVBoxLayout(this);
+    // Everything but the resources pane keeps the minimum window's height;
+    // a taller window gives the extra room to the resources pane below.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto* main = new QWidget(this);
+    main->setObjectName(QStringLiteral("fraMain"));
+    main->setFixedHeight(twipsToPx(kMinHeightTwips));
+    outer->addWidget(main);
+    auto* root = new QVBoxLayout(main);
     root->setContentsMargins(4, 2, 4, 4);
     root->setSpacing(3);
 
@@ -135,6 +144,8 @@ void MainWindow::buildUi()
 
     m_ui.resourcesPaneHost = paneHost(QStringLiteral("wbrRealTimeRessources"), this);
     m_ui.resourcesPaneHost->hide();
+    outer->addWidget(m_ui.resourcesPaneHost, 1);
+    outer->addStretch(0);
 }
 
 QWidget* MainWindow::buildButtonPanel()

@@ -27,7 +27,7 @@ namespace td {
 
 namespace {
 constexpr int kWidthTwips = 15260;
-constexpr int kMinHeightTwips = 7200;
+constexpr int kResourcesPaneFromTwips = 7400;
 
 } // namespace
 
@@ -166,23 +166,9 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::layoutResourcesPane()
 {
-    // The resources pane appears below the list once the window is taller
-    // than its minimum, and follows the window's height.
-    const double heightTwips = pxToTwips(height());
-    QWidget* pane = m_ui.resourcesPaneHost;
-    const bool enlarged = m_ui.cmdFullBrowser->property("tag").toString() == u"BIG";
-    if (!enlarged && heightTwips > 7400) {
-        pane->setGeometry(twipsToPx(435), twipsToPx(6825), width() - twipsToPx(870),
-                          twipsToPx(heightTwips - 7300));
-        pane->show();
-        pane->raise();
-    } else if (enlarged) {
-        pane->setGeometry(twipsToPx(435), pane->y(), width() - twipsToPx(870), twipsToPx(heightTwips - 1290));
-        pane->show();
-        pane->raise();
-    } else {
-        pane->hide();
-    }
+    // The resources pane shows below the list once the window is taller than
+    // its minimum; the layout gives it the extra height.
+    m_ui.resourcesPaneHost->setVisible(pxToTwips(height()) > kResourcesPaneFromTwips);
 }
 
 void MainWindow::changeEvent(QEvent* event)

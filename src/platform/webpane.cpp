@@ -2,6 +2,7 @@
 
 #include <QLoggingCategory>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace td {
@@ -69,6 +70,9 @@ QWebEngineView* WebPane::view()
         m_page = new PanePage(m_view);
         m_page->setSilent(isSilent());
         m_view->setPage(m_page);
+        // Chart snippets are sized to their pane; scroll bars would only
+        // cover the picture.
+        m_page->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
         connect(m_page, &QWebEnginePage::loadingChanged, this, &WebPane::onLoadingChanged);
         m_pending = false;
     }

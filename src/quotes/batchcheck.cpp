@@ -145,10 +145,8 @@ void BatchCheck::vCheckAllQuotes()
                 // searched with.
                 state.bWantQuoteContent = true;
                 state.bBatchLoad = true;
-                pane.navigate(siteAddress(m_window.platform().hosts, QStringLiteral("comdirect"),
-                                          QStringLiteral("/inf/search/all.html"),
-                                          QStringLiteral("SEARCH_VALUE=") + entry.columns[ColTicker] + u'.' +
-                                              entry.columns[ColPlace] + QStringLiteral("&x=11&y=7")));
+                pane.navigate(quoteSearchAddress(m_window.platform().hosts,
+                                                 entry.columns[ColTicker] + u'.' + entry.columns[ColPlace]));
                 waitForPane(pane, cancelled);
             }
         }
@@ -202,10 +200,8 @@ void BatchCheck::vCheckAllQuotesBackground()
         // for them and nothing is evaluated.
         pane.setTag(QStringLiteral("Load"));
         pane.setSilent(true);
-        pane.navigate(siteAddress(m_window.platform().hosts, QStringLiteral("comdirect"),
-                                  QStringLiteral("/inf/search/all.html"),
-                                  QStringLiteral("SEARCH_VALUE=") + items.entry(i).columns[ColTicker] + u'.' +
-                                      items.entry(i).columns[ColPlace] + QStringLiteral("&x=11&y=7")));
+        pane.navigate(quoteSearchAddress(m_window.platform().hosts, items.entry(i).columns[ColTicker] + u'.' +
+                                                                        items.entry(i).columns[ColPlace]));
         waitForPane(pane, cancelled);
         if (!cancelled()) {
             m_tmrShowAllQuotes.start();

@@ -38,13 +38,6 @@ bool SelectionFlow::batchRunning() const
     return m_window.ui().cmdCheckAllQuotes->text() == u"0";
 }
 
-QString SelectionFlow::quoteSearchAddress(const QString& searchValue) const
-{
-    return siteAddress(m_window.platform().hosts, QStringLiteral("comdirect"),
-                       QStringLiteral("/inf/search/all.html"),
-                       QStringLiteral("SEARCH_VALUE=") + searchValue + QStringLiteral("&x=11&y=7"));
-}
-
 void SelectionFlow::onListMouseUp(Qt::MouseButton button, QPoint position)
 {
     m_window.setShowChartsSource(QStringLiteral("LIST"));
@@ -218,9 +211,7 @@ void SelectionFlow::updateNasdaqPane()
         return;
     }
     const QString ticker = sel.sSelTicker.value(0);
-    m_window.panes().wbrRealTimeNASDAQ->navigate(siteAddress(
-        m_window.platform().hosts, QStringLiteral("nasdaq"), QStringLiteral("/aspx/nasdaqlastsale.aspx"),
-        QStringLiteral("symbol=") + ticker + QStringLiteral("&selected=") + ticker));
+    m_window.panes().wbrRealTimeNASDAQ->navigate(nasdaqLastSaleAddress(m_window.platform().hosts, ticker));
 }
 
 void SelectionFlow::showStatusPagesAndSnippets()
@@ -243,7 +234,7 @@ void SelectionFlow::showStatusPagesAndSnippets()
     m_window.letEventsRun();
 
     const SettingsStore& hosts = m_window.platform().hosts;
-    const QString search = quoteSearchAddress(symbol);
+    const QString search = quoteSearchAddress(m_window.platform().hosts, symbol);
     const auto chart = [&hosts, &symbol](const QString& type) {
         return siteAddress(hosts, QStringLiteral("dab"), QStringLiteral("/dab_neu/charts/popup_intrachart"),
                            type + QStringLiteral("sym1=") + symbol + QStringLiteral("&scrmbl=&lg=de&ct=de"));
@@ -286,7 +277,7 @@ void SelectionFlow::loadQuotePage()
     state.bBatchLoad = false;
     state.Text1.clear();
     pane.setTag(QStringLiteral("Load"));
-    pane.navigate(quoteSearchAddress(state.selection.quoteSymbol()));
+    pane.navigate(quoteSearchAddress(m_window.platform().hosts, state.selection.quoteSymbol()));
     m_window.letEventsRun();
     waitForPane(pane);
 
@@ -298,7 +289,7 @@ void SelectionFlow::loadQuotePage()
     // The second try is not waited for: its completion reads it when it comes.
     state.bRetryByWKN = true;
     pane.setTag(QStringLiteral("Load"));
-    pane.navigate(quoteSearchAddress(m_window.items().entry(row).columns[ColWkn]));
+    pane.navigate(quoteSearchAddress(m_window.platform().hosts, m_window.items().entry(row).columns[ColWkn]));
 }
 
 void SelectionFlow::showNoData(const QString& suffix)

@@ -32,7 +32,6 @@ private:
     void loadTradingSignal();
     void loadQuotePage();
     void showNoData(const QString& suffix);
-    QString quoteSearchAddress(const QString& searchValue) const;
     bool batchRunning() const;
 
     MainWindow& m_window;

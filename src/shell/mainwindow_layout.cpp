@@ -259,7 +259,7 @@ QWidget* MainWindow::buildChartArea()
     auto* signalRow = new QHBoxLayout;
     m_ui.picHandelssignal = new QLabel(area);
     m_ui.picHandelssignal->setObjectName(QStringLiteral("picHandelssignal"));
-    m_ui.picHandelssignal->setMinimumWidth(twipsToPx(1400));
+    m_ui.picHandelssignal->setMinimumWidth(twipsToPx(1900));
     signalRow->addWidget(m_ui.picHandelssignal);
     for (int i = 0; i < 10; ++i) {
         auto* symbol = new QLabel(area);
@@ -274,6 +274,7 @@ QWidget* MainWindow::buildChartArea()
     m_ui.cmdRefresh = button(QStringLiteral("cmdRefresh"), tr("refresh"), area);
     m_ui.chkLockTab = checkBox(QStringLiteral("chkLockTab"), tr("lock tab"), area);
     m_ui.cmdNAS = button(QStringLiteral("cmdNAS"), QStringLiteral("nasdaq realtime"), area);
+    m_ui.cmdNAS->setMinimumWidth(m_ui.cmdNAS->sizeHint().width());
     m_ui.cmdNAS->setProperty("tag", QStringLiteral("-1"));
     m_ui.cmdFullBrowser = button(QStringLiteral("cmdFullBrowser"), QStringLiteral("bigger"), area);
     m_ui.cmdFullBrowser->setProperty("tag", QStringLiteral("SMALL"));
@@ -292,7 +293,7 @@ QWidget* MainWindow::buildChartArea()
     charts->addWidget(m_ui.quotePaneHost, 1);
     charts->addWidget(m_ui.chartPaneHost, 1);
     charts->addWidget(m_ui.nasdaqPaneHost, 1);
-    column->addLayout(charts, 2);
+    column->addLayout(charts, 3);
     column->addWidget(m_ui.contentPaneHost, 1);
 
     m_ui.tabData = new QTabWidget(area);
@@ -321,7 +322,7 @@ QWidget* MainWindow::buildChartArea()
     stopButtons->addStretch(1);
     stopColumn->addLayout(stopButtons);
     m_ui.tabData->addTab(stopPage, tr("stop list"));
-    column->addWidget(m_ui.tabData, 3);
+    column->addWidget(m_ui.tabData, 2);
     return area;
 }
 

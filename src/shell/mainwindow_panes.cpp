@@ -134,9 +134,7 @@ void MainWindow::toggleNasdaqPane()
         m_ui.nasdaqPaneHost->show();
         m_ui.nasdaqPaneHost->raise();
         const QString ticker = m_items->entry(row).columns[ColTicker];
-        m_panes.wbrRealTimeNASDAQ->navigate(siteAddress(
-            m_platform.hosts, QStringLiteral("nasdaq"), QStringLiteral("/aspx/nasdaqlastsale.aspx"),
-            QStringLiteral("symbol=") + ticker + QStringLiteral("&selected=") + ticker));
+        m_panes.wbrRealTimeNASDAQ->navigate(nasdaqLastSaleAddress(m_platform.hosts, ticker));
         m_ui.lstItems->setFocus();
         m_ui.cmdNAS->setProperty("tag", QStringLiteral("0"));
     } else {

@@ -108,4 +108,16 @@ QString siteAddress(const SettingsStore& hosts, const QString& key, const QStrin
     return address;
 }
 
+QString quoteSearchAddress(const SettingsStore& hosts, const QString& searchValue)
+{
+    return siteAddress(hosts, QStringLiteral("comdirect"), QStringLiteral("/inf/search/all.html"),
+                       QStringLiteral("SEARCH_VALUE=") + searchValue + QStringLiteral("&x=11&y=7"));
+}
+
+QString nasdaqLastSaleAddress(const SettingsStore& hosts, const QString& ticker)
+{
+    return siteAddress(hosts, QStringLiteral("nasdaq"), QStringLiteral("/aspx/nasdaqlastsale.aspx"),
+                       QStringLiteral("symbol=") + ticker + QStringLiteral("&selected=") + ticker);
+}
+
 } // namespace td

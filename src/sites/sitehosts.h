@@ -29,4 +29,9 @@ QString siteHost(const SettingsStore& hosts, const QString& key);
 QString siteAddress(const SettingsStore& hosts, const QString& key, const QString& path,
                     const QString& query = {});
 
+// The bank's site search for a quote symbol or a WKN: the quote page.
+QString quoteSearchAddress(const SettingsStore& hosts, const QString& searchValue);
+// Nasdaq's last-sale page of a ticker.
+QString nasdaqLastSaleAddress(const SettingsStore& hosts, const QString& ticker);
+
 } // namespace td

@@ -5,8 +5,8 @@
 #include "quotes/batchcheck.h"
 #include "quotes/selectionflow.h"
 #include "shell/mainwindow.h"
-#include "testplatform.h"
 #include "watchlist/watchlistmodel.h"
+#include "windowharness.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -44,32 +44,16 @@ PageResponse quoteFor(const QString& ticker)
                    QStringLiteral("WKN") + ticker.left(3), QStringLiteral("DE000") + ticker.left(7)}));
 }
 
-struct Fixture
+struct Fixture : ServedWindow
 {
-    TestPlatform platform;
-    PageServer server;
-    std::unique_ptr<MainWindow> window;
-
-    explicit Fixture(const QByteArray& list)
+    explicit Fixture(const QByteArray& list) : ServedWindow(list)
     {
-        platform.pointHostsAt(server.baseUrl());
-        platform.writeFile(QStringLiteral("tic/default.tic"), list);
         server.setFallback([](const PageRequest& request) {
             const QString value = request.query.section(u'&', 0, 0).section(u'=', 1).section(u'.', 0, 0);
             if (request.path == u"/inf/search/all.html")
                 return quoteFor(value);
             return PageResponse::error(404);
         });
-    }
-
-    MainWindow& start()
-    {
-        window = std::make_unique<MainWindow>(platform.context);
-        window->show();
-        if (!QTest::qWaitFor([this] { return !window->state().bFirstActivate; }))
-            qFatal("no first activation");
-        server.clearRequests();
-        return *window;
     }
 
     QStringList searches() const
@@ -176,9 +160,7 @@ void TestBatchCheck::batchReadsSearchLayoutAfterARetryByWkn()
     Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
     f.server.setResponse(searchFor("AAA"), PageResponse::page(searchResultWithoutQuote()));
     MainWindow& w = f.start();
-    w.ui().lstItems->setCurrentIndex(w.items().index(0, 0));
-    w.state().iHoverIndex = 1;
-    w.selectionFlow().onListMouseUp(Qt::LeftButton, {});
+    f.click(0);
     QVERIFY(w.state().bRetryByWKN);
     QTRY_VERIFY(w.panes().wbrStockContent->tag().isEmpty());
     w.ui().cmdCheckAllQuotes->click();

@@ -2,8 +2,8 @@
 #include "quotepages.h"
 #include "quotes/selectionflow.h"
 #include "shell/mainwindow.h"
-#include "testplatform.h"
 #include "watchlist/watchlistmodel.h"
+#include "windowharness.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -25,16 +25,10 @@ QString searchFor(const QString& symbol)
     return QStringLiteral("/inf/search/all.html?SEARCH_VALUE=") + symbol + QStringLiteral("&x=11&y=7");
 }
 
-struct Fixture
+struct Fixture : ServedWindow
 {
-    TestPlatform platform;
-    PageServer server;
-    std::unique_ptr<MainWindow> window;
-
-    Fixture()
+    Fixture() : ServedWindow(kList)
     {
-        platform.pointHostsAt(server.baseUrl());
-        platform.writeFile(QStringLiteral("tic/default.tic"), kList);
         serve(QStringLiteral("HLD.ETR"), QStringLiteral("10,50"), QStringLiteral("-1,25"),
               QStringLiteral("EUR"));
         serve(QStringLiteral("WAT.NYS"), QStringLiteral("99,1234"), QStringLiteral("0,00"),
@@ -46,22 +40,6 @@ struct Fixture
         server.setResponse(searchFor(symbol), PageResponse::page(quotePage(
                                                   {symbol, quote, currency, change, QStringLiteral("A0B1C2"),
                                                    QStringLiteral("DE000A0B1C23")})));
-    }
-
-    MainWindow& start()
-    {
-        window = std::make_unique<MainWindow>(platform.context);
-        window->show();
-        if (!QTest::qWaitFor([this] { return !window->state().bFirstActivate; }))
-            qFatal("no first activation");
-        return *window;
-    }
-
-    void click(int row)
-    {
-        window->ui().lstItems->setCurrentIndex(window->items().index(row, 0));
-        window->state().iHoverIndex = row + 1;
-        window->selectionFlow().onListMouseUp(Qt::LeftButton, {});
     }
 
     QColor colour(int row, int column) const

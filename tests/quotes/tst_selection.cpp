@@ -3,8 +3,8 @@
 #include "quotepages.h"
 #include "quotes/selectionflow.h"
 #include "shell/mainwindow.h"
-#include "testplatform.h"
 #include "watchlist/watchlistmodel.h"
+#include "windowharness.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,39 +26,15 @@ const QByteArray kList = "BMW & Co;BMW;ETR;;98,50;True;;;;;;50;;;519000;DE000519
 const QString kBmwSearch = QStringLiteral("/inf/search/all.html?SEARCH_VALUE=BMW.ETR&x=11&y=7");
 const QString kBmwSignal = QStringLiteral("/cgi-bin/de/search.pl?isin=DE0005190003&typnr=3");
 
-// A main window on a loopback server with the list above loaded.
-struct Fixture
+struct Fixture : ServedWindow
 {
-    TestPlatform platform;
-    PageServer server;
-    std::unique_ptr<MainWindow> window;
-
-    Fixture()
+    Fixture() : ServedWindow(kList)
     {
-        platform.pointHostsAt(server.baseUrl());
-        platform.writeFile(QStringLiteral("tic/default.tic"), kList);
         server.setResponse(kBmwSignal, PageResponse::page(signalPage(QStringLiteral(">verkaufen<"))));
         server.setResponse(kBmwSearch, PageResponse::page(quotePage(
                                            {QStringLiteral("BMW"), QStringLiteral("101,20"),
                                             QStringLiteral("EUR"), QStringLiteral("1,25"),
                                             QStringLiteral("519000"), QStringLiteral("DE0005190003")})));
-    }
-
-    MainWindow& start()
-    {
-        window = std::make_unique<MainWindow>(platform.context);
-        window->show();
-        if (!QTest::qWaitFor([this] { return !window->state().bFirstActivate; }))
-            qFatal("no first activation");
-        server.clearRequests();
-        return *window;
-    }
-
-    void click(int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        window->ui().lstItems->setCurrentIndex(window->items().index(row, 0));
-        window->state().iHoverIndex = row + 1;
-        window->selectionFlow().onListMouseUp(button, {});
     }
 
     RecordingPane& display(const char* name) { return *platform.panes.recording(QString::fromLatin1(name)); }

@@ -1,7 +1,7 @@
 #include "shell/mainwindow.h"
-#include "testplatform.h"
 #include "watchlist/tickerfile.h"
 #include "watchlist/watchlistmodel.h"
+#include "windowharness.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -18,6 +18,7 @@
 #include <QTreeView>
 
 using namespace td;
+using td::test::activate;
 using td::test::TestPlatform;
 
 namespace {
@@ -29,12 +30,6 @@ QByteArray readAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void activate(MainWindow& w)
-{
-    w.show();
-    QTRY_VERIFY(!w.state().bFirstActivate);
 }
 
 QStringList names(MainWindow& w)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "pageserver.h"
+#include "shell/mainwindow.h"
+#include "testplatform.h"
+
+#include <memory>
+
+namespace td::test {
+
+// Shows the window and returns once its first activation has run.
+void activate(MainWindow& window);
+
+// Selects the entry at `row` the way a click into the list does.
+void clickEntry(MainWindow& window, int row, Qt::MouseButton button = Qt::LeftButton);
+
+// A main window whose sites are a loopback server and whose tic folder holds
+// `list` as default.tic.
+struct ServedWindow
+{
+    explicit ServedWindow(const QByteArray& list);
+    // Creates, shows and activates the window; forgets the requests so far.
+    MainWindow& start();
+    void click(int row, Qt::MouseButton button = Qt::LeftButton) { clickEntry(*window, row, button); }
+
+    TestPlatform platform;
+    PageServer server;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace td::test

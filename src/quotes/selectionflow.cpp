@@ -194,7 +194,9 @@ void SelectionFlow::vShowMainChart(int iIndex)
 void SelectionFlow::showChartArea()
 {
     MainWindowUi& ui = m_window.ui();
-    ui.chartArea->show();
+    // The wide list covers the chart area; it shows again with the narrow one.
+    if (ui.cmdEnhanceListbox->property("tag").toString() == u"BIG")
+        ui.chartArea->show();
     ui.tabData->show();
     ui.cmdRefresh->show();
     ui.cboHis->show();

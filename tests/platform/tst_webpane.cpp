@@ -1,6 +1,8 @@
 #include "pageserver.h"
 #include "platform/fetchpane.h"
+#include "platform/panefactory.h"
 #include "platform/webpane.h"
+#include "windowharness.h"
 
 #include <QNetworkAccessManager>
 #include <QTcpServer>
@@ -50,6 +52,7 @@ private slots:
     void failureCompletes();
     void newerNavigationSupersedes();
     void shownFetchPaneLoadsRelativeImages();
+    void selectingAnEntryLoadsItsChartSnippets();
 
 private:
     // One view for the tests: each new view starts a renderer process.
@@ -143,6 +146,34 @@ void TstWebPane::shownFetchPaneLoadsRelativeImages()
     pane.setVisible(true);
     QVERIFY(server.waitForRequests(2, 10000));
     QCOMPARE(server.targets(), (QStringList{"/box", "/banner.png"}));
+}
+
+// The whole way: a click into the main window's list, real panes, and the
+// chart service on the loopback server.
+void TstWebPane::selectingAnEntryLoadsItsChartSnippets()
+{
+    ServedWindow served("BMW;BMW;ETR;;;True;;;;;;;;;519000;DE0005190003;0\r\n");
+    served.server.setFallback([](const PageRequest& request) {
+        return request.path.endsWith(u"popup_intrachart") ? PageResponse::page(kPng, "image/png")
+                                                          : PageResponse::error(404);
+    });
+    QtPaneFactory panes(5000);
+    TestPlatform& p = served.platform;
+    PlatformContext context{p.settings,  p.hosts, p.dialogs, p.clipboard,
+                            p.processes, p.clock, panes,     p.programDir.path()};
+    MainWindow window(context);
+    activate(window);
+    served.server.clearRequests();
+    EventLog log(*window.panes().wbrRealTimeQuote);
+    clickEntry(window, 0);
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return served.server.targets().contains(QStringLiteral(
+                "/dab_neu/charts/popup_intrachart?type=time&tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de"));
+        },
+        15000));
+    QVERIFY(log.waitForCompletion());
+    QVERIFY(log.events.last().contains(QStringLiteral("popup_intrachart?type=time")));
 }
 
 QTEST_MAIN(TstWebPane)

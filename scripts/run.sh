@@ -30,6 +30,8 @@ if [ "$(id -u)" -eq 0 ]; then
     export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:-} --no-sandbox"
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    # A virtual display has no GPU to offer the web engine.
+    export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:-} --disable-gpu"
     xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/tickerdeck
 else
     build/bin/tickerdeck

@@ -51,7 +51,9 @@ QString checkTickerFile(const QByteArray& data)
     const QByteArray written = formatTickerFile(first.entries);
     const TickerFileContent second = parseTickerFile(written, false);
     if (second.entries.size() != first.entries.size())
-        return QStringLiteral("%1 entries read back as %2").arg(first.entries.size()).arg(second.entries.size());
+        return QStringLiteral("%1 entries read back as %2")
+            .arg(first.entries.size())
+            .arg(second.entries.size());
     for (qsizetype i = 0; i < first.entries.size(); ++i) {
         WatchEntry expected = first.entries[i];
         for (QString& c : expected.columns)
@@ -61,6 +63,11 @@ QString checkTickerFile(const QByteArray& data)
     }
     if (formatTickerFile(second.entries) != written)
         return QStringLiteral("writing is not stable");
+    QString lines;
+    for (const WatchEntry& e : first.entries)
+        lines += formatTickerLine(e) + QStringLiteral("\r\n");
+    if (encodeWindows1252(lines) != written)
+        return QStringLiteral("the file writer and the line writer disagree");
 
     constexpr int capacity = 3;
     const TickerFileContent capped = parseTickerFile(data, true, capacity);
@@ -136,7 +143,9 @@ QString checkSignalPage(const QByteArray& data)
 QString checkEvaluation(const QByteArray& data)
 {
     const QStringList lines = splitLines(decodeWindows1252(data));
-    const auto line = [&lines](int i) { return lines.value(i); };
+    const auto line = [&lines](int i) {
+        return lines.value(i);
+    };
     const WatchEntry entry = parseTickerLine(line(0), false);
     const QString quoteText = line(1);
     const qsizetype nbsp = quoteText.indexOf(u"&nbsp;");

@@ -17,8 +17,10 @@ constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0,      0x201A, 0x0192, 0x20
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray& bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
+    if (bytes.isEmpty())
+        return {};
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* dst = out.data();
     for (char ch : bytes) {
@@ -31,27 +33,23 @@ QString decodeWindows1252(const QByteArray& bytes)
     return out;
 }
 
+char detail::windows1252HighByte(char16_t u)
+{
+    for (std::size_t i = 0; i < kHigh.size(); ++i) {
+        if (kHigh[i] == u && u != 0)
+            return static_cast<char>(0x80 + i);
+    }
+    if (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0)
+        return static_cast<char>(u);
+    return '?';
+}
+
 QByteArray encodeWindows1252(QStringView text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(static_cast<char>(u));
-            continue;
-        }
-        char mapped = '?';
-        for (std::size_t i = 0; i < kHigh.size(); ++i) {
-            if (kHigh[i] == u && u != 0) {
-                mapped = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        if (mapped == '?' && u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0)
-            mapped = static_cast<char>(u);
-        out.append(mapped);
-    }
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    for (QChar c : text)
+        *dst++ = windows1252Byte(c.unicode());
     return out;
 }
 

@@ -3,6 +3,11 @@
 #include "platform/amount.h"
 #include "platform/textfile.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+
 namespace td {
 
 namespace {
@@ -10,74 +15,205 @@ namespace {
 constexpr int kFieldOfColumn[ColumnCount] = {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
 constexpr int kCheckedField = 6;
 constexpr int kImportantField = 17;
+
+QString fieldText(QStringView field)
+{
+    return field.toString();
+}
+
+QString fieldText(QByteArrayView field)
+{
+    return decodeWindows1252(field);
+}
+
+std::optional<bool> fieldBoolean(QStringView field)
+{
+    return parseBoolean(field);
+}
+
+std::optional<bool> fieldBoolean(QByteArrayView field)
+{
+    // The spellings this program writes, without a detour through text.
+    if (field == "True" || field == "-1")
+        return true;
+    if (field == "False" || field == "0")
+        return false;
+    return parseBoolean(decodeWindows1252(field));
+}
+
+qsizetype indexOfSeparator(QStringView line, qsizetype from)
+{
+    return line.indexOf(u';', from);
+}
+
+qsizetype indexOfSeparator(QByteArrayView line, qsizetype from)
+{
+    return line.indexOf(';', from);
+}
+
+// Fills a fresh entry in place from a line as text or as file bytes (whose
+// separators are the same bytes): a full list is 32,767 entries, so each
+// field is copied once, straight into its column.
+template <typename View> void readTickerLine(WatchEntry& entry, View line, bool autoCheck)
+{
+    std::array<View, kImportantField> fields;
+    qsizetype count = 0;
+    for (qsizetype start = 0;;) {
+        const qsizetype end = indexOfSeparator(line, start);
+        if (count < kImportantField)
+            fields[static_cast<std::size_t>(count)] =
+                line.sliced(start, (end < 0 ? line.size() : end) - start);
+        ++count;
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    const auto field = [&](int number) {
+        return number <= count ? fields[static_cast<std::size_t>(number - 1)] : View();
+    };
+    if (count >= kImportantField)
+        entry.important = fieldBoolean(field(kImportantField)).value_or(false);
+    for (int c = 0; c < ColumnCount; ++c)
+        entry.columns[c] = fieldText(field(kFieldOfColumn[c]));
+    entry.applyLoadedStyles();
+    if (count >= kCheckedField)
+        entry.checked = fieldBoolean(field(kCheckedField)).value_or(false);
+    entry.icon = EntryIcon::NoBuyQuote;
+    if (autoCheck)
+        entry.checked = true;
+}
+
+// sanitizeField's rules, applied while appending.
+void appendSanitized(QString& out, const QString& text)
+{
+    const qsizetype n = text.size();
+    const QChar* in = text.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = in[i];
+        if (c == u';') {
+            out += u',';
+        } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < n && in[i + 1] == u'\n')
+                ++i;
+            out += u' ';
+        } else {
+            out += c;
+        }
+    }
+}
+
+bool needsSanitizing(const QString& text)
+{
+    for (QChar c : text) {
+        if (c == u';' || c == u'\r' || c == u'\n')
+            return true;
+    }
+    return false;
+}
+
+void appendTickerLine(QString& out, const WatchEntry& entry)
+{
+    for (int c = 0; c < ColumnCount; ++c) {
+        if (c == ColQuote)
+            out += entry.checked ? QStringView(u"True;") : QStringView(u"False;");
+        if (needsSanitizing(entry.columns[c]))
+            appendSanitized(out, entry.columns[c]);
+        else
+            out += entry.columns[c];
+        out += u';';
+    }
+    out += entry.important ? QStringView(u"-1") : QStringView(u"0");
+}
+
 } // namespace
 
 WatchEntry parseTickerLine(QStringView line, bool autoCheck)
 {
-    const QList<QStringView> fields = line.split(u';');
-    const auto field = [&fields](int number) -> QStringView {
-        return number <= fields.size() ? fields[number - 1] : QStringView();
-    };
     WatchEntry entry;
-    if (fields.size() >= kImportantField)
-        entry.important = parseBoolean(field(kImportantField)).value_or(false);
-    for (int c = 0; c < ColumnCount; ++c)
-        entry.columns[c] = field(kFieldOfColumn[c]).toString();
-    entry.applyLoadedStyles();
-    if (fields.size() >= kCheckedField)
-        entry.checked = parseBoolean(field(kCheckedField)).value_or(false);
-    entry.icon = EntryIcon::NoBuyQuote;
-    if (autoCheck)
-        entry.checked = true;
+    readTickerLine(entry, line, autoCheck);
     return entry;
 }
 
 QString sanitizeField(QString text)
 {
-    text.replace(u';', u',');
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(u'\r', u' ');
-    text.replace(u'\n', u' ');
-    return text;
+    QString out;
+    out.reserve(text.size());
+    appendSanitized(out, text);
+    return out;
 }
 
 QString formatTickerLine(const WatchEntry& entry)
 {
-    QStringList fields;
-    fields.reserve(kImportantField);
-    for (int c = 0; c <= ColBuying; ++c)
-        fields << sanitizeField(entry.columns[c]);
-    fields << (entry.checked ? QStringLiteral("True") : QStringLiteral("False"));
-    for (int c = ColQuote; c < ColumnCount; ++c)
-        fields << sanitizeField(entry.columns[c]);
-    fields << (entry.important ? QStringLiteral("-1") : QStringLiteral("0"));
-    return fields.join(u';');
+    QString line;
+    appendTickerLine(line, entry);
+    return line;
 }
 
 TickerFileContent parseTickerFile(const QByteArray& bytes, bool autoCheck, int capacity)
 {
     TickerFileContent content;
-    const QStringList lines = splitLines(decodeWindows1252(bytes));
-    for (const QString& line : lines) {
+    const QByteArrayView text(bytes);
+    content.entries.reserve(std::min<qsizetype>(std::max(capacity, 0), text.count('\n') + 1));
+    // The lines of splitLines: CR LF or LF; a last line without one is kept.
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype lf = text.indexOf('\n', start);
+        const qsizetype end = lf < 0 ? text.size() : lf;
+        QByteArrayView line = text.sliced(start, end - start);
+        start = end + 1;
+        if (line.endsWith('\r'))
+            line.chop(1);
         if (line.isEmpty())
             continue;
         if (content.entries.size() >= capacity) {
             ++content.linesOverLimit;
             continue;
         }
-        content.entries.append(parseTickerLine(line, autoCheck));
+        readTickerLine(content.entries.emplace_back(), line, autoCheck);
     }
     return content;
 }
 
 QByteArray formatTickerFile(const QList<WatchEntry>& entries)
 {
-    QString text;
+    // Written straight into the bytes, sanitized and encoded on the way: a
+    // full list is megabytes, and each detour through text doubles them.
+    qsizetype bound = 0;
     for (const WatchEntry& entry : entries) {
-        text += formatTickerLine(entry);
-        text += QStringLiteral("\r\n");
+        for (const QString& column : entry.columns)
+            bound += column.size();
+        bound += 16 + 5 + 2 + 2; // separators, "False", "-1", CR LF
     }
-    return encodeWindows1252(text);
+    QByteArray out(bound, Qt::Uninitialized);
+    char* dst = out.data();
+    const auto put = [&dst](QLatin1StringView text) {
+        std::memcpy(dst, text.data(), static_cast<std::size_t>(text.size()));
+        dst += text.size();
+    };
+    for (const WatchEntry& entry : entries) {
+        for (int c = 0; c < ColumnCount; ++c) {
+            if (c == ColQuote)
+                put(entry.checked ? QLatin1StringView("True;") : QLatin1StringView("False;"));
+            const QString& text = entry.columns[c];
+            const QChar* in = text.constData();
+            const qsizetype n = text.size();
+            for (qsizetype i = 0; i < n; ++i) {
+                const char16_t u = in[i].unicode();
+                if (u == u';') {
+                    *dst++ = ',';
+                } else if (u == u'\r' || u == u'\n') {
+                    if (u == u'\r' && i + 1 < n && in[i + 1] == u'\n')
+                        ++i;
+                    *dst++ = ' ';
+                } else {
+                    *dst++ = windows1252Byte(u);
+                }
+            }
+            *dst++ = ';';
+        }
+        put(entry.important ? QLatin1StringView("-1\r\n") : QLatin1StringView("0\r\n"));
+    }
+    out.truncate(dst - out.data());
+    return out;
 }
 
 } // namespace td

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
-#include <QVarLengthArray>
 
 namespace td {
 
@@ -159,7 +158,12 @@ void WatchListModel::appendAll(QList<WatchEntry> entries)
     for (WatchEntry& e : entries)
         e.id = m_nextId++;
     beginInsertRows({}, size(), size() + static_cast<int>(entries.size()) - 1);
-    m_entries.append(std::move(entries));
+    // Loading into an empty list takes the entries over instead of moving
+    // each one.
+    if (m_entries.isEmpty())
+        m_entries = std::move(entries);
+    else
+        m_entries.append(std::move(entries));
     endInsertRows();
 }
 
@@ -190,22 +194,9 @@ void WatchListModel::replace(int row, WatchEntry entry)
 {
     if (row < 0 || row >= size())
         return;
-    WatchEntry& current = m_entries[row];
-    entry.id = current.id;
-    // One signal per changed cell: a view repaints just that cell, while for
-    // a range it repaints its whole viewport (once per entry of a batch).
-    QVarLengthArray<int, ColumnCount> changed;
-    for (int c = 0; c < columnCount(); ++c) {
-        const bool nameCell = c == ColName && (current.checked != entry.checked ||
-                                               current.important != entry.important || current.icon != entry.icon);
-        if (nameCell || current.columns[c] != entry.columns[c] || current.styles[c] != entry.styles[c])
-            changed.append(c);
-    }
-    current = std::move(entry);
-    for (int c : changed) {
-        const QModelIndex i = index(row, c);
-        Q_EMIT dataChanged(i, i);
-    }
+    entry.id = m_entries[row].id;
+    m_entries[row] = std::move(entry);
+    emitRowChanged(row);
 }
 
 void WatchListModel::setColumn(int row, int column, const QString& text)
@@ -290,6 +281,11 @@ void WatchListModel::setHighlightRow(int row)
             Q_EMIT dataChanged(i, i, {Qt::ForegroundRole, Qt::FontRole});
         }
     }
+}
+
+void WatchListModel::emitRowChanged(int row)
+{
+    Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 } // namespace td

@@ -59,6 +59,8 @@ Q_SIGNALS:
     void checkToggled(int row);
 
 private:
+    void emitRowChanged(int row);
+
     QStringList m_headers;
     QList<WatchEntry> m_entries;
     int m_highlightRow = -1;

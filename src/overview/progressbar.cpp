@@ -16,7 +16,13 @@ void ProgressBar::vDrawProgress(int value, std::uint32_t colour, const QString& 
 {
     m_colour = colour;
     m_paint = progressPaint(value, maximum, width(), caption);
-    update();
+    // Fast pages would repaint the bar more often than anyone sees it; the
+    // start and the end are always shown.
+    constexpr qint64 kFrameMs = 40;
+    if (value <= 0 || value >= maximum || !m_sinceRepaint.isValid() || m_sinceRepaint.elapsed() >= kFrameMs) {
+        update();
+        m_sinceRepaint.start();
+    }
     Q_EMIT progressDrawn(value);
 }
 

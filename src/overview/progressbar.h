@@ -2,6 +2,7 @@
 
 #include "overview/progress.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <cstdint>
@@ -32,6 +33,7 @@ protected:
 private:
     ProgressPaint m_paint;
     std::uint32_t m_colour = 0;
+    QElapsedTimer m_sinceRepaint;
 };
 
 } // namespace td

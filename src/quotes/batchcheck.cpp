@@ -10,6 +10,7 @@
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +25,7 @@ namespace {
 const QString kIdle = QStringLiteral("!");
 const QString kRunning = QStringLiteral("0");
 constexpr std::uint32_t kProgressColour = 0xFFC0C0;
+constexpr qint64 kFrameMs = 40;
 
 int roundToEven(double value)
 {
@@ -130,6 +132,7 @@ void BatchCheck::vCheckAllQuotes()
         return ui.cmdCheckAllQuotes->text() != kRunning;
     };
     const int n = items.size();
+    QElapsedTimer sinceShown;
     for (int i = 1; i <= n; ++i) {
         if (cancelled())
             break;
@@ -137,9 +140,14 @@ void BatchCheck::vCheckAllQuotes()
             m_window.setCurrentRow(i - 1);
             const WatchEntry& entry = items.entry(i - 1);
             if (entry.checked) {
-                const QModelIndex index = items.index(i - 1, 0);
-                ui.lstItems->scrollTo(index);
-                ui.lstItems->setCurrentIndex(index);
+                // The list follows the batch at a frame rate a user can see;
+                // following every fast page would only cost repaints.
+                if (!sinceShown.isValid() || sinceShown.elapsed() >= kFrameMs || i == n) {
+                    const QModelIndex index = items.index(i - 1, 0);
+                    ui.lstItems->scrollTo(index);
+                    ui.lstItems->setCurrentIndex(index);
+                    sinceShown.start();
+                }
                 pane.setTag(QStringLiteral("Load"));
                 // Every batch page is read, with the search layout it was
                 // searched with.

@@ -41,7 +41,12 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(par
     startUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The focus moves while the widget dies; the editing form's focus
+    // handler must not run on members already gone.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void MainWindow::startUp()
 {

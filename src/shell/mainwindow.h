@@ -56,8 +56,8 @@ public:
     int currentRow() const;
     void setCurrentRow(int row);
 
-    // Steps of other subsystems that start-up, the first activation and the
-    // list file call; each is filled by the subsystem that owns it.
+    // What loading and the first activation start: the shown entry's pages
+    // and the batch check (as if cmdCheckAllQuotes were pressed).
     void vShowMainChart(int historyChoice);
     void startBatchCheck();
 
@@ -81,8 +81,7 @@ public:
     void pressShowChart();
     void pressChartOverview(int button);
 
-    // Editing: entry form, moves, marks, check all, clear, sort
-public:
+    // Editing: entry form, moves, marks, check all, clear, sort.
     void vAddEntry();
     void vDeleteEntry();
     void vEditModeOn();
@@ -103,14 +102,6 @@ public:
     EntryFields editFields() const;
     // The entry pop-up menu; other commands add their items to it.
     QMenu* mnuPop() const { return m_mnuPop; }
-
-private:
-    void connectEditing();
-    void openPreviewWindow();
-    void applyMoveButtonStates(const MoveButtonStates& states);
-    QMenu* m_mnuPop = nullptr;
-    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    // End of editing.
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -157,6 +148,11 @@ private:
     void onPathChanged(const QString& text);
     void enableMoveButtons(int position, int count);
 
+    // Editing.
+    void connectEditing();
+    void openPreviewWindow();
+    void applyMoveButtonStates(const MoveButtonStates& states);
+
     // Panes and the list events of the selection.
     void createPanes();
     void connectSelection();
@@ -176,6 +172,8 @@ private:
     SignalDisplay* m_signalDisplay = nullptr;
     BatchCheck* m_batchCheck = nullptr;
     QString m_showChartsSource = QStringLiteral("LIST");
+    QMenu* m_mnuPop = nullptr;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_activationQueued = false;
     bool m_shutDown = false;
 };

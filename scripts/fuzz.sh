@@ -10,11 +10,13 @@ build_dir=${BUILD_DIR:-build-fuzz}
 targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation})
 
 scripts/deps.sh
-if ! command -v clang++ >/dev/null; then
+# clang, and the runtime that carries libFuzzer and the sanitizers.
+if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null |
+    grep -q "install ok installed"; then
     if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends clang
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends clang libclang-rt-14-dev
 fi
 
 launcher=()

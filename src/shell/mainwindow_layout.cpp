@@ -120,8 +120,9 @@ void MainWindow::buildUi()
     m_items = new WatchListModel(WatchListModel::watchListHeaders(), this);
     m_ui.lstItems = listView(QStringLiteral("lstItems"), this);
     m_ui.lstItems->setModel(m_items);
-    const int widths[ColumnCount] = {1700, 700, 520, 1060, 800, 800, 650, 700,
-                                     650,  480, 850, 850,  750, 820, 1400};
+    // Wide enough for a four-decimal quote and its change.
+    const int widths[ColumnCount] = {1600, 650, 520, 1060, 780, 980, 620, 880,
+                                     620,  480, 850, 850,  750, 820, 1400};
     for (int c = 0; c < ColumnCount; ++c)
         m_ui.lstItems->setColumnWidth(c, twipsToPx(widths[c]));
     m_ui.lstItems->setMouseTracking(true);

@@ -26,7 +26,7 @@ struct BatchSetup
         for (const WatchEntry& e : entries) {
             const QString target = searchTarget(e);
             targets.append(target);
-            bw.server.setResponse(target, test::PageResponse::page(quotePageFor(e)).delayed(delayMs));
+            bw.server.setResponse(target, loopback::PageResponse::page(quotePageFor(e)).delayed(delayMs));
         }
     }
 
@@ -50,7 +50,7 @@ struct BatchSetup
 };
 
 // The least a batch does: the same pages fetched one after the other.
-void bareGets(QNetworkAccessManager& network, const test::PageServer& server, const QStringList& targets)
+void bareGets(QNetworkAccessManager& network, const loopback::PageServer& server, const QStringList& targets)
 {
     for (const QString& target : targets) {
         QNetworkReply* reply = network.get(QNetworkRequest(QUrl(server.url(target))));

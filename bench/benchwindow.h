@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pageserver.h"
+#include "loopback/pageserver.h"
 #include "shell/mainwindow.h"
 #include "testplatform.h"
 
@@ -16,7 +16,7 @@ struct BenchWindow
     explicit BenchWindow(const QByteArray& defaultList = {});
 
     test::TestPlatform platform;
-    test::PageServer server;
+    loopback::PageServer server;
     std::unique_ptr<MainWindow> window;
 };
 

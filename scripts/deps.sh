@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev
-    qt6-httpserver-dev qt6-websockets-dev libgl-dev
+    libgl-dev
     xvfb xauth fonts-dejavu-core
 )
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pageserver.h"
+#include "loopback/pageserver.h"
 #include "shell/mainwindow.h"
 #include "testplatform.h"
 
@@ -24,7 +24,7 @@ struct ServedWindow
     void click(int row, Qt::MouseButton button = Qt::LeftButton) { clickEntry(*window, row, button); }
 
     TestPlatform platform;
-    PageServer server;
+    loopback::PageServer server;
     std::unique_ptr<MainWindow> window;
 };
 

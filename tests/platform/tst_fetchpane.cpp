@@ -1,4 +1,4 @@
-#include "pageserver.h"
+#include "loopback/pageserver.h"
 #include "platform/fetchpane.h"
 #include "platform/panefactory.h"
 #include "platform/settingsstore.h"
@@ -10,7 +10,7 @@
 #include <QWebEngineView>
 
 using namespace td;
-using namespace td::test;
+using namespace td::loopback;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pageserver.h"
+#include "loopback/pageserver.h"
 #include "platform/fetchpane.h"
 #include "platform/panefactory.h"
 #include "platform/webpane.h"
@@ -11,6 +11,7 @@
 #include <memory>
 
 using namespace td;
+using namespace td::loopback;
 using namespace td::test;
 
 namespace {

@@ -1,5 +1,5 @@
+#include "loopback/pageserver.h"
 #include "overview/progressbar.h"
-#include "pageserver.h"
 #include "platform/browserpane.h"
 #include "quotepages.h"
 #include "quotes/batchcheck.h"
@@ -18,6 +18,7 @@
 #include <QTreeView>
 
 using namespace td;
+using namespace td::loopback;
 using namespace td::test;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "pageserver.h"
+#include "loopback/pageserver.h"
 #include "quotepages.h"
 #include "quotes/selectionflow.h"
 #include "shell/mainwindow.h"
@@ -13,6 +13,7 @@
 #include <QTreeView>
 
 using namespace td;
+using namespace td::loopback;
 using namespace td::test;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "pageserver.h"
+#include "loopback/pageserver.h"
 #include "platform/browserpane.h"
 #include "quotepages.h"
 #include "quotes/selectionflow.h"
@@ -15,6 +15,7 @@
 #include <QTreeView>
 
 using namespace td;
+using namespace td::loopback;
 using namespace td::test;
 
 namespace {

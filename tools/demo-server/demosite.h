@@ -1,12 +1,19 @@
 #pragma once
 
-#include "httpresponder.h"
 #include "quotebook.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QUrl>
 
 namespace td::demo {
+
+struct HttpReply
+{
+    int status = 200;
+    QByteArray contentType;
+    QByteArray body;
+};
 
 // Answers the addresses the program sends to the outside sites, from the
 // made-up market.

@@ -1,7 +1,7 @@
 // An offline stand-in for the bank, the chart services, the signal site and
 // the maker's version file, so the program can be tried without a network.
 #include "demosite.h"
-#include "httpresponder.h"
+#include "loopback/pageserver.h"
 #include "quotebook.h"
 
 #include "shell/mainoptions.h"
@@ -69,7 +69,8 @@ int main(int argc, char** argv)
                                         QStringLiteral("N"));
     const QCommandLineOption settingsOption(
         QStringLiteral("demo-settings"),
-        QStringLiteral("Write a settings file that points the program at this server."), QStringLiteral("PATH"));
+        QStringLiteral("Write a settings file that points the program at this server."),
+        QStringLiteral("PATH"));
     parser.addOptions({portOption, listOption, versionOption, seedOption, settingsOption});
     parser.process(app);
 
@@ -98,11 +99,19 @@ int main(int argc, char** argv)
 
     td::demo::QuoteBook book(list.entries, seed);
     td::demo::DemoSite site(book, layout, versionText);
-    td::demo::HttpResponder responder([&site](const QUrl& target) { return site.answer(target); });
-    if (!responder.listen(static_cast<quint16>(port)))
-        return fail(QStringLiteral("cannot listen: ") + responder.errorString());
+    td::loopback::PageServer server(static_cast<quint16>(port));
+    if (!server.isListening())
+        return fail(QStringLiteral("cannot listen: ") + server.errorString());
+    // Runs for hours: no request log.
+    server.setRecording(false);
+    server.setFallback([&site](const td::loopback::PageRequest& request) {
+        const td::demo::HttpReply reply = site.answer(QUrl::fromEncoded(request.target.toLatin1()));
+        auto response = td::loopback::PageResponse::page(reply.body, reply.contentType);
+        response.status = reply.status;
+        return response;
+    });
 
-    const QString baseUrl = QStringLiteral("http://127.0.0.1:%1").arg(responder.port());
+    const QString baseUrl = server.baseUrl();
     if (parser.isSet(settingsOption))
         writeDemoSettings(parser.value(settingsOption), baseUrl, listFile.fileName());
     std::printf("listening on %s\n", qPrintable(baseUrl));

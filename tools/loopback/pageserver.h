@@ -12,7 +12,7 @@ class QTcpSocket;
 #include <functional>
 #include <utility>
 
-namespace td::test {
+namespace td::loopback {
 
 struct PageResponse
 {
@@ -46,8 +46,9 @@ struct PageRequest
     QString target; // the raw request target
 };
 
-// A small HTTP/1.1 server on an ephemeral 127.0.0.1 port with canned answers.
-// Every connection gets one answer and is closed (Connection: close).
+// A small HTTP/1.1 server on 127.0.0.1 with canned and computed answers, for
+// the tests and the offline demo. Every connection gets one answer and is
+// closed (Connection: close).
 class PageServer final : public QObject
 {
     Q_OBJECT
@@ -55,9 +56,11 @@ class PageServer final : public QObject
 public:
     using Handler = std::function<PageResponse(const PageRequest&)>;
 
-    explicit PageServer(QObject* parent = nullptr);
+    // Listens at once; port 0 takes any free one.
+    explicit PageServer(quint16 port = 0, QObject* parent = nullptr);
 
     bool isListening() const { return m_server.isListening(); }
+    QString errorString() const { return m_server.errorString(); }
     quint16 port() const { return m_server.serverPort(); }
     QString baseUrl() const;
     // baseUrl() + pathAndQuery.
@@ -71,11 +74,13 @@ public:
     const QList<PageRequest>& requests() const { return m_requests; }
     QStringList targets() const;
     void clearRequests() { m_requests.clear(); }
+    // A long-running server keeps no log.
+    void setRecording(bool on) { m_recording = on; }
     // Lets events run until `count` requests arrived or the time is up.
     bool waitForRequests(int count, int timeoutMs = 5000) const;
 
 signals:
-    void requestReceived(const td::test::PageRequest& request);
+    void requestReceived(const td::loopback::PageRequest& request);
 
 private:
     void onConnection();
@@ -86,6 +91,7 @@ private:
     QHash<QString, PageResponse> m_responses;
     Handler m_fallback;
     QList<PageRequest> m_requests;
+    bool m_recording = true;
 };
 
-} // namespace td::test
+} // namespace td::loopback

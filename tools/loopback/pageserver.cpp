@@ -1,12 +1,12 @@
-#include "pageserver.h"
+#include "loopback/pageserver.h"
 
+#include <QEventLoop>
 #include <QTcpSocket>
-#include <QTest>
 #include <QTimer>
 
 #include <memory>
 
-namespace td::test {
+namespace td::loopback {
 
 namespace {
 
@@ -89,10 +89,10 @@ PageResponse PageResponse::delayed(int ms) const
     return r;
 }
 
-PageServer::PageServer(QObject* parent) : QObject(parent)
+PageServer::PageServer(quint16 port, QObject* parent) : QObject(parent)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &PageServer::onConnection);
-    m_server.listen(QHostAddress::LocalHost, 0);
+    m_server.listen(QHostAddress::LocalHost, port);
 }
 
 QString PageServer::baseUrl() const
@@ -120,7 +120,16 @@ QStringList PageServer::targets() const
 
 bool PageServer::waitForRequests(int count, int timeoutMs) const
 {
-    return QTest::qWaitFor([&] { return m_requests.size() >= count; }, timeoutMs);
+    if (m_requests.size() >= count)
+        return true;
+    QEventLoop loop;
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    connect(this, &PageServer::requestReceived, &loop, [&] {
+        if (m_requests.size() >= count)
+            loop.quit();
+    });
+    loop.exec();
+    return m_requests.size() >= count;
 }
 
 void PageServer::onConnection()
@@ -136,6 +145,11 @@ void PageServer::onReadable(QTcpSocket* socket)
     // Requests arrive in pieces; wait for the whole head and body.
     QByteArray buffer = socket->property("td_buffer").toByteArray() + socket->readAll();
     const qsizetype headEnd = buffer.indexOf("\r\n\r\n");
+    constexpr qsizetype kMaxRequest = 64 * 1024;
+    if (buffer.size() > kMaxRequest) {
+        socket->abort();
+        return;
+    }
     if (headEnd < 0 || buffer.size() < headEnd + 4 + contentLength(buffer.left(headEnd))) {
         socket->setProperty("td_buffer", buffer);
         return;
@@ -145,11 +159,13 @@ void PageServer::onReadable(QTcpSocket* socket)
     const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
     PageRequest request;
     request.method = requestLine.value(0);
+    socket->setProperty("td_head", request.method == "HEAD");
     request.target = QString::fromLatin1(requestLine.value(1));
     const qsizetype question = request.target.indexOf(u'?');
     request.path = question < 0 ? request.target : request.target.left(question);
     request.query = question < 0 ? QString() : request.target.mid(question + 1);
-    m_requests.append(request);
+    if (m_recording)
+        m_requests.append(request);
     emit requestReceived(request);
 
     PageResponse response;
@@ -185,8 +201,9 @@ void PageServer::answer(QTcpSocket* socket, const PageResponse& response)
         head += "Content-Type: " + response.contentType + "\r\n";
     for (const auto& [name, value] : response.headers)
         head += name + ": " + value + "\r\n";
-    socket->write(head + "\r\n" + response.body);
+    const bool headOnly = socket->property("td_head").toBool();
+    socket->write(head + "\r\n" + (headOnly ? QByteArray() : response.body));
     socket->disconnectFromHost();
 }
 
-} // namespace td::test
+} // namespace td::loopback

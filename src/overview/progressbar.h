@@ -18,11 +18,6 @@ public:
 
     // vDrawProgress: colour is 0xBBGGRR.
     void vDrawProgress(int value, std::uint32_t colour, const QString& caption, int maximum);
-    // Clears the picture and prints a text at the text position.
-    void printText(const QString& text);
-    void clearPicture();
-
-    const ProgressPaint& lastPaint() const { return m_paint; }
 
 Q_SIGNALS:
     void progressDrawn(int value);

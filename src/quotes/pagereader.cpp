@@ -38,8 +38,8 @@ void readSearchLayout(PageReader& r, const QString& page, qsizetype k, QString& 
         r.set(f.quote, cur(f.quoteText));
         r.clearError();
     }
-    f.quoteRead = cur(left(f.quoteText, find(f.quoteText, u"&nbsp;") - 1)).has_value() ||
-                  cur(f.quoteText).has_value();
+    f.quoteRead =
+        cur(left(f.quoteText, find(f.quoteText, u"&nbsp;") - 1)).has_value() || cur(f.quoteText).has_value();
 
     r.set(s, mid(page, k, 1000));
     r.set(s, mid(s, find(s, u">Diff. Vortag<") + 25, 50));

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -60,6 +61,8 @@ private Q_SLOTS:
     void autoClearAndAutoCheck_data();
     void autoClearAndAutoCheck();
     void overLimitLoadReportsAndNeverOverwrites();
+    void oddPathsAreReported_data();
+    void oddPathsAreReported();
     void junkSettingsAreSurvived();
     void shutdownWritesTheIniFile();
     void modelStaysConsistent();
@@ -308,6 +311,39 @@ void TestMainWindow::overLimitLoadReportsAndNeverOverwrites()
     QVERIFY(p.dialogs.shown[0].text.contains(QStringLiteral("3 Zeilen wurden nicht geladen.")));
     QVERIFY(w.close());
     QCOMPARE(readAll(path), file); // the unchanged list is not written back short
+}
+
+void TestMainWindow::oddPathsAreReported_data()
+{
+    QTest::addColumn<QString>("path"); // "@" stands for the program directory
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a folder") << "@/tic"
+                              << "wurde nicht gefunden.";
+    QTest::newRow("an empty file") << "@/tic/empty.tic"
+                                   << "";
+    // Reading a process's own memory from its start fails, as root too.
+    QTest::newRow("unreadable") << "/proc/self/mem"
+                                << "konnte nicht vollständig gelesen werden";
+}
+
+void TestMainWindow::oddPathsAreReported()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    TestPlatform p;
+    p.writeFile(QStringLiteral("tic/empty.tic"), QByteArray());
+    path.replace(u'@', p.programDir.path());
+    p.settings.write(QStringLiteral("TickerFile"), path);
+    MainWindow w(p.context);
+    activate(w);
+    QCOMPARE(w.items().size(), 0);
+    QCOMPARE(p.dialogs.shown.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(p.dialogs.shown[0].text.contains(message), qPrintable(p.dialogs.shown[0].text));
+    // A list that could not be read whole is never written back silently.
+    QVERIFY(w.close());
+    if (path.endsWith(u"empty.tic"))
+        QCOMPARE(QFileInfo(path).size(), 0);
 }
 
 void TestMainWindow::junkSettingsAreSurvived()

@@ -10,13 +10,6 @@ namespace {
 
 using pagetext::cur;
 
-std::uint32_t signColour(Amount v)
-{
-    if (v.isNegative())
-        return colour::DarkRed;
-    return v.isZero() ? colour::Black : colour::DarkGreen;
-}
-
 // A step's result goes into its column only when the step worked.
 void setIf(QString& column, const std::optional<QString>& text)
 {

@@ -19,13 +19,6 @@ std::optional<Amount> columnAmount(const WatchEntry& entry, int column)
     return parseGerman(entry.columns[column]);
 }
 
-std::uint32_t signColour(Amount value)
-{
-    if (value.isNegative())
-        return colour::DarkRed;
-    return value.isZero() ? colour::Black : colour::DarkGreen;
-}
-
 } // namespace
 
 WatchEntry withFieldTexts(WatchEntry entry, const EntryFields& fields)

@@ -83,23 +83,29 @@ template <typename View> void readTickerLine(WatchEntry& entry, View line, bool 
         entry.checked = true;
 }
 
-// sanitizeField's rules, applied while appending.
-void appendSanitized(QString& out, const QString& text)
+// The format has no escaping: ";" becomes "," and a line break (CR LF, CR or
+// LF) one blank. `put` receives each character that is written.
+template <typename Put> void forEachSanitized(const QString& text, Put put)
 {
     const qsizetype n = text.size();
     const QChar* in = text.constData();
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = in[i];
+        const char16_t c = in[i].unicode();
         if (c == u';') {
-            out += u',';
+            put(u',');
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < n && in[i + 1] == u'\n')
                 ++i;
-            out += u' ';
+            put(u' ');
         } else {
-            out += c;
+            put(c);
         }
     }
+}
+
+void appendSanitized(QString& out, const QString& text)
+{
+    forEachSanitized(text, [&out](char16_t c) { out += QChar(c); });
 }
 
 bool needsSanitizing(const QString& text)
@@ -193,21 +199,7 @@ QByteArray formatTickerFile(const QList<WatchEntry>& entries)
         for (int c = 0; c < ColumnCount; ++c) {
             if (c == ColQuote)
                 put(entry.checked ? QLatin1StringView("True;") : QLatin1StringView("False;"));
-            const QString& text = entry.columns[c];
-            const QChar* in = text.constData();
-            const qsizetype n = text.size();
-            for (qsizetype i = 0; i < n; ++i) {
-                const char16_t u = in[i].unicode();
-                if (u == u';') {
-                    *dst++ = ',';
-                } else if (u == u'\r' || u == u'\n') {
-                    if (u == u'\r' && i + 1 < n && in[i + 1] == u'\n')
-                        ++i;
-                    *dst++ = ' ';
-                } else {
-                    *dst++ = windows1252Byte(u);
-                }
-            }
+            forEachSanitized(entry.columns[c], [&dst](char16_t u) { *dst++ = windows1252Byte(u); });
             *dst++ = ';';
         }
         put(entry.important ? QLatin1StringView("-1\r\n") : QLatin1StringView("0\r\n"));

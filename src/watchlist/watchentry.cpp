@@ -29,6 +29,13 @@ QString iconKey(EntryIcon icon)
     return {};
 }
 
+std::uint32_t signColour(Amount value)
+{
+    if (value.isNegative())
+        return colour::DarkRed;
+    return value.isZero() ? colour::Black : colour::DarkGreen;
+}
+
 void WatchEntry::applyLoadedStyles()
 {
     for (int c = ColQuote; c <= ColIsin; ++c)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/amount.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -19,6 +21,9 @@ inline constexpr std::uint32_t Grey = 0x808080;
 inline constexpr std::uint32_t NearBlack = 0x202020;
 inline constexpr std::uint32_t DarkGrey = 0x404040;
 } // namespace colour
+
+// The text colour of a figure: dark red below zero, black at zero, dark green above.
+std::uint32_t signColour(Amount value);
 
 enum Column : int
 {

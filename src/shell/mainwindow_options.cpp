@@ -15,13 +15,6 @@
 
 namespace td {
 
-namespace {
-void setCheck(QCheckBox* box, bool on)
-{
-    box->setChecked(on);
-}
-} // namespace
-
 void MainWindow::applyOptions(const MainOptions& o)
 {
     m_ui.cmdEnhanceListbox->setProperty("tag", o.enhanceListbox);
@@ -36,12 +29,12 @@ void MainWindow::applyOptions(const MainOptions& o)
         position = QPoint(0, 0);
     move(position);
 
-    setCheck(m_ui.chkAutoCheck, o.autoCheck);
-    setCheck(m_ui.chkAutoClear, o.autoClear);
-    setCheck(m_ui.chkAutoRefresh, o.autoRefresh);
-    setCheck(m_ui.chkAktQuoteColorBold, o.quoteColorBold);
+    m_ui.chkAutoCheck->setChecked(o.autoCheck);
+    m_ui.chkAutoClear->setChecked(o.autoClear);
+    m_ui.chkAutoRefresh->setChecked(o.autoRefresh);
+    m_ui.chkAktQuoteColorBold->setChecked(o.quoteColorBold);
     m_ui.txtMaxMinChange->setText(o.maxMinChange);
-    setCheck(m_ui.chkMarkMinMaxChange, o.markMinMaxChange);
+    m_ui.chkMarkMinMaxChange->setChecked(o.markMinMaxChange);
     m_ui.txtRealTimeRefresh->setText(o.realTimeRefresh);
     m_ui.txt_TickerFile->setText(o.tickerFile);
     m_ui.txt_ShowAllQuotesHintergrund->setText(o.showAllQuotesSilent);
@@ -50,13 +43,13 @@ void MainWindow::applyOptions(const MainOptions& o)
     m_state.bytHistoryChoice = o.history;
     m_ui.cboHis->setCurrentIndex(o.history);
     m_ui.tabData->setCurrentIndex(o.tabDataIndex);
-    setCheck(m_ui.chkShowToolTip, o.toolTip);
-    setCheck(m_ui.chkShowLBLToolTip, o.lblToolTip);
+    m_ui.chkShowToolTip->setChecked(o.toolTip);
+    m_ui.chkShowLBLToolTip->setChecked(o.lblToolTip);
     m_ui.sldToolTipTransparenz->setValue(o.toolTipTransparence);
-    setCheck(m_ui.chkAutoMarkLast, o.autoMarkLast);
-    setCheck(m_ui.chkAutoGetOnlineQuotes, o.autoGetOnlineQuotes);
+    m_ui.chkAutoMarkLast->setChecked(o.autoMarkLast);
+    m_ui.chkAutoGetOnlineQuotes->setChecked(o.autoGetOnlineQuotes);
     for (QCheckBox* box : m_ui.chkMobile)
-        setCheck(box, o.mobile);
+        box->setChecked(o.mobile);
     m_ui.cmdSearch->setProperty("searchDest", o.searchDest);
     m_ui.txtLstItemsBackcolor->setText(o.lstItemsBackcolor);
 }

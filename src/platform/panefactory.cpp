@@ -19,7 +19,7 @@ BrowserPane* QtPaneFactory::create(const QString& name, PaneKind kind, QObject* 
 {
     if (kind == PaneKind::ReadBack)
         return new FetchPane(name, m_network, m_timeoutMs, parent);
-    return new WebPane(name, parent);
+    return new WebPane(name, parent, kind == PaneKind::Display);
 }
 
 } // namespace td

@@ -11,7 +11,8 @@ class SettingsStore;
 
 enum class PaneKind
 {
-    Display,  // shown pages: charts, sites, status pages
+    Display,  // shown pages: charts, sites
+    Snippet,  // shown pages the program writes itself: they run no script
     ReadBack, // pages whose markup the program reads
 };
 

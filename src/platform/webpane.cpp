@@ -49,7 +49,10 @@ void PanePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, con
         QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
 }
 
-WebPane::WebPane(const QString& name, QObject* parent) : BrowserPane(name, parent) {}
+WebPane::WebPane(const QString& name, QObject* parent, bool javaScript)
+    : BrowserPane(name, parent), m_javaScript(javaScript)
+{
+}
 
 WebPane::~WebPane()
 {
@@ -73,6 +76,7 @@ QWebEngineView* WebPane::view()
         // Chart snippets are sized to their pane; scroll bars would only
         // cover the picture.
         m_page->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
+        m_page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, m_javaScript);
         connect(m_page, &QWebEnginePage::loadingChanged, this, &WebPane::onLoadingChanged);
         m_pending = false;
     }

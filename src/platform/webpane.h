@@ -44,7 +44,7 @@ class WebPane final : public BrowserPane
     Q_OBJECT
 
 public:
-    explicit WebPane(const QString& name, QObject* parent = nullptr);
+    explicit WebPane(const QString& name, QObject* parent = nullptr, bool javaScript = true);
     ~WebPane() override;
 
     void setSilent(bool silent) override;
@@ -73,6 +73,7 @@ private:
     QString m_address;
     quint64 m_navigation = 0;
     bool m_pending = false;
+    bool m_javaScript = true;
     QUrl m_expected;          // where the pending navigation goes
     QList<QUrl> m_superseded; // where replaced, unfinished navigations went
 };

@@ -2,10 +2,13 @@
 
 #include "overview/progressbar.h"
 #include "platform/browserpane.h"
+#include "platform/busycursor.h"
+#include "platform/dialogs.h"
+#include "platform/eventpump.h"
 #include "platform/panewait.h"
-#include "quotes/quotereading.h"
-#include "shell/busycursor.h"
-#include "shell/mainwindow.h"
+#include "platform/programname.h"
+#include "quotes/quotescratch.h"
+#include "shell/mainstate.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
 
@@ -31,31 +34,54 @@ int roundToEven(double value)
 {
     return static_cast<int>(std::nearbyint(value));
 }
+
+QString quoteSymbolOf(const WatchEntry& entry)
+{
+    return entry.columns[ColTicker] + u'.' + entry.columns[ColPlace];
+}
 } // namespace
 
-BatchCheck::BatchCheck(MainWindow& window) : QObject(&window), m_window(window)
+BatchCheck::BatchCheck(const Controls& controls, Lists lists, BrowserPane& quotePane,
+                       BrowserPane& backgroundPane, Services services, MainState& state,
+                       QuoteScratch& scratch, QObject* parent)
+    : QObject(parent), m_ui(controls), m_lists(lists), m_quotePane(quotePane),
+      m_backgroundPane(backgroundPane), m_services(services), m_state(state), m_scratch(scratch)
 {
-    MainWindowUi& ui = window.ui();
+    m_tmrShowAllQuotes.setParent(this);
+    m_tmrShowAllQuotes.setObjectName(QStringLiteral("tmrShowAllQuotes"));
     m_tmrShowAllQuotes.setInterval(20000);
     connect(&m_tmrShowAllQuotes, &QTimer::timeout, this, [this] {
-        m_window.quoteReading().vEvaluateQuoteBackground(m_window.state().oBackgroundEntry);
+        emit backgroundEvaluationDue(m_scratch.oBackgroundEntry);
         m_tmrShowAllQuotes.stop();
     });
-    connect(ui.cmdCheckAllQuotes, &QPushButton::clicked, this, &BatchCheck::vCheckAllQuotes);
-    connect(ui.cmdCheckAllQuotesHintergrund, &QPushButton::clicked, this,
+    connect(m_ui.cmdCheckAllQuotes, &QPushButton::clicked, this, &BatchCheck::vCheckAllQuotes);
+    connect(m_ui.cmdCheckAllQuotesHintergrund, &QPushButton::clicked, this,
             &BatchCheck::vCheckAllQuotesBackground);
-    connect(ui.cmdRefresh, &QPushButton::clicked, this,
-            [this] { m_window.vShowMainChart(m_window.state().bytHistoryChoice); });
-    connect(&m_window.tmrRefresh(), &QTimer::timeout, this,
-            [this] { m_window.vShowMainChart(m_window.state().bytHistoryChoice); });
-    connect(ui.chkAutoRefresh, &QCheckBox::toggled, this, &BatchCheck::setRefreshEnabled);
-    connectIntervalBox(ui.txtRealTimeRefresh, [this](double ms) { setRefreshInterval(ms); });
-    connectIntervalBox(ui.txt_ShowAllQuotesHintergrund, [this](double ms) {
+    connect(m_ui.chkAutoRefresh, &QCheckBox::toggled, this, &BatchCheck::setRefreshEnabled);
+    connectIntervalBox(m_ui.txtRealTimeRefresh, [this](double ms) { setRefreshInterval(ms); });
+    connectIntervalBox(m_ui.txt_ShowAllQuotesHintergrund, [this](double ms) {
         if (ms >= 0)
             m_tmrShowAllQuotes.setInterval(roundToEven(ms));
     });
-    connectIntervalBox(ui.txtAutoReload,
-                       [this](double ms) { m_window.state().autoReloadText = QString::number(ms, 'g', 15); });
+    connectIntervalBox(m_ui.txtAutoReload,
+                       [this](double ms) { m_state.autoReloadText = QString::number(ms, 'g', 15); });
+}
+
+bool BatchCheck::isRunning() const
+{
+    return m_ui.cmdCheckAllQuotes->text() == kRunning;
+}
+
+bool BatchCheck::isBackgroundRunning() const
+{
+    return m_ui.cmdCheckAllQuotesHintergrund->text() == kRunning;
+}
+
+QString BatchCheck::unreadSummary(int unread, int ticked)
+{
+    if (unread <= 0)
+        return {};
+    return QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(unread).arg(ticked);
 }
 
 void BatchCheck::connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply)
@@ -63,9 +89,9 @@ void BatchCheck::connectIntervalBox(QLineEdit* box, const std::function<void(dou
     connect(box, &QLineEdit::textChanged, this, [this, box, apply](const QString& text) {
         const double value = leadingNumber(text);
         if (value > kMaxIntervalMs) {
-            m_window.platform().dialogs.message({MainWindow::kProgramName,
-                                                 QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"),
-                                                 DialogButtons::Ok, DialogIcon::Warning});
+            m_services.dialogs.message({kProgramName,
+                                        QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"),
+                                        DialogButtons::Ok, DialogIcon::Warning});
             box->setText(QStringLiteral("60000"));
             return;
         }
@@ -78,14 +104,13 @@ void BatchCheck::setRefreshInterval(double ms)
     // A negative interval is not a time; keep the previous one.
     if (ms < 0)
         return;
-    QTimer& timer = m_window.tmrRefresh();
-    timer.setInterval(roundToEven(ms));
-    setRefreshEnabled(m_window.ui().chkAutoRefresh->isChecked());
+    m_services.tmrRefresh.setInterval(roundToEven(ms));
+    setRefreshEnabled(m_ui.chkAutoRefresh->isChecked());
 }
 
 void BatchCheck::setRefreshEnabled(bool enabled)
 {
-    QTimer& timer = m_window.tmrRefresh();
+    QTimer& timer = m_services.tmrRefresh;
     // An interval of 0 means no refresh at all, not a refresh on every pass
     // of the event loop.
     if (enabled && timer.interval() > 0)
@@ -96,128 +121,142 @@ void BatchCheck::setRefreshEnabled(bool enabled)
 
 void BatchCheck::setBatchControlsEnabled(bool enabled)
 {
-    MainWindowUi& ui = m_window.ui();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{ui.cmdSwitchTIC, ui.cmdInfo, ui.cmdOptions, ui.but_Exit})
+    for (QWidget* w : std::as_const(m_ui.lockedWhileRunning))
         w->setEnabled(enabled);
-    ui.lstStop->setVisible(enabled);
+    m_ui.lstStop->setVisible(enabled);
+}
+
+void BatchCheck::clearStopList()
+{
+    m_lists.stop.clear();
+    m_ui.tabData->setTabIcon(kStopTab, QIcon());
 }
 
 void BatchCheck::vCheckAllQuotes()
 {
-    MainWindowUi& ui = m_window.ui();
-    MainState& state = m_window.state();
-    WatchListModel& items = m_window.items();
-    BrowserPane& pane = *m_window.panes().wbrStockContent;
+    WatchListModel& items = m_lists.items;
     BusyCursor busy(Qt::BusyCursor);
 
-    if (ui.cmdCheckAllQuotes->text() == kIdle) {
-        ui.cmdCheckAllQuotes->setText(kRunning);
-        m_window.stopList().clear();
-        ui.tabData->setTabIcon(kStopTab, QIcon());
+    if (!isRunning()) {
+        m_ui.cmdCheckAllQuotes->setText(kRunning);
+        clearStopList();
     } else {
-        ui.cmdCheckAllQuotes->setText(kIdle);
+        m_ui.cmdCheckAllQuotes->setText(kIdle);
         PaneWait::wakeAll();
     }
-    m_window.tmrRefresh().stop();
-    m_window.tmrTime().stop();
+    m_services.tmrRefresh.stop();
+    m_services.tmrTime.stop();
     setBatchControlsEnabled(false);
-    state.selection.sSelName = {QString()};
-    state.selection.sSelTicker = {QString()};
-    state.selection.sSelPlace = {QString()};
-    ui.progressFrame->show();
-    m_window.letEventsRun();
+    m_state.selection.sSelName = {QString()};
+    m_state.selection.sSelTicker = {QString()};
+    m_state.selection.sSelPlace = {QString()};
+    m_ui.progressFrame->show();
+    letEventsRun();
 
-    const auto cancelled = [&ui] {
-        return ui.cmdCheckAllQuotes->text() != kRunning;
+    const auto cancelled = [this] {
+        return !isRunning();
     };
     const int n = items.size();
+    int ticked = 0;
+    int unread = 0;
     QElapsedTimer sinceShown;
     for (int i = 1; i <= n; ++i) {
         if (cancelled())
             break;
         if (i <= items.size()) {
-            m_window.setCurrentRow(i - 1);
+            m_state.oCurrentEntry = items.idAt(i - 1);
             const WatchEntry& entry = items.entry(i - 1);
             if (entry.checked) {
                 // The list follows the batch at a frame rate a user can see;
                 // following every fast page would only cost repaints.
                 if (!sinceShown.isValid() || sinceShown.elapsed() >= kFrameMs || i == n) {
                     const QModelIndex index = items.index(i - 1, 0);
-                    ui.lstItems->scrollTo(index);
-                    ui.lstItems->setCurrentIndex(index);
+                    m_ui.lstItems->scrollTo(index);
+                    m_ui.lstItems->setCurrentIndex(index);
                     sinceShown.start();
                 }
-                pane.setTag(QStringLiteral("Load"));
+                m_quotePane.setTag(QStringLiteral("Load"));
                 // Every batch page is read, with the search layout it was
                 // searched with.
-                state.bWantQuoteContent = true;
-                state.bBatchLoad = true;
-                pane.navigate(quoteSearchAddress(m_window.platform().hosts,
-                                                 entry.columns[ColTicker] + u'.' + entry.columns[ColPlace]));
-                waitForPane(pane, cancelled);
+                m_scratch.bWantQuoteContent = true;
+                m_scratch.bBatchLoad = true;
+                m_scratch.quoteEvaluated = false;
+                m_quotePane.navigate(quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry)));
+                waitForPane(m_quotePane, cancelled);
+                if (!cancelled()) {
+                    ++ticked;
+                    if (!m_scratch.quoteEvaluated)
+                        ++unread;
+                }
             }
         }
-        ui.picAllProgress->vDrawProgress(roundToEven(100.0 * i / n), kProgressColour, QString(), 100);
+        m_ui.picAllProgress->vDrawProgress(roundToEven(100.0 * i / n), kProgressColour, QString(), 100);
     }
     // A page still loading after a cancel belongs to an entry that is no
     // longer current; it must not be read into another one.
-    if (!pane.tag().isEmpty())
-        pane.setTag(QString());
-    state.bBatchLoad = false;
+    if (!m_quotePane.tag().isEmpty())
+        m_quotePane.setTag(QString());
+    m_scratch.bBatchLoad = false;
 
     if (items.size() > 0) {
-        m_window.setCurrentRow(0);
-        ui.lstItems->scrollTo(items.index(0, 0));
+        m_state.oCurrentEntry = items.idAt(0);
+        m_ui.lstItems->scrollTo(items.index(0, 0));
     }
-    ui.picAllProgress->vDrawProgress(0, kProgressColour, QString(), 100);
-    ui.progressFrame->hide();
+    m_ui.picAllProgress->vDrawProgress(0, kProgressColour, QString(), 100);
+    m_ui.progressFrame->hide();
     setBatchControlsEnabled(true);
-    ui.cmdCheckAllQuotes->setText(kIdle);
-    if (m_window.stopList().size() > 0)
-        ui.tabData->setCurrentIndex(kStopTab);
-    setRefreshEnabled(ui.chkAutoRefresh->isChecked());
-    m_window.tmrTime().start();
+    m_ui.cmdCheckAllQuotes->setText(kIdle);
+    if (m_lists.stop.size() > 0)
+        m_ui.tabData->setCurrentIndex(kStopTab);
+    setRefreshEnabled(m_ui.chkAutoRefresh->isChecked());
+    m_services.tmrTime.start();
+    emit passEnded(unread, ticked);
 }
 
 void BatchCheck::vCheckAllQuotesBackground()
 {
-    MainWindowUi& ui = m_window.ui();
-    MainState& state = m_window.state();
-    WatchListModel& items = m_window.items();
-    BrowserPane& pane = *m_window.panes().wbrQuoteAll;
-    QPushButton* button = ui.cmdCheckAllQuotesHintergrund;
+    WatchListModel& items = m_lists.items;
+    QPushButton* button = m_ui.cmdCheckAllQuotesHintergrund;
 
-    if (button->text() == kIdle) {
+    if (!isBackgroundRunning()) {
         button->setText(kRunning);
-        m_window.stopList().clear();
-        ui.tabData->setTabIcon(kStopTab, QIcon());
+        clearStopList();
     } else {
         button->setText(kIdle);
+        // A cancel also drops the evaluation still waiting for its timer.
+        m_tmrShowAllQuotes.stop();
         PaneWait::wakeAll();
         return;
     }
-    const auto cancelled = [button] {
-        return button->text() != kRunning;
+    const auto cancelled = [this] {
+        return !isBackgroundRunning();
     };
-    for (int i = 0; i < items.size(); ++i) {
-        state.oBackgroundEntry = items.entry(i).id;
+    int ticked = 0;
+    int unread = 0;
+    for (int i = 0; i < items.size() && !cancelled(); ++i) {
+        m_scratch.oBackgroundEntry = items.entry(i).id;
         if (!items.entry(i).checked)
             continue;
-        // After a cancel the remaining pages still load, but nothing waits
-        // for them and nothing is evaluated.
-        pane.setTag(QStringLiteral("Load"));
-        pane.setSilent(true);
-        pane.navigate(quoteSearchAddress(m_window.platform().hosts, items.entry(i).columns[ColTicker] + u'.' +
-                                                                        items.entry(i).columns[ColPlace]));
-        waitForPane(pane, cancelled);
-        if (!cancelled()) {
-            m_tmrShowAllQuotes.start();
-            waitForEvaluationTimer();
-        }
+        m_backgroundPane.setTag(QStringLiteral("Load"));
+        m_backgroundPane.setSilent(true);
+        m_scratch.backgroundReadable = false;
+        m_backgroundPane.navigate(quoteSearchAddress(m_services.hosts, quoteSymbolOf(items.entry(i))));
+        waitForPane(m_backgroundPane, cancelled);
+        if (cancelled())
+            break;
+        ++ticked;
+        if (!m_scratch.backgroundReadable)
+            ++unread;
+        m_tmrShowAllQuotes.start();
+        waitForEvaluationTimer();
     }
+    // After a cancel the page still in flight belongs to no entry any more:
+    // with its tag gone, its completion reads nothing into the list.
+    if (!m_backgroundPane.tag().isEmpty())
+        m_backgroundPane.setTag(QString());
     // A complete run returns its button to idle by itself.
     button->setText(kIdle);
+    emit passEnded(unread, ticked);
 }
 
 void BatchCheck::waitForEvaluationTimer()
@@ -230,16 +269,13 @@ void BatchCheck::waitForEvaluationTimer()
         if (!m_tmrShowAllQuotes.isActive())
             loop.quit();
     });
-    m_backgroundWaiting = true;
     loop.exec();
-    m_backgroundWaiting = false;
 }
 
 void BatchCheck::cancelAll()
 {
-    MainWindowUi& ui = m_window.ui();
-    ui.cmdCheckAllQuotes->setText(kIdle);
-    ui.cmdCheckAllQuotesHintergrund->setText(kIdle);
+    m_ui.cmdCheckAllQuotes->setText(kIdle);
+    m_ui.cmdCheckAllQuotesHintergrund->setText(kIdle);
     m_tmrShowAllQuotes.stop();
     PaneWait::wakeAll();
 }

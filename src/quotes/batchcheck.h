@@ -1,13 +1,28 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
+class QFrame;
 class QLineEdit;
+class QPushButton;
+class QCheckBox;
+class QTabWidget;
+class QTreeView;
+class QWidget;
 
 namespace td {
 
-class MainWindow;
+class BrowserPane;
+class Dialogs;
+class ProgressBar;
+class SettingsStore;
+class WatchListModel;
+struct MainState;
+struct QuoteScratch;
 
 // The batch check of every ticked entry, the background check and the
 // refresh timers. The run buttons' captions are the run state: "!" idle,
@@ -16,25 +31,72 @@ class BatchCheck : public QObject
 {
     Q_OBJECT
 public:
-    explicit BatchCheck(MainWindow& window);
+    struct Controls
+    {
+        QPushButton* cmdCheckAllQuotes = nullptr;
+        QPushButton* cmdCheckAllQuotesHintergrund = nullptr;
+        QCheckBox* chkAutoRefresh = nullptr;
+        QLineEdit* txtRealTimeRefresh = nullptr;
+        QLineEdit* txt_ShowAllQuotesHintergrund = nullptr;
+        QLineEdit* txtAutoReload = nullptr;
+        QTreeView* lstItems = nullptr;
+        QTreeView* lstStop = nullptr;
+        QTabWidget* tabData = nullptr;
+        QFrame* progressFrame = nullptr;
+        ProgressBar* picAllProgress = nullptr;
+        // Disabled while a batch runs.
+        QList<QWidget*> lockedWhileRunning;
+    };
+    struct Lists
+    {
+        WatchListModel& items;
+        WatchListModel& stop;
+    };
+    struct Services
+    {
+        const SettingsStore& hosts;
+        Dialogs& dialogs;
+        QTimer& tmrRefresh;
+        QTimer& tmrTime;
+    };
 
+    BatchCheck(const Controls& controls, Lists lists, BrowserPane& quotePane, BrowserPane& backgroundPane,
+               Services services, MainState& state, QuoteScratch& scratch, QObject* parent);
+
+    bool isRunning() const;
+    bool isBackgroundRunning() const;
+
+    // "3 von 11 Kursen konnten nicht gelesen werden"; empty when all were read.
+    static QString unreadSummary(int unread, int ticked);
+
+public slots:
     void vCheckAllQuotes();
     void vCheckAllQuotesBackground();
     // Ends every running check and its waits, for shutdown.
     void cancelAll();
 
-    QTimer& tmrShowAllQuotes() { return m_tmrShowAllQuotes; }
+signals:
+    // tmrShowAllQuotes fired for the entry the background pane read last.
+    void backgroundEvaluationDue(quint64 entryId);
+    // A pass ended; `unread` of the `ticked` entries it reached gave no quote.
+    void passEnded(int unread, int ticked);
 
 private:
     void connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply);
     void setRefreshInterval(double ms);
     void setRefreshEnabled(bool enabled);
     void setBatchControlsEnabled(bool enabled);
+    void clearStopList();
     void waitForEvaluationTimer();
 
-    MainWindow& m_window;
+    Controls m_ui;
+    Lists m_lists;
+    BrowserPane& m_quotePane;
+    BrowserPane& m_backgroundPane;
+    Services m_services;
+    MainState& m_state;
+    QuoteScratch& m_scratch;
     QTimer m_tmrShowAllQuotes;
-    bool m_backgroundWaiting = false;
 };
 
 // An interval box's value: over one minute is refused.

@@ -1,140 +1,135 @@
 #include "quotes/quotereading.h"
 
 #include "platform/browserpane.h"
+#include "platform/eventpump.h"
+#include "quotes/batchcheck.h"
 #include "quotes/pagereader.h"
-#include "shell/mainwindow.h"
+#include "quotes/quotescratch.h"
+#include "shell/mainstate.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 
 namespace td {
 
-QuoteReading::QuoteReading(MainWindow& window) : QObject(&window), m_window(window)
+QuoteReading::QuoteReading(const Controls& controls, WatchListModel& items, WatchListModel& stop,
+                           BrowserPane& quotePane, BrowserPane& backgroundPane, const BatchCheck& batch,
+                           MainState& state, QuoteScratch& scratch, QObject* parent)
+    : QObject(parent), m_ui(controls), m_items(items), m_stop(stop), m_quotePane(quotePane),
+      m_backgroundPane(backgroundPane), m_batch(batch), m_state(state), m_scratch(scratch)
 {
-    connect(window.panes().wbrStockContent, &BrowserPane::documentComplete, this,
-            &QuoteReading::onQuotePageComplete);
-    connect(window.panes().wbrQuoteAll, &BrowserPane::documentComplete, this,
-            &QuoteReading::onBackgroundPageComplete);
+    connect(&quotePane, &BrowserPane::documentComplete, this, &QuoteReading::onQuotePageComplete);
+    connect(&backgroundPane, &BrowserPane::documentComplete, this, &QuoteReading::onBackgroundPageComplete);
 }
 
 void QuoteReading::onQuotePageComplete()
 {
-    MainState& state = m_window.state();
-    BrowserPane& pane = *m_window.panes().wbrStockContent;
-    if (!pane.tag().isEmpty() && state.bWantQuoteContent && !state.bFirstActivate) {
+    if (!m_quotePane.tag().isEmpty() && m_scratch.bWantQuoteContent && !m_state.bFirstActivate) {
         // The page is not put on the clipboard: nothing reads it back there,
         // and a batch would overwrite whatever the user had copied.
-        state.bSignalHandled = true;
-        state.Text1 = pane.documentMarkup();
-        state.sPageText = state.Text1;
-        const QuotePageResult page = readQuotePage(state.Text1, state.bRetryByWKN && !state.bBatchLoad);
-        state.sQuoteText = page.sQuoteText;
-        state.selection.cSelQuote[0] = page.quote;
-        state.sChangeText = page.sChangeText;
-        state.selection.cSelDayPct[0] = page.dayPct;
-        const quint64 entry = state.oCurrentEntry;
+        m_scratch.bSignalHandled = true;
+        m_scratch.Text1 = m_quotePane.documentMarkup();
+        const QuotePageResult page =
+            readQuotePage(m_scratch.Text1, m_scratch.bRetryByWKN && !m_scratch.bBatchLoad);
+        m_scratch.sQuoteText = page.sQuoteText;
+        m_state.selection.cSelQuote[0] = page.quote;
+        m_state.selection.cSelDayPct[0] = page.dayPct;
+        const quint64 entry = m_state.oCurrentEntry;
         if (!page.dropped) {
             writeCodes(entry, page.wkn, page.isin);
-            if (page.evaluate)
+            if (page.evaluate) {
+                m_scratch.quoteEvaluated = true;
                 vEvaluateQuote(entry);
+            }
         }
     }
-    pane.setTag(QString());
+    m_quotePane.setTag(QString());
 }
 
 void QuoteReading::onBackgroundPageComplete()
 {
-    MainState& state = m_window.state();
-    BrowserPane& pane = *m_window.panes().wbrQuoteAll;
-    if (pane.tag().isEmpty() || state.bFirstActivate)
+    if (m_backgroundPane.tag().isEmpty() || m_state.bFirstActivate)
         return;
-    state.Text2 = pane.documentMarkup();
-    state.sPageText = state.Text2;
-    const BackgroundPageResult page = readBackgroundPage(state.Text2);
-    state.sBgQuoteText = page.sBgQuoteText;
-    state.cBgQuote = page.cBgQuote;
-    state.sBgChangeText = page.sBgChangeText;
-    state.cBgDayPct = page.cBgDayPct;
-    writeCodes(state.oBackgroundEntry, page.wkn, page.isin);
-    pane.setTag(QString());
+    const BackgroundPageResult page = readBackgroundPage(m_backgroundPane.documentMarkup());
+    m_scratch.sBgQuoteText = page.sBgQuoteText;
+    m_scratch.cBgQuote = page.cBgQuote;
+    m_scratch.cBgDayPct = page.cBgDayPct;
+    // A failed fetch or a page without a quote is no quote of 0.
+    m_scratch.backgroundReadable = page.hasKursdaten && !page.sBgQuoteText.isEmpty();
+    writeCodes(m_scratch.oBackgroundEntry, page.wkn, page.isin);
+    m_backgroundPane.setTag(QString());
 }
 
 void QuoteReading::writeCodes(quint64 entryId, const std::optional<QString>& wkn,
                               const std::optional<QString>& isin)
 {
-    const int row = m_window.items().rowOfId(entryId);
+    const int row = m_items.rowOfId(entryId);
     if (row < 0)
         return;
     if (wkn)
-        m_window.items().setColumn(row, ColWkn, *wkn);
+        m_items.setColumn(row, ColWkn, *wkn);
     if (isin)
-        m_window.items().setColumn(row, ColIsin, *isin);
+        m_items.setColumn(row, ColIsin, *isin);
 }
 
 EvaluationOptions QuoteReading::options(bool batchRunning) const
 {
-    const MainWindowUi& ui = m_window.ui();
     EvaluationOptions o;
-    o.quoteBold = ui.chkAktQuoteColorBold->isChecked();
-    o.thresholdText = ui.txtMaxMinChange->text();
-    o.markMinMaxChange = ui.chkMarkMinMaxChange->isChecked();
+    o.quoteBold = m_ui.chkAktQuoteColorBold->isChecked();
+    o.thresholdText = m_ui.txtMaxMinChange->text();
+    o.markMinMaxChange = m_ui.chkMarkMinMaxChange->isChecked();
     o.batchRunning = batchRunning;
     return o;
 }
 
 void QuoteReading::vEvaluateQuote(quint64 entryId)
 {
-    const MainState& state = m_window.state();
-    const int row = m_window.items().rowOfId(entryId);
-    if (state.bFirstActivate || row < 0)
+    const int row = m_items.rowOfId(entryId);
+    if (m_state.bFirstActivate || row < 0)
         return;
-    const bool batch = m_window.ui().cmdCheckAllQuotes->text() == u"0";
-    const QuoteFigures figures{state.selection.cSelQuote.value(0), state.selection.cSelDayPct.value(0),
-                               state.sQuoteText};
-    apply(entryId, evaluateQuote(m_window.items().entry(row), figures, options(batch)), batch);
+    const bool batch = m_batch.isRunning();
+    const QuoteFigures figures{m_state.selection.cSelQuote.value(0), m_state.selection.cSelDayPct.value(0),
+                               m_scratch.sQuoteText};
+    apply(entryId, evaluateQuote(m_items.entry(row), figures, options(batch)), batch);
 }
 
 void QuoteReading::vEvaluateQuoteBackground(quint64 entryId)
 {
-    const MainState& state = m_window.state();
-    const int row = m_window.items().rowOfId(entryId);
-    if (row < 0)
+    const int row = m_items.rowOfId(entryId);
+    // An unreadable page changes nothing in the entry, as in the foreground.
+    if (row < 0 || !m_scratch.backgroundReadable)
         return;
-    const bool batch = m_window.ui().cmdCheckAllQuotesHintergrund->text() == u"0";
-    const QuoteFigures figures{state.cBgQuote, state.cBgDayPct, state.sBgQuoteText};
-    apply(entryId, evaluateQuoteBackground(m_window.items().entry(row), figures, options(batch)), batch);
+    const bool batch = m_batch.isBackgroundRunning();
+    const QuoteFigures figures{m_scratch.cBgQuote, m_scratch.cBgDayPct, m_scratch.sBgQuoteText};
+    apply(entryId, evaluateQuoteBackground(m_items.entry(row), figures, options(batch)), batch);
 }
 
 void QuoteReading::apply(quint64 entryId, const EvaluationResult& result, bool batchRunning)
 {
-    WatchListModel& items = m_window.items();
-    WatchListModel& stop = m_window.stopList();
-    MainState& state = m_window.state();
-    state.oStopCopy = 0;
-    int row = items.rowOfId(entryId);
-    items.replace(row, result.entry);
-    m_window.letEventsRun();
+    m_scratch.oStopCopy = 0;
+    int row = m_items.rowOfId(entryId);
+    m_items.replace(row, result.entry);
+    letEventsRun();
     if (!result.alarm)
         return;
     bool listed = false;
-    if (!batchRunning && stop.size() > 0) {
-        for (const WatchEntry& e : stop.entries()) {
+    if (!batchRunning && m_stop.size() > 0) {
+        for (const WatchEntry& e : m_stop.entries()) {
             if (e.name() == result.entry.name()) {
                 listed = true;
                 break;
             }
         }
     }
-    m_window.letEventsRun();
-    row = items.rowOfId(entryId);
+    letEventsRun();
+    row = m_items.rowOfId(entryId);
     if (listed || row < 0)
         return;
-    const int stopRow = stop.append(makeStopEntry(items.entry(row), row + 1));
-    state.oStopCopy = stop.entry(stopRow).id;
-    m_window.ui().tabData->setTabIcon(kStopTab, entryIconImage(EntryIcon::Stop));
+    const int stopRow = m_stop.append(makeStopEntry(m_items.entry(row), row + 1));
+    m_scratch.oStopCopy = m_stop.entry(stopRow).id;
+    m_ui.tabData->setTabIcon(kStopTab, entryIconImage(EntryIcon::Stop));
 }
 
 } // namespace td

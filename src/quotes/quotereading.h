@@ -4,9 +4,17 @@
 
 #include <QObject>
 
+class QCheckBox;
+class QLineEdit;
+class QTabWidget;
+
 namespace td {
 
-class MainWindow;
+class BatchCheck;
+class BrowserPane;
+class WatchListModel;
+struct MainState;
+struct QuoteScratch;
 
 // The completion handlers of the quote pane and the background pane: they
 // read the page, write WKN and ISIN into the entry and hand the figures to
@@ -15,8 +23,19 @@ class QuoteReading : public QObject
 {
     Q_OBJECT
 public:
-    explicit QuoteReading(MainWindow& window);
+    struct Controls
+    {
+        QCheckBox* chkAktQuoteColorBold = nullptr;
+        QLineEdit* txtMaxMinChange = nullptr;
+        QCheckBox* chkMarkMinMaxChange = nullptr;
+        QTabWidget* tabData = nullptr;
+    };
 
+    QuoteReading(const Controls& controls, WatchListModel& items, WatchListModel& stop,
+                 BrowserPane& quotePane, BrowserPane& backgroundPane, const BatchCheck& batch,
+                 MainState& state, QuoteScratch& scratch, QObject* parent);
+
+public slots:
     void vEvaluateQuote(quint64 entryId);
     void vEvaluateQuoteBackground(quint64 entryId);
 
@@ -27,7 +46,14 @@ private:
     void apply(quint64 entryId, const EvaluationResult& result, bool batchRunning);
     void writeCodes(quint64 entryId, const std::optional<QString>& wkn, const std::optional<QString>& isin);
 
-    MainWindow& m_window;
+    Controls m_ui;
+    WatchListModel& m_items;
+    WatchListModel& m_stop;
+    BrowserPane& m_quotePane;
+    BrowserPane& m_backgroundPane;
+    const BatchCheck& m_batch;
+    MainState& m_state;
+    QuoteScratch& m_scratch;
 };
 
 } // namespace td

@@ -1,17 +1,21 @@
 #include "quotes/selectionflow.h"
 
 #include "platform/browserpane.h"
+#include "platform/dialogs.h"
+#include "platform/eventpump.h"
 #include "platform/panewait.h"
+#include "platform/programname.h"
+#include "quotes/batchcheck.h"
+#include "quotes/quotescratch.h"
 #include "quotes/signaldisplay.h"
 #include "quotes/statuspages.h"
-#include "shell/mainwindow.h"
+#include "shell/mainpanes.h"
+#include "shell/mainstate.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -24,47 +28,52 @@ Amount amountOr(const QString& text, Amount fallback)
 }
 } // namespace
 
-SelectionFlow::SelectionFlow(MainWindow& window) : QObject(&window), m_window(window)
+SelectionFlow::SelectionFlow(const Controls& controls, const Context& context, SelectionHost& host,
+                             QObject* parent)
+    : QObject(parent), m_ui(controls), m_ctx(context), m_host(host)
 {
-    MainPanes& panes = window.panes();
-    connect(panes.wbrRealTimeQuote, &BrowserPane::navigateError, this,
+    connect(m_ctx.panes.wbrRealTimeQuote, &BrowserPane::navigateError, this,
             [this] { showNoData(QStringLiteral(" [Quote]")); });
-    connect(panes.wbrRealTimeChart, &BrowserPane::navigateError, this,
+    connect(m_ctx.panes.wbrRealTimeChart, &BrowserPane::navigateError, this,
             [this] { showNoData(QStringLiteral(" [Chart]")); });
 }
 
-bool SelectionFlow::batchRunning() const
+int SelectionFlow::currentRow() const
 {
-    return m_window.ui().cmdCheckAllQuotes->text() == u"0";
+    return m_ctx.items.rowOfId(m_ctx.state.oCurrentEntry);
+}
+
+void SelectionFlow::setCurrentRow(int row)
+{
+    m_ctx.state.oCurrentEntry = m_ctx.items.idAt(row);
+}
+
+bool SelectionFlow::refuseDuringBatch(const QString& message)
+{
+    if (!m_ctx.batch.isRunning())
+        return false;
+    m_ctx.dialogs.message({kProgramName, message, DialogButtons::Ok, DialogIcon::Information});
+    return true;
 }
 
 void SelectionFlow::onListMouseUp(Qt::MouseButton button, QPoint position)
 {
-    m_window.setShowChartsSource(QStringLiteral("LIST"));
-    if (batchRunning()) {
-        m_window.platform().dialogs.message({MainWindow::kProgramName,
-                                             QStringLiteral("batch is running. cancel before itemclick."),
-                                             DialogButtons::Ok, DialogIcon::Information});
+    if (refuseDuringBatch(QStringLiteral("batch is running. cancel before itemclick.")))
         return;
-    }
-    m_window.ui().chkEdit->setChecked(false);
+    m_ui.chkEdit->setChecked(false);
     vSelectItem(button == Qt::RightButton ? 2 : 1, position);
 }
 
 void SelectionFlow::onListDoubleClick()
 {
-    if (batchRunning()) {
-        m_window.platform().dialogs.message({MainWindow::kProgramName,
-                                             QStringLiteral("batch is running. cancel before doubleclick."),
-                                             DialogButtons::Ok, DialogIcon::Information});
+    if (refuseDuringBatch(QStringLiteral("batch is running. cancel before doubleclick.")))
         return;
-    }
-    const int row = m_window.ui().lstItems->currentIndex().row();
+    const int row = m_ui.lstItems->currentIndex().row();
     if (row < 0)
         return;
-    m_window.setCurrentRow(row);
-    const WatchEntry& e = m_window.items().entry(row);
-    ChartSelection& sel = m_window.state().selection;
+    setCurrentRow(row);
+    const WatchEntry& e = m_ctx.items.entry(row);
+    ChartSelection& sel = m_ctx.state.selection;
     const QList<QString> keptWkn = sel.sSelWKN;
     sel.reset();
     sel.sSelName = {e.columns[ColName]};
@@ -75,49 +84,42 @@ void SelectionFlow::onListDoubleClick()
     sel.cSelBuyPct = {amountOr(e.columns[ColBPct], Amount())};
     sel.sSelISIN = {e.columns[ColIsin]};
     sel.sSelWKN = keptWkn;
-    m_window.pressShowChart();
+    emit showChartRequested();
 }
 
 void SelectionFlow::onStopMouseUp(Qt::MouseButton button)
 {
-    if (button != Qt::RightButton)
-        return;
-    m_window.setShowChartsSource(QStringLiteral("STOP"));
-    m_window.showEntryMenu();
+    if (button == Qt::RightButton)
+        emit entryMenuRequested(QStringLiteral("STOP"));
 }
 
 void SelectionFlow::onStopItemClick(int stopRow)
 {
-    if (batchRunning() || stopRow < 0 || stopRow >= m_window.stopList().size())
+    if (m_ctx.batch.isRunning() || stopRow < 0 || stopRow >= m_ctx.stop.size())
         return;
-    const int row = m_window.stopList().entry(stopRow).sourcePosition - 1;
-    if (row < 0 || row >= m_window.items().size())
+    const int row = m_ctx.stop.entry(stopRow).sourcePosition - 1;
+    if (row < 0 || row >= m_ctx.items.size())
         return;
-    m_window.setCurrentRow(row);
-    const QModelIndex index = m_window.items().index(row, 0);
-    m_window.ui().lstItems->scrollTo(index);
-    m_window.ui().lstItems->setCurrentIndex(index);
-    m_window.state().iHoverIndex = row + 1;
+    setCurrentRow(row);
+    const QModelIndex index = m_ctx.items.index(row, 0);
+    m_ui.lstItems->scrollTo(index);
+    m_ui.lstItems->setCurrentIndex(index);
+    m_ctx.state.iHoverIndex = row + 1;
     vSelectItem(1);
 }
 
 void SelectionFlow::vSelectItem(int iButton, QPoint position)
 {
     Q_UNUSED(position)
-    MainState& state = m_window.state();
-    WatchListModel& items = m_window.items();
-    const int row = m_window.ui().lstItems->currentIndex().row();
+    MainState& state = m_ctx.state;
+    WatchListModel& items = m_ctx.items;
+    const int row = m_ui.lstItems->currentIndex().row();
     if (row < 0 || row >= items.size())
         return;
-    m_window.setCurrentRow(row);
+    setCurrentRow(row);
     const quint64 id = items.entry(row).id;
     state.iSelectedIndex = row + 1;
-
-    const int count = items.size();
-    m_window.ui().but_ItemRunter->setEnabled(state.iHoverIndex < count);
-    m_window.ui().but_ItemRauf->setEnabled(state.iHoverIndex >= 2);
-    m_window.ui().but_ItemRaufZuerst->setEnabled(m_window.ui().but_ItemRauf->isEnabled());
-    m_window.ui().but_ItemRaufZuletzt->setEnabled(m_window.ui().but_ItemRunter->isEnabled());
+    m_host.applyMoveButtonStates(moveButtonStates(state.iHoverIndex, items.size()));
 
     const WatchEntry entry = items.entry(row);
     ChartSelection& sel = state.selection;
@@ -136,24 +138,24 @@ void SelectionFlow::vSelectItem(int iButton, QPoint position)
     if (!entry.columns[ColIsin].isEmpty())
         sel.sSelISIN = {entry.columns[ColIsin]};
 
-    m_window.fillEditFields(entry);
-    m_window.letEventsRun();
+    m_host.fillEditFields(entry);
+    letEventsRun();
 
     if (iButton == 2) {
-        m_window.showEntryMenu();
+        emit entryMenuRequested(QStringLiteral("LIST"));
         return;
     }
     // The entry may have moved while events ran.
     const int current = items.rowOfId(id);
     if (current < 0)
         return;
-    m_window.moveHighlightTo(current);
+    items.setHighlightRow(current);
     if (state.iLastIndex == state.iHoverIndex)
         return;
-    if (!m_window.ui().chkLockTab->isChecked()) {
-        m_window.ui().tabData->setCurrentIndex(0);
-        if (m_window.nasdaqPaneOpen())
-            m_window.ui().cmdNAS->click();
+    if (!m_ui.chkLockTab->isChecked()) {
+        m_ui.tabData->setCurrentIndex(0);
+        if (m_host.nasdaqPaneOpen())
+            m_host.toggleNasdaqPane();
     }
     vShowMainChart(state.bytHistoryChoice);
     const int after = items.rowOfId(id);
@@ -166,142 +168,135 @@ void SelectionFlow::vSelectItem(int iButton, QPoint position)
     QStringList info{shown.columns[ColName]};
     for (int c = ColTicker; c <= ColCur; ++c)
         info << shown.columns[c];
-    m_window.ui().lblAktInfo->setText(info.join(QStringLiteral("; ")));
+    m_ui.lblAktInfo->setText(info.join(QStringLiteral("; ")));
+}
+
+void SelectionFlow::refresh()
+{
+    vShowMainChart(m_ctx.state.bytHistoryChoice);
 }
 
 void SelectionFlow::vShowMainChart(int iIndex)
 {
     Q_UNUSED(iIndex)
-    MainState& state = m_window.state();
+    const MainState& state = m_ctx.state;
     if (state.bFirstActivate)
         return;
-    showChartArea();
+    m_host.showChartArea();
     updateNasdaqPane();
     if (!state.bHistoryChange)
         showStatusPagesAndSnippets();
 
-    m_window.signalDisplay().clear();
-    m_window.panes().wbrHY->navigate(kEmptyPage);
+    m_ctx.signal.clear();
+    m_ctx.panes.wbrHY->navigate(kEmptyPage);
 
-    const bool mobile = m_window.mobileMode();
+    const bool mobile = m_host.mobileMode();
     if (!mobile)
         loadTradingSignal();
     if (!mobile && !state.bHistoryChange)
         loadQuotePage();
-    m_window.letEventsRun();
-}
-
-void SelectionFlow::showChartArea()
-{
-    MainWindowUi& ui = m_window.ui();
-    // The wide list covers the chart area; it shows again with the narrow one.
-    if (ui.cmdEnhanceListbox->property("tag").toString() == u"BIG")
-        ui.chartArea->show();
-    ui.tabData->show();
-    ui.cmdRefresh->show();
-    ui.cboHis->show();
-    ui.chkLockTab->show();
+    letEventsRun();
 }
 
 void SelectionFlow::updateNasdaqPane()
 {
-    if (!m_window.nasdaqPaneOpen())
+    if (!m_host.nasdaqPaneOpen())
         return;
-    const ChartSelection& sel = m_window.state().selection;
+    const ChartSelection& sel = m_ctx.state.selection;
     if (sel.sSelPlace.value(0) != u"NAS") {
-        m_window.ui().cmdNAS->click();
+        m_host.toggleNasdaqPane();
         return;
     }
-    const QString ticker = sel.sSelTicker.value(0);
-    m_window.panes().wbrRealTimeNASDAQ->navigate(nasdaqLastSaleAddress(m_window.platform().hosts, ticker));
+    m_ctx.panes.wbrRealTimeNASDAQ->navigate(nasdaqLastSaleAddress(m_ctx.hosts, sel.sSelTicker.value(0)));
 }
 
 void SelectionFlow::showStatusPagesAndSnippets()
 {
-    MainPanes& panes = m_window.panes();
-    MainState& state = m_window.state();
-    const QString symbol = state.selection.quoteSymbol();
+    const MainPanes& panes = m_ctx.panes;
+    const QString symbol = m_ctx.state.selection.quoteSymbol();
+    // The symbol goes into markup: as text, and inside the addresses of the
+    // snippets' attributes, where the escaped form reads back as the symbol.
+    const QString shown = symbol.toHtmlEscaped();
     panes.wbrStockContent->setSilent(true);
     panes.wbrStockContent->setVisible(false);
-    if (!m_window.mobileMode()) {
-        state.bWantQuoteContent = false;
+    if (!m_host.mobileMode()) {
+        m_ctx.scratch.bWantQuoteContent = false;
         panes.wbrStockContent->navigate(
-            receiveDataPage(QStringLiteral("<br>") + symbol + QStringLiteral(" [Content]")));
+            receiveDataPage(QStringLiteral("<br>") + shown + QStringLiteral(" [Content]")));
     } else {
         panes.wbrStockContent->navigate(receiveDataPage(QStringLiteral("<br>MOBILE OPTION ACTIVE")));
     }
-    panes.wbrRealTimeQuote->navigate(receiveDataPage(symbol + QStringLiteral(" [Quote]")));
-    m_window.letEventsRun();
-    panes.wbrRealTimeChart->navigate(receiveDataPage(symbol + QStringLiteral(" [Chart]")));
-    m_window.letEventsRun();
+    panes.wbrRealTimeQuote->navigate(receiveDataPage(shown + QStringLiteral(" [Quote]")));
+    letEventsRun();
+    panes.wbrRealTimeChart->navigate(receiveDataPage(shown + QStringLiteral(" [Chart]")));
+    letEventsRun();
 
-    const SettingsStore& hosts = m_window.platform().hosts;
-    const QString search = quoteSearchAddress(m_window.platform().hosts, symbol);
-    const auto chart = [&hosts, &symbol](const QString& type) {
+    const SettingsStore& hosts = m_ctx.hosts;
+    const QString search = quoteSearchAddress(hosts, shown);
+    const auto chart = [&hosts, &shown](const QString& type) {
         return siteAddress(hosts, QStringLiteral("dab"), QStringLiteral("/dab_neu/charts/popup_intrachart"),
-                           type + QStringLiteral("sym1=") + symbol + QStringLiteral("&scrmbl=&lg=de&ct=de"));
+                           type + QStringLiteral("sym1=") + shown + QStringLiteral("&scrmbl=&lg=de&ct=de"));
     };
     panes.wbrRealTimeQuote->setSilent(true);
     panes.wbrRealTimeQuote->navigate(
         chartSnippetPage(search, chart(QStringLiteral("type=time&tsOffset=0&"))));
-    m_window.letEventsRun();
+    letEventsRun();
     panes.wbrRealTimeChart->setSilent(true);
     panes.wbrRealTimeChart->navigate(chartSnippetPage(search, chart(QStringLiteral("type=intra&"))));
-    m_window.letEventsRun();
+    letEventsRun();
 }
 
 void SelectionFlow::loadTradingSignal()
 {
     // Without a current entry there is no ISIN to look up; a load that never
     // starts would leave the wait below without an end.
-    const int row = m_window.currentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
-    BrowserPane& pane = *m_window.panes().wbrHandelssignal;
-    m_window.letEventsRun();
+    BrowserPane& pane = *m_ctx.panes.wbrHandelssignal;
+    letEventsRun();
     pane.setSilent(true);
     pane.setTag(QStringLiteral("LOAD"));
-    m_window.state().bSignalHandled = false;
+    m_ctx.scratch.bSignalHandled = false;
     pane.navigate(siteAddress(
-        m_window.platform().hosts, QStringLiteral("happyyuppie"), QStringLiteral("/cgi-bin/de/search.pl"),
-        QStringLiteral("isin=") + m_window.items().entry(row).columns[ColIsin] + QStringLiteral("&typnr=3")));
+        m_ctx.hosts, QStringLiteral("happyyuppie"), QStringLiteral("/cgi-bin/de/search.pl"),
+        QStringLiteral("isin=") + m_ctx.items.entry(row).columns[ColIsin] + QStringLiteral("&typnr=3")));
     waitForPane(pane);
-    m_window.letEventsRun();
+    letEventsRun();
 }
 
 void SelectionFlow::loadQuotePage()
 {
-    MainState& state = m_window.state();
-    BrowserPane& pane = *m_window.panes().wbrStockContent;
-    state.bSignalHandled = false;
-    state.bWantQuoteContent = true;
-    state.bRetryByWKN = false;
-    state.bBatchLoad = false;
-    state.Text1.clear();
+    QuoteScratch& scratch = m_ctx.scratch;
+    BrowserPane& pane = *m_ctx.panes.wbrStockContent;
+    scratch.bSignalHandled = false;
+    scratch.bWantQuoteContent = true;
+    scratch.bRetryByWKN = false;
+    scratch.bBatchLoad = false;
+    scratch.Text1.clear();
     pane.setTag(QStringLiteral("Load"));
-    pane.navigate(quoteSearchAddress(m_window.platform().hosts, state.selection.quoteSymbol()));
-    m_window.letEventsRun();
+    pane.navigate(quoteSearchAddress(m_ctx.hosts, m_ctx.state.selection.quoteSymbol()));
+    letEventsRun();
     waitForPane(pane);
 
-    if (state.Text1.contains(QStringLiteral(">Kursdaten<")))
+    if (scratch.Text1.contains(QStringLiteral(">Kursdaten<")))
         return;
-    const int row = m_window.currentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
     // The second try is not waited for: its completion reads it when it comes.
-    state.bRetryByWKN = true;
+    scratch.bRetryByWKN = true;
     pane.setTag(QStringLiteral("Load"));
-    pane.navigate(quoteSearchAddress(m_window.platform().hosts, m_window.items().entry(row).columns[ColWkn]));
+    pane.navigate(quoteSearchAddress(m_ctx.hosts, m_ctx.items.entry(row).columns[ColWkn]));
 }
 
 void SelectionFlow::showNoData(const QString& suffix)
 {
-    const QString ticker = m_window.state().selection.sSelTicker.value(0);
+    const QString ticker = m_ctx.state.selection.sSelTicker.value(0);
     if (ticker.isEmpty())
         return;
-    BrowserPane* pane =
-        suffix == u" [Quote]" ? m_window.panes().wbrRealTimeQuote : m_window.panes().wbrRealTimeChart;
-    pane->navigate(noDataPage(ticker + suffix));
+    BrowserPane* pane = suffix == u" [Quote]" ? m_ctx.panes.wbrRealTimeQuote : m_ctx.panes.wbrRealTimeChart;
+    pane->navigate(noDataPage(ticker.toHtmlEscaped() + suffix));
 }
 
 } // namespace td

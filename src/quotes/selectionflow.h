@@ -1,11 +1,41 @@
 #pragma once
 
+#include "watchlist/listedit.h"
+
 #include <QObject>
 #include <QPoint>
 
+class QCheckBox;
+class QLabel;
+class QTabWidget;
+class QTreeView;
+
 namespace td {
 
-class MainWindow;
+class BatchCheck;
+class Dialogs;
+class SettingsStore;
+class SignalDisplay;
+class WatchListModel;
+struct MainPanes;
+struct MainState;
+struct QuoteScratch;
+
+// What the selection asks of the window that holds the list.
+class SelectionHost
+{
+public:
+    virtual bool mobileMode() const = 0;
+    virtual bool nasdaqPaneOpen() const = 0;
+    virtual void toggleNasdaqPane() = 0;
+    // The chart area and the controls above it, hidden until an entry is shown.
+    virtual void showChartArea() = 0;
+    virtual void fillEditFields(const WatchEntry& entry) = 0;
+    virtual void applyMoveButtonStates(const MoveButtonStates& states) = 0;
+
+protected:
+    ~SelectionHost() = default;
+};
 
 // What selecting an entry loads: the highlight and edit fields, the chart
 // selection, the status pages and chart snippets, the trading signal and the
@@ -14,10 +44,34 @@ class SelectionFlow : public QObject
 {
     Q_OBJECT
 public:
-    explicit SelectionFlow(MainWindow& window);
+    struct Controls
+    {
+        QTreeView* lstItems = nullptr;
+        QCheckBox* chkEdit = nullptr;
+        QCheckBox* chkLockTab = nullptr;
+        QTabWidget* tabData = nullptr;
+        QLabel* lblAktInfo = nullptr;
+    };
+    struct Context
+    {
+        WatchListModel& items;
+        WatchListModel& stop;
+        const MainPanes& panes;
+        const SettingsStore& hosts;
+        Dialogs& dialogs;
+        MainState& state;
+        QuoteScratch& scratch;
+        SignalDisplay& signal;
+        const BatchCheck& batch;
+    };
 
+    SelectionFlow(const Controls& controls, const Context& context, SelectionHost& host, QObject* parent);
+
+public slots:
     void vSelectItem(int iButton, QPoint position = {});
     void vShowMainChart(int iIndex);
+    // The refresh of the shown entry (cmdRefresh, tmrRefresh, mnuRefresh).
+    void refresh();
 
     // List events.
     void onListMouseUp(Qt::MouseButton button, QPoint position);
@@ -25,16 +79,25 @@ public:
     void onStopMouseUp(Qt::MouseButton button);
     void onStopItemClick(int stopRow);
 
+signals:
+    // The entry menu, for the watch list ("LIST") or the stop list ("STOP").
+    void entryMenuRequested(const QString& source);
+    // A double click: the chart command for the entry now in the selection.
+    void showChartRequested();
+
 private:
-    void showChartArea();
+    bool refuseDuringBatch(const QString& message);
+    int currentRow() const;
+    void setCurrentRow(int row);
     void updateNasdaqPane();
     void showStatusPagesAndSnippets();
     void loadTradingSignal();
     void loadQuotePage();
     void showNoData(const QString& suffix);
-    bool batchRunning() const;
 
-    MainWindow& m_window;
+    Controls m_ui;
+    Context m_ctx;
+    SelectionHost& m_host;
 };
 
 } // namespace td

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/settingsstore.h"
+#include "watchlist/watchentry.h"
 
 #include <QString>
 
@@ -42,7 +43,6 @@ struct MainOptions
 };
 
 inline constexpr int kHistoryChoices = 6;
-inline constexpr int kStopTab = 3;
 
 // Start-up reading, in the store's key order. A text that does not convert
 // leaves the value as it was in `previous`.

@@ -8,7 +8,8 @@
 
 namespace td {
 
-// Program-wide values of the main window that are not held by a control.
+// Program-wide values of the main window that are not held by a control:
+// what the subsystems share. Each subsystem keeps its own working values.
 struct MainState
 {
     bool bFirstActivate = true;
@@ -31,25 +32,6 @@ struct MainState
     // sHtmlHead, sHtmlFoot and sLinkParts, built once at start-up.
     HtmlFrame htmlFrame;
     ChartSelection selection;
-
-    // Quote retrieval.
-    bool bWantQuoteContent = false;
-    bool bRetryByWKN = false;
-    bool bSignalHandled = false;
-    // The quote pane's current load is a batch load: read with the search
-    // layout whatever the last selection's retry left selected.
-    bool bBatchLoad = false;
-    QString Text1; // markup of the last quote page
-    QString Text2; // markup of the last background page
-    QString sPageText;
-    QString sQuoteText;
-    QString sChangeText;
-    QString sBgQuoteText;
-    QString sBgChangeText;
-    Amount cBgQuote;
-    Amount cBgDayPct;
-    quint64 oBackgroundEntry = 0; // entry id
-    quint64 oStopCopy = 0;        // stop-list entry id
 };
 
 } // namespace td

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "platform/programname.h"
+#include "quotes/quotescratch.h"
+#include "quotes/selectionflow.h"
 #include "shell/mainoptions.h"
 #include "shell/mainpanes.h"
 #include "shell/mainstate.h"
 #include "shell/mainwindow_ui.h"
 #include "shell/platformcontext.h"
+#include "shell/windowregistry.h"
 #include "watchlist/listedit.h"
 
 #include <QTimer>
@@ -14,28 +18,25 @@ namespace td {
 
 class BatchCheck;
 class QuoteReading;
-class SelectionFlow;
 class SignalDisplay;
 class WatchListModel;
 
-// frm_main: the program. Closing it ends the program.
-class MainWindow : public QWidget
+// frm_main: the program. Closing it ends the program. The window builds the
+// subsystems, hands each its own controls and panes, and wires them.
+class MainWindow : public QWidget, private SelectionHost
 {
     Q_OBJECT
 public:
-    static inline const QString kProgramName = QStringLiteral("Tickerdeck");
-    static inline const QString kShortName = QStringLiteral("TdCk");
     static constexpr int kMinHeightTwips = 7200;
 
     explicit MainWindow(PlatformContext& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // For the tests' set-up; the subsystems get what they need at creation.
     MainWindowUi& ui() { return m_ui; }
     MainState& state() { return m_state; }
     WatchListModel& items() { return *m_items; }
     WatchListModel& stopList() { return *m_stop; }
-    QTimer& tmrTime() { return m_tmrTime; }
-    QTimer& tmrRefresh() { return m_tmrRefresh; }
 
     // The list file (load, save, switch).
     enum class SaveResult
@@ -61,21 +62,8 @@ public:
     void vShowMainChart(int historyChoice);
     void startBatchCheck();
 
-    // Quote retrieval: panes, selection, reading, batch checks.
-    MainPanes& panes() { return m_panes; }
-    PlatformContext& platform() { return m_platform; }
-    SelectionFlow& selectionFlow() { return *m_selectionFlow; }
-    QuoteReading& quoteReading() { return *m_quoteReading; }
-    SignalDisplay& signalDisplay() { return *m_signalDisplay; }
-    BatchCheck& batchCheck() { return *m_batchCheck; }
-    bool mobileMode() const;
-    bool nasdaqPaneOpen() const;
-    // The tag of mnuShowCharts: "LIST" or "STOP".
-    void setShowChartsSource(const QString& source) { m_showChartsSource = source; }
-    QString showChartsSource() const { return m_showChartsSource; }
-    void showEntryMenu();
-    // Lets pending events run, once per time.
-    void letEventsRun(int times = 1);
+    // The other windows of the program.
+    WindowRegistry& windows() { return m_windows; }
     // The chart command of the site catalogue and the chart-overview buttons
     // (0 watch list, 1 stop list); filled with those subsystems.
     void pressShowChart();
@@ -98,8 +86,8 @@ public:
     void vSortByColumn(int column);
     // The selection highlight onto this row (-1: none).
     void moveHighlightTo(int row);
-    void fillEditFields(const WatchEntry& entry);
     EntryFields editFields() const;
+    void fillEditFields(const WatchEntry& entry) override;
     // The entry pop-up menu; other commands add their items to it.
     QMenu* mnuPop() const { return m_mnuPop; }
 
@@ -146,18 +134,24 @@ private:
     void onSwitchListChosen(int position);
     void onTicMenuItem(QAction* action);
     void onPathChanged(const QString& text);
-    void enableMoveButtons(int position, int count);
 
     // Editing.
     void connectEditing();
     void openPreviewWindow();
-    void applyMoveButtonStates(const MoveButtonStates& states);
 
-    // Panes and the list events of the selection.
+    // Panes and the quote subsystem.
     void createPanes();
+    void createQuoteSubsystem();
     void connectSelection();
-    void toggleNasdaqPane();
     bool handleListMouseEvent(QObject* watched, QEvent* event);
+    void showEntryMenu(const QString& source);
+
+    // What the selection asks of the window.
+    bool mobileMode() const override;
+    bool nasdaqPaneOpen() const override;
+    void toggleNasdaqPane() override;
+    void showChartArea() override;
+    void applyMoveButtonStates(const MoveButtonStates& states) override;
 
     PlatformContext& m_platform;
     MainWindowUi m_ui;
@@ -167,6 +161,8 @@ private:
     QTimer m_tmrTime;
     QTimer m_tmrRefresh;
     MainPanes m_panes;
+    QuoteScratch m_quoteScratch;
+    WindowRegistry m_windows;
     SelectionFlow* m_selectionFlow = nullptr;
     QuoteReading* m_quoteReading = nullptr;
     SignalDisplay* m_signalDisplay = nullptr;
@@ -174,6 +170,7 @@ private:
     QString m_showChartsSource = QStringLiteral("LIST");
     QMenu* m_mnuPop = nullptr;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    int m_benefitsSetting = 0; // "Benefits" as read
     bool m_activationQueued = false;
     bool m_shutDown = false;
 };

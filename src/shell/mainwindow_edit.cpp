@@ -1,6 +1,7 @@
 // Editing the watch list by hand: the entry form, the move buttons, marks,
 // check all/none, clearing, the entry pop-up menu and sorting by a column.
 #include "platform/amount.h"
+#include "quotes/batchcheck.h"
 #include "shell/mainwindow.h"
 #include "watchlist/tickerfile.h"
 #include "watchlist/watchlistmodel.h"
@@ -69,10 +70,11 @@ void MainWindow::connectEditing()
                 m_ui.cmdAdd->click();
         });
     }
-    // Enter adds while the form has the focus; leaving it (the place field
-    // included) takes that away again.
+    // Enter adds while the focus is in the fields that name an entry; leaving
+    // the place field (or the form) takes that away.
+    const QList<QWidget*> naming = {m_ui.txtName, m_ui.txtTicker, m_ui.txtPlace};
     connect(qApp, &QApplication::focusChanged, this,
-            [this, fields](QWidget*, QWidget* now) { m_ui.cmdAdd->setDefault(fields.contains(now)); });
+            [this, naming](QWidget*, QWidget* now) { m_ui.cmdAdd->setDefault(naming.contains(now)); });
 
     connect(m_ui.cmdAdd, &QPushButton::clicked, this, &MainWindow::vAddEntry);
     connect(m_ui.cmdDelete, &QPushButton::clicked, this, &MainWindow::vDeleteEntry);
@@ -289,7 +291,7 @@ void MainWindow::openPreviewWindow() {}
 
 void MainWindow::vSortByColumn(int column)
 {
-    if (m_ui.cmdCheckAllQuotes->text() == u"0")
+    if (m_batchCheck->isRunning())
         return;
     closeInfoWindow();
     m_ui.lstItems->hide();

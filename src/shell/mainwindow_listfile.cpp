@@ -1,6 +1,7 @@
 // Loading, saving and switching ticker-list files, and the close question.
+#include "platform/busycursor.h"
+#include "platform/eventpump.h"
 #include "platform/textfile.h"
-#include "shell/busycursor.h"
 #include "shell/mainwindow.h"
 #include "watchlist/tickerfile.h"
 #include "watchlist/watchlistmodel.h"
@@ -123,7 +124,7 @@ void MainWindow::vLoadList()
     if (m_items->size() > 0) {
         if (currentRow() < 0)
             setCurrentRow(0);
-        enableMoveButtons(currentRow() + 1, m_items->size());
+        applyMoveButtonStates(moveButtonStates(currentRow() + 1, m_items->size()));
         const WatchEntry& e = m_items->entry(currentRow());
         m_state.selection.setTexts(e.columns[ColName], e.columns[ColTicker], e.columns[ColPlace],
                                    e.columns[ColWkn], e.columns[ColIsin]);
@@ -131,14 +132,6 @@ void MainWindow::vLoadList()
     }
     if (!m_state.bFirstActivate && m_ui.chkAutoGetOnlineQuotes->isChecked() && m_items->size() > 0)
         startBatchCheck();
-}
-
-void MainWindow::enableMoveButtons(int position, int count)
-{
-    m_ui.but_ItemRunter->setEnabled(position < count);
-    m_ui.but_ItemRauf->setEnabled(position > 1);
-    m_ui.but_ItemRaufZuerst->setEnabled(m_ui.but_ItemRauf->isEnabled());
-    m_ui.but_ItemRaufZuletzt->setEnabled(m_ui.but_ItemRunter->isEnabled());
 }
 
 MainWindow::SaveResult MainWindow::vSaveList()

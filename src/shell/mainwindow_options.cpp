@@ -52,6 +52,7 @@ void MainWindow::applyOptions(const MainOptions& o)
         box->setChecked(o.mobile);
     m_ui.cmdSearch->setProperty("searchDest", o.searchDest);
     m_ui.txtLstItemsBackcolor->setText(o.lstItemsBackcolor);
+    m_benefitsSetting = o.benefits;
 }
 
 MainOptions MainWindow::gatherOptions() const
@@ -81,7 +82,9 @@ MainOptions MainWindow::gatherOptions() const
     o.mobile = !m_ui.chkMobile.isEmpty() && m_ui.chkMobile[0]->isChecked();
     o.searchDest = m_ui.cmdSearch->property("searchDest").toString();
     o.lstItemsBackcolor = m_ui.txtLstItemsBackcolor->text();
-    o.benefits = std::max(0, m_ui.cboBenefits->currentIndex());
+    // Until the resources list has its entries, the stored choice stands.
+    const int benefits = m_ui.cboBenefits->currentIndex();
+    o.benefits = benefits >= 0 ? benefits : m_benefitsSetting;
     return o;
 }
 

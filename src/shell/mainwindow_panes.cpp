@@ -1,5 +1,6 @@
 // The main window's browser panes and the list events that select entries.
 #include "platform/browserpane.h"
+#include "platform/eventpump.h"
 #include "quotes/batchcheck.h"
 #include "quotes/quotereading.h"
 #include "quotes/selectionflow.h"
@@ -10,11 +11,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCursor>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTreeView>
 
 namespace td {
@@ -49,11 +53,55 @@ void MainWindow::createPanes()
     m_panes.wbrHY = makePane(f, "wbrHY", PaneKind::Display, this, m_ui.hyPaneHost);
     m_panes.wbrRealTimeRessources =
         makePane(f, "wbrRealTimeRessources", PaneKind::Display, this, m_ui.resourcesPaneHost);
+    createQuoteSubsystem();
+}
 
-    m_signalDisplay = new SignalDisplay(*this);
-    m_quoteReading = new QuoteReading(*this);
-    m_selectionFlow = new SelectionFlow(*this);
-    m_batchCheck = new BatchCheck(*this);
+void MainWindow::createQuoteSubsystem()
+{
+    m_signalDisplay = new SignalDisplay({m_ui.picHandelssignal, m_ui.picHandelssignalSymbol},
+                                        {m_panes.wbrHandelssignal, m_panes.wbrHandelssignalLang}, m_state,
+                                        m_quoteScratch, this);
+
+    BatchCheck::Controls batchUi;
+    batchUi.cmdCheckAllQuotes = m_ui.cmdCheckAllQuotes;
+    batchUi.cmdCheckAllQuotesHintergrund = m_ui.cmdCheckAllQuotesHintergrund;
+    batchUi.chkAutoRefresh = m_ui.chkAutoRefresh;
+    batchUi.txtRealTimeRefresh = m_ui.txtRealTimeRefresh;
+    batchUi.txt_ShowAllQuotesHintergrund = m_ui.txt_ShowAllQuotesHintergrund;
+    batchUi.txtAutoReload = m_ui.txtAutoReload;
+    batchUi.lstItems = m_ui.lstItems;
+    batchUi.lstStop = m_ui.lstStop;
+    batchUi.tabData = m_ui.tabData;
+    batchUi.progressFrame = m_ui.progressFrame;
+    batchUi.picAllProgress = m_ui.picAllProgress;
+    batchUi.lockedWhileRunning = {m_ui.cmdSwitchTIC, m_ui.cmdInfo, m_ui.cmdOptions, m_ui.but_Exit};
+    m_batchCheck = new BatchCheck(
+        batchUi, {*m_items, *m_stop}, *m_panes.wbrStockContent, *m_panes.wbrQuoteAll,
+        {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime}, m_state, m_quoteScratch, this);
+    m_batchCheck->setObjectName(QStringLiteral("batchCheck"));
+
+    m_quoteReading = new QuoteReading(
+        {m_ui.chkAktQuoteColorBold, m_ui.txtMaxMinChange, m_ui.chkMarkMinMaxChange, m_ui.tabData}, *m_items,
+        *m_stop, *m_panes.wbrStockContent, *m_panes.wbrQuoteAll, *m_batchCheck, m_state, m_quoteScratch,
+        this);
+
+    const SelectionFlow::Context context{*m_items,           *m_stop, m_panes,        m_platform.hosts,
+                                         m_platform.dialogs, m_state, m_quoteScratch, *m_signalDisplay,
+                                         *m_batchCheck};
+    m_selectionFlow = new SelectionFlow(
+        {m_ui.lstItems, m_ui.chkEdit, m_ui.chkLockTab, m_ui.tabData, m_ui.lblAktInfo}, context, *this, this);
+    m_selectionFlow->setObjectName(QStringLiteral("selectionFlow"));
+
+    connect(m_batchCheck, &BatchCheck::backgroundEvaluationDue, m_quoteReading,
+            &QuoteReading::vEvaluateQuoteBackground);
+    connect(m_batchCheck, &BatchCheck::passEnded, this, [this](int unread, int ticked) {
+        if (unread > 0)
+            m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(unread, ticked));
+    });
+    connect(m_ui.cmdRefresh, &QPushButton::clicked, m_selectionFlow, &SelectionFlow::refresh);
+    connect(&m_tmrRefresh, &QTimer::timeout, m_selectionFlow, &SelectionFlow::refresh);
+    connect(m_selectionFlow, &SelectionFlow::entryMenuRequested, this, &MainWindow::showEntryMenu);
+    connect(m_selectionFlow, &SelectionFlow::showChartRequested, this, &MainWindow::pressShowChart);
 }
 
 void MainWindow::blankPanes()
@@ -79,7 +127,7 @@ void MainWindow::connectSelection()
 
     QAction* refresh = m_mnuPop->addAction(QStringLiteral("Refresh"));
     refresh->setObjectName(QStringLiteral("mnuRefresh"));
-    connect(refresh, &QAction::triggered, this, [this] { vShowMainChart(m_state.bytHistoryChoice); });
+    connect(refresh, &QAction::triggered, m_selectionFlow, &SelectionFlow::refresh);
     QAction* charts = m_mnuPop->addAction(QStringLiteral("Show Charts"));
     charts->setObjectName(QStringLiteral("mnuShowCharts"));
     connect(charts, &QAction::triggered, this,
@@ -144,10 +192,22 @@ void MainWindow::toggleNasdaqPane()
     }
 }
 
-void MainWindow::showEntryMenu()
+void MainWindow::showEntryMenu(const QString& source)
 {
+    m_showChartsSource = source;
     if (m_mnuPop)
         m_mnuPop->popup(QCursor::pos());
+}
+
+void MainWindow::showChartArea()
+{
+    // The wide list covers the chart area; it shows again with the narrow one.
+    if (m_ui.cmdEnhanceListbox->property("tag").toString() == u"BIG")
+        m_ui.chartArea->show();
+    m_ui.tabData->show();
+    m_ui.cmdRefresh->show();
+    m_ui.cboHis->show();
+    m_ui.chkLockTab->show();
 }
 
 void MainWindow::vShowMainChart(int historyChoice)

@@ -1,7 +1,8 @@
 // Start-up, first activation, window-level behaviour and shutdown.
+#include "platform/busycursor.h"
+#include "platform/eventpump.h"
 #include "platform/twips.h"
 #include "quotes/batchcheck.h"
-#include "shell/busycursor.h"
 #include "shell/mainwindow.h"
 #include "watchlist/watchlistmodel.h"
 
@@ -33,6 +34,11 @@ constexpr int kResourcesPaneFromTwips = 7400;
 
 MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(parent), m_platform(platform)
 {
+    // Children by name, so tests find them; members, so they die with the window.
+    for (QTimer* timer : {&m_tmrTime, &m_tmrRefresh})
+        timer->setParent(this);
+    m_tmrTime.setObjectName(QStringLiteral("tmrTime"));
+    m_tmrRefresh.setObjectName(QStringLiteral("tmrRefresh"));
     buildUi();
     createPanes();
     connectShell();
@@ -110,7 +116,8 @@ void MainWindow::connectShell()
     connect(m_ui.but_Exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui.cmdEnhanceListbox, &QPushButton::clicked, this, &MainWindow::toggleListLayout);
     connect(m_ui.txtLstItemsBackcolor, &QLineEdit::textChanged, this, &MainWindow::applyListBackground);
-    connect(m_ui.cboHis, &QComboBox::currentIndexChanged, this, [this](int position) {
+    // Activated, not changed: a click on the span already chosen reloads it too.
+    connect(m_ui.cboHis, &QComboBox::activated, this, [this](int position) {
         if (position < 0)
             return;
         m_state.bHistoryChange = true;
@@ -144,6 +151,7 @@ void MainWindow::onFirstActivate()
     letEventsRun(2);
     MainOptions activation;
     readActivationOptions(m_platform.settings, activation);
+    m_benefitsSetting = activation.benefits;
     if (activation.benefits < m_ui.cboBenefits->count())
         m_ui.cboBenefits->setCurrentIndex(activation.benefits);
     if (activation.showIndicesSmallWindow)
@@ -187,9 +195,9 @@ void MainWindow::changeEvent(QEvent* event)
         return;
     // Other windows follow the main window down, but not back up; the index
     // window stays where it is.
-    const auto windows = QApplication::topLevelWidgets();
+    const QList<QWidget*> windows = m_windows.windows();
     for (QWidget* w : windows) {
-        if (w == this || !w->isVisible() || w->windowTitle() == u"INDICESSMALLWINDOW")
+        if (!w->isVisible() || m_windows.kindOf(w) == kIndexWindowKind)
             continue;
         if (w->windowState() == Qt::WindowNoState)
             w->showMinimized();
@@ -251,22 +259,10 @@ void MainWindow::shutdown()
     m_tmrRefresh.stop();
     ShutdownState state;
     state.minimised = isMinimized();
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget* w : windows) {
-        if (w != this && w->isVisible() && w->windowTitle() == u"INDICESSMALLWINDOW")
-            state.indexWindowOpen = true;
-    }
+    const QWidget* index = m_windows.firstOfKind(kIndexWindowKind);
+    state.indexWindowOpen = index && index->isVisible();
     writeMainOptions(m_platform.settings, gatherOptions(), state);
-    for (QWidget* w : windows) {
-        if (w != this && w->isVisible())
-            w->close();
-    }
-}
-
-void MainWindow::letEventsRun(int times)
-{
-    for (int i = 0; i < times; ++i)
-        QCoreApplication::processEvents();
+    m_windows.closeAll();
 }
 
 void MainWindow::fillBenefits()

@@ -10,6 +10,9 @@
 
 namespace td {
 
+// The stop list is the data tab strip's tab 3.
+inline constexpr int kStopTab = 3;
+
 // Colours are 24-bit numbers with red in the low byte (0xBBGGRR).
 namespace colour {
 inline constexpr std::uint32_t Black = 0x000000;

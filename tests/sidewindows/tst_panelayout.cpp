@@ -12,12 +12,8 @@ class TestPaneLayout : public QObject
 private Q_SLOTS:
     void navigation_data();
     void navigation();
-    void listWidthTwiceRestores_data();
-    void listWidthTwiceRestores();
-    void narrowListHidesDetailColumns();
-    void fullBrowserTwiceRestores();
-    void closeExtensionAlwaysBelowList_data();
-    void closeExtensionAlwaysBelowList();
+    void listWidthToggles();
+    void resourcesPaneToggles();
 };
 
 void TestPaneLayout::navigation_data()
@@ -47,32 +43,17 @@ void TestPaneLayout::navigation()
     QCOMPARE(windowListStep(step, selected, count), expected);
 }
 
-void TestPaneLayout::listWidthTwiceRestores_data()
+void TestPaneLayout::listWidthToggles()
 {
-    QTest::addColumn<QString>("tag");
-    QTest::newRow("from wide") << QStringLiteral("SMALL");
-    QTest::newRow("from narrow") << QStringLiteral("BIG");
-}
-
-void TestPaneLayout::listWidthTwiceRestores()
-{
-    QFETCH(QString, tag);
-    const ListLayout once = listLayoutAfterClick(tag);
-    const ListLayout twice = listLayoutAfterClick(once.tag);
-    QCOMPARE(twice.tag, tag);
-    QVERIFY(once.wide != twice.wide);
-    QCOMPARE(listLayoutAfterClick(twice.tag).listWidth, once.listWidth);
-}
-
-void TestPaneLayout::narrowListHidesDetailColumns()
-{
-    // A stored tag that is neither value narrows, as any tag but "BIG" does.
-    for (const QString& tag : {QStringLiteral("SMALL"), QString()}) {
-        const ListLayout narrow = listLayoutAfterClick(tag);
+    // A stored tag that is neither value narrows the list, as any tag but "BIG" does.
+    for (const QString& start : {QStringLiteral("SMALL"), QString()}) {
+        const ListLayout narrow = listLayoutAfterClick(start);
         const ListLayout wide = listLayoutAfterClick(narrow.tag);
-        QVERIFY(!narrow.wide);
+        QVERIFY(!narrow.wide && wide.wide);
+        QCOMPARE(wide.tag, QStringLiteral("SMALL"));
+        QCOMPARE(listLayoutAfterClick(wide.tag).listWidth, narrow.listWidth);
         QVERIFY(narrow.listWidth < wide.listWidth);
-        for (int i = 0; i < int(narrow.columns.size()); ++i) {
+        for (size_t i = 0; i < narrow.columns.size(); ++i) {
             QCOMPARE(narrow.columns[i].column, wide.columns[i].column);
             QVERIFY(wide.columns[i].twips > 0);
             QCOMPARE(narrow.columns[i].twips > 0, narrow.columns[i].column == ColDateOfBuying);
@@ -80,35 +61,22 @@ void TestPaneLayout::narrowListHidesDetailColumns()
     }
 }
 
-void TestPaneLayout::fullBrowserTwiceRestores()
+void TestPaneLayout::resourcesPaneToggles()
 {
-    const int height = 12000;
     const int listTop = 700;
-    const ResourcesPaneLayout over = fullBrowserStep(QStringLiteral("SMALL"), height, listTop);
-    const ResourcesPaneLayout back = fullBrowserStep(over.tag, height, listTop);
+    const ResourcesPaneLayout over = fullBrowserStep(QStringLiteral("SMALL"), 12000, listTop);
+    const ResourcesPaneLayout below = fullBrowserStep(over.tag, 12000, listTop);
     QVERIFY(over.overList && !over.listButtonsVisible);
     QCOMPARE(over.top, listTop);
-    QVERIFY(over.height > back.height);
-    QCOMPARE(back.tag, QStringLiteral("SMALL"));
-    QCOMPARE(fullBrowserStep(back.tag, height, listTop).top, over.top);
-}
-
-void TestPaneLayout::closeExtensionAlwaysBelowList_data()
-{
-    QTest::addColumn<int>("height");
-    QTest::newRow("tall window") << 12000;
-    QTest::newRow("minimum height") << kMainMinHeight;
-}
-
-void TestPaneLayout::closeExtensionAlwaysBelowList()
-{
-    QFETCH(int, height);
-    const int listTop = 700;
-    const ResourcesPaneLayout pane = closeExtension(height, listTop);
-    QVERIFY(!pane.overList && pane.listButtonsVisible);
-    QCOMPARE(pane.tag, QStringLiteral("SMALL"));
-    QVERIFY(pane.top > listTop);
-    QVERIFY(pane.height >= 0);
+    QVERIFY(!below.overList && below.listButtonsVisible && below.top > listTop);
+    QCOMPARE(fullBrowserStep(below.tag, 12000, listTop).height, over.height);
+    // Closing always puts the pane below the list, with no negative height at the minimum.
+    for (int height : {12000, kMainMinHeight}) {
+        const ResourcesPaneLayout closed = closeExtension(height, listTop);
+        QCOMPARE(closed.tag, below.tag);
+        QCOMPARE(closed.top, below.top);
+        QVERIFY(closed.height >= 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestPaneLayout)

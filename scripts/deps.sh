@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev
     libgl-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core desktop-file-utils
 )
 
 missing=()

@@ -1,7 +1,8 @@
+#include "platform/programdir.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QIcon>
 
 #include <unistd.h>
 
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tickerdeck"));
     QApplication::setOrganizationName(td::kPublisher);
+    QApplication::setDesktopFileName(QStringLiteral("tickerdeck"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/tickerdeck.svg")));
 
     td::IniSettingsStore settings(td::kMainSection);
     td::IniSettingsStore hosts(QStringLiteral("Hosts"));
@@ -25,9 +28,8 @@ int main(int argc, char* argv[])
     td::SystemProcessLauncher processes;
     td::SystemClock clock;
     td::QtPaneFactory panes(td::pageTimeoutMs(settings));
-    td::PlatformContext platform{
-        settings,  hosts, dialogs, clipboard,
-        processes, clock, panes,   QDir(QCoreApplication::applicationDirPath()).absolutePath()};
+    td::PlatformContext platform{settings,  hosts, dialogs, clipboard,
+                                 processes, clock, panes,   td::programDir()};
 
     td::MainWindow window(platform);
     dialogs.setParent(&window);

@@ -1,0 +1,32 @@
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "install failed (${result}):\n${output}")
+endif()
+
+foreach(file bin/tickerdeck share/icons/hicolor/scalable/apps/tickerdeck.svg
+             share/tickerdeck/tic/default.tic share/tickerdeck/tic/links.intern share/tickerdeck/tic/links.own)
+    if(NOT EXISTS "${PREFIX}/${file}")
+        message(FATAL_ERROR "${file} not installed")
+    endif()
+endforeach()
+
+set(entry "${PREFIX}/share/applications/tickerdeck.desktop")
+file(READ "${entry}" content)
+foreach(expected "Categories=Office;Finance;" "Icon=tickerdeck" "Exec=\"${PREFIX}/bin/tickerdeck\"")
+    string(FIND "\n${content}" "\n${expected}\n" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${entry} lacks ${expected}")
+    endif()
+endforeach()
+find_program(VALIDATE desktop-file-validate)
+if(VALIDATE)
+    execute_process(COMMAND "${VALIDATE}" "${entry}" RESULT_VARIABLE invalid OUTPUT_VARIABLE report
+                    ERROR_VARIABLE report)
+    if(invalid OR report MATCHES "error")
+        message(FATAL_ERROR "desktop-file-validate:\n${report}")
+    endif()
+else()
+    message(STATUS "desktop-file-validate not found: entry not validated")
+endif()

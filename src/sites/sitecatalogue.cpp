@@ -20,7 +20,8 @@ const SiteRow& rowOf(const QString& key)
         if (r.key == key)
             return r;
     }
-    Q_UNREACHABLE();
+    static const SiteRow none;
+    return none;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "quotes/evaluation.h"
 #include "quotes/pagereader.h"
 #include "quotes/signalreader.h"
+#include "sites/linkfile.h"
 #include "watchlist/tickerfile.h"
 
 namespace td::fuzz {
@@ -178,6 +179,44 @@ QString checkEvaluation(const QByteArray& data)
     if (background.entry.columns[ColWkn] != entry.columns[ColWkn] ||
         background.entry.columns[ColIsin] != entry.columns[ColIsin])
         return QStringLiteral("background evaluation touched the codes");
+    return {};
+}
+
+QString checkLinkFile(const QByteArray& data)
+{
+    const LinkFile file = parseLinkFile(data);
+    if (file.items.size() != splitLines(decodeWindows1252(data)).size())
+        return QStringLiteral("%1 items for a different number of lines").arg(file.items.size());
+    QList<int> invalid;
+    QString written;
+    for (qsizetype i = 0; i < file.items.size(); ++i) {
+        const LinkItem& item = file.items[i];
+        if (!item.valid) {
+            invalid.append(static_cast<int>(i + 1));
+            if (!item.caption.isEmpty() || !item.address.isEmpty())
+                return QStringLiteral("line %1 is invalid but fills its item").arg(i + 1);
+            continue;
+        }
+        if (item.caption.isEmpty() || item.address.isEmpty() || item.caption.contains(u';') ||
+            item.address.contains(u';'))
+            return QStringLiteral("line %1 gives a malformed item").arg(i + 1);
+        if (!isLinkAddressAllowed(item.address))
+            return QStringLiteral("line %1 lets a refused address through").arg(i + 1);
+        written += item.caption + u';' + item.address + QStringLiteral("\r\n");
+    }
+    if (invalid != file.invalidLines)
+        return QStringLiteral("the invalid lines are not the empty items");
+    const LinkFile again = parseLinkFile(encodeWindows1252(written));
+    qsizetype next = 0;
+    for (const LinkItem& item : file.items) {
+        if (!item.valid)
+            continue;
+        const LinkItem& back = again.items.value(next++);
+        if (!back.valid || back.caption != item.caption || back.address != item.address)
+            return QStringLiteral("valid line %1 does not read back").arg(next);
+    }
+    if (next != again.items.size())
+        return QStringLiteral("writing the valid lines added lines");
     return {};
 }
 

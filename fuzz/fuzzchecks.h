@@ -20,5 +20,8 @@ QString checkSignalPage(const QByteArray& data);
 // Lines: a ticker line (the entry), the quote text, the day change, the
 // threshold, flags. The evaluation of those against each other.
 QString checkEvaluation(const QByteArray& data);
+// Link-file bytes: one item per line, valid items only with allowed
+// addresses, and the valid lines written back read the same.
+QString checkLinkFile(const QByteArray& data);
 
 } // namespace td::fuzz

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build_dir=${BUILD_DIR:-build-fuzz}
-targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation})
+targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation linkfile})
 
 scripts/deps.sh
 # clang, and the runtime that carries libFuzzer and the sanitizers.
@@ -25,12 +25,13 @@ CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInf
     "${launcher[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" --target fuzzers
 
-# Seeds: the fixture pages, the shipped list, a few signal pages and
+# Seeds: the fixture pages, the shipped list and link files, a few signal pages and
 # evaluation inputs, and every input that once crashed.
 seeds=$build_dir/fuzz-seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation}
+mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,linkfile}
 cp tic/default.tic "$seeds/tickerfile/"
+cp tic/links.intern tic/links.own "$seeds/linkfile/"
 cp tests/fixtures/quotes/* "$seeds/quotepage/"
 for word in kaufen akkumulieren halten reduzieren verkaufen; do
     printf '<HTML><BODY><TABLE><TR><TD>Signal</TD><TD><B>>%s<</B></TD></TR></TABLE></BODY></HTML>' \

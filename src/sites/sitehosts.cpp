@@ -21,6 +21,7 @@ const QList<SiteDefault>& defaults()
 {
     static const QList<SiteDefault> table = {
         {QStringLiteral("comdirect"), QStringLiteral("https://www.comdirect.de")},
+        {QStringLiteral("comdirect-info"), QStringLiteral("https://www.comdirect.de")},
         {QStringLiteral("comdirect-charts"), QStringLiteral("https://isht.comdirect.de")},
         {QStringLiteral("dab"), QStringLiteral("https://www.dab-bank.de")},
         {QStringLiteral("nasdaq"), QStringLiteral("https://www.nasdaq.com")},

@@ -20,7 +20,8 @@ const QList<std::pair<QString, Check>>& targets()
     static const QList<std::pair<QString, Check>> list = {{QStringLiteral("tickerfile"), checkTickerFile},
                                                           {QStringLiteral("quotepage"), checkQuotePage},
                                                           {QStringLiteral("signal"), checkSignalPage},
-                                                          {QStringLiteral("evaluation"), checkEvaluation}};
+                                                          {QStringLiteral("evaluation"), checkEvaluation},
+                                                          {QStringLiteral("linkfile"), checkLinkFile}};
     return list;
 }
 
@@ -52,6 +53,11 @@ void TestFuzzInputs::inputPassesItsCheck_data()
         QStringList paths = filesIn(fixtures + QStringLiteral("/fuzz/") + targets()[t].first);
         if (targets()[t].first == u"tickerfile")
             paths.append(QStringLiteral(TD_SAMPLE_LIST));
+        if (targets()[t].first == u"linkfile") {
+            const QDir tic = QFileInfo(QStringLiteral(TD_SAMPLE_LIST)).dir();
+            paths +=
+                {tic.filePath(QStringLiteral("links.intern")), tic.filePath(QStringLiteral("links.own"))};
+        }
         if (targets()[t].first == u"quotepage")
             paths += filesIn(fixtures + QStringLiteral("/quotes"));
         for (const QString& path : paths) {

@@ -20,5 +20,9 @@ QString checkSignalPage(const QByteArray& data);
 // Lines: a ticker line (the entry), the quote text, the day change, the
 // threshold, flags. The evaluation of those against each other.
 QString checkEvaluation(const QByteArray& data);
+// Lines: an address for the chart history's identifier, then ticker lines.
+// The identifier's bounds, and the overview pages of those entries: entry
+// texts never add markup.
+QString checkOverviewPage(const QByteArray& data);
 
 } // namespace td::fuzz

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build_dir=${BUILD_DIR:-build-fuzz}
-targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation})
+targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation overview})
 
 scripts/deps.sh
 # clang, and the runtime that carries libFuzzer and the sanitizers.
@@ -29,7 +29,7 @@ cmake --build "$build_dir" -j "$(nproc)" --target fuzzers
 # evaluation inputs, and every input that once crashed.
 seeds=$build_dir/fuzz-seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation}
+mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,overview}
 cp tic/default.tic "$seeds/tickerfile/"
 cp tests/fixtures/quotes/* "$seeds/quotepage/"
 for word in kaufen akkumulieren halten reduzieren verkaufen; do
@@ -41,6 +41,7 @@ while IFS= read -r line; do
     i=$((i + 1))
     printf '%s\r\n101,20&nbsp;EUR\r\n-1,25\r\n5\r\nbmr\r\n' "${line%$'\r'}" >"$seeds/evaluation/entry$i.txt"
 done <tic/default.tic
+{ printf 'https://x/inf/chart.html?ID_NOTATION=20735&timeSpan=1Y\r\n'; cat tic/default.tic; } >"$seeds/overview/list.txt"
 for t in "${targets[@]}"; do
     if [ -d "tests/fixtures/fuzz/$t" ]; then cp tests/fixtures/fuzz/"$t"/* "$seeds/$t/" 2>/dev/null || true; fi
 done

@@ -1,5 +1,8 @@
 #include "fuzzchecks.h"
 
+#include "overview/overviewcommands.h"
+#include "overview/overviewpage.h"
+#include "overview/previewaddresses.h"
 #include "platform/amount.h"
 #include "platform/textfile.h"
 #include "quotes/evaluation.h"
@@ -217,6 +220,73 @@ QString checkLinkFile(const QByteArray& data)
     }
     if (next != again.items.size())
         return QStringLiteral("writing the valid lines added lines");
+    return {};
+}
+
+namespace {
+
+// Markup characters of the writes; escaped entry texts add none of them.
+qsizetype markupCount(const QStringList& writes)
+{
+    qsizetype count = 0;
+    for (const QString& w : writes)
+        count += w.count(u'<') + w.count(u'>') + w.count(u'"');
+    return count;
+}
+
+// The same entries with every non-empty text a plain "x".
+ChartSelection plainTexts(ChartSelection s)
+{
+    for (auto* list : {&s.sSelName, &s.sSelTicker, &s.sSelPlace, &s.sSelWKN, &s.sSelISIN}) {
+        for (QString& text : *list)
+            text = text.isEmpty() ? QString() : QStringLiteral("x");
+    }
+    return s;
+}
+
+} // namespace
+
+QString checkOverviewPage(const QByteArray& data)
+{
+    const QStringList lines = splitLines(decodeWindows1252(data));
+    const QString identifier = idNotation(lines.value(0));
+    if (identifier.size() > 30 || identifier.contains(u'&') || identifier != identifier.trimmed())
+        return QStringLiteral("identifier \"%1\" out of bounds").arg(identifier);
+
+    QList<WatchEntry> entries;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        entries.append(parseTickerLine(lines[i], i % 2 == 0));
+    const HtmlFrame frame; // empty frame: only the entry lines carry markup
+    MemorySettingsStore hosts;
+    OverviewContext context;
+    context.tickerFilePath = lines.value(0);
+    for (OverviewCommand command :
+         {OverviewCommand::Charts, OverviewCommand::Benchmark, OverviewCommand::FinViz}) {
+        ChartSelection selection;
+        fillChartSelection(selection, entries, command);
+        const qsizetype n = selection.sSelTicker.size();
+        for (const QList<QString>* list :
+             {&selection.sSelName, &selection.sSelPlace, &selection.sSelWKN, &selection.sSelISIN}) {
+            if (list->size() != n)
+                return QStringLiteral("selection lists of different lengths");
+        }
+        const ChartSelection plain = plainTexts(selection);
+        OverviewContext plainContext = context;
+        plainContext.tickerFilePath = QStringLiteral("x");
+        for (int bank : {0, 1}) {
+            context.bank = plainContext.bank = bank;
+            const QStringList writes = chartOverviewWrites(frame, selection, context, hosts);
+            if (writes.size() != n + 6)
+                return QStringLiteral("%1 chart writes for %2 entries").arg(writes.size()).arg(n);
+            if (markupCount(writes) != markupCount(chartOverviewWrites(frame, plain, plainContext, hosts)))
+                return QStringLiteral("entry texts added markup to the chart overview");
+        }
+        const QStringList writes = benchmarkWrites(frame, selection, context, hosts);
+        if (writes.size() != n + 6)
+            return QStringLiteral("%1 benchmark writes for %2 entries").arg(writes.size()).arg(n);
+        if (markupCount(writes) != markupCount(benchmarkWrites(frame, plain, plainContext, hosts)))
+            return QStringLiteral("entry texts added markup to the benchmark");
+    }
     return {};
 }
 

@@ -24,4 +24,9 @@ QString checkEvaluation(const QByteArray& data);
 // addresses, and the valid lines written back read the same.
 QString checkLinkFile(const QByteArray& data);
 
+// Lines: an address for the chart history's identifier, then ticker lines.
+// The identifier's bounds, and the overview pages of those entries: entry
+// texts never add markup.
+QString checkOverviewPage(const QByteArray& data);
+
 } // namespace td::fuzz

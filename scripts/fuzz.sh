@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build_dir=${BUILD_DIR:-build-fuzz}
-targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation linkfile})
+targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation linkfile overview})
 
 scripts/deps.sh
 # clang, and the runtime that carries libFuzzer and the sanitizers.
@@ -29,7 +29,7 @@ cmake --build "$build_dir" -j "$(nproc)" --target fuzzers
 # evaluation inputs, and every input that once crashed.
 seeds=$build_dir/fuzz-seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,linkfile}
+mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,linkfile,overview}
 cp tic/default.tic "$seeds/tickerfile/"
 cp tic/links.intern tic/links.own "$seeds/linkfile/"
 cp tests/fixtures/quotes/* "$seeds/quotepage/"
@@ -42,6 +42,7 @@ while IFS= read -r line; do
     i=$((i + 1))
     printf '%s\r\n101,20&nbsp;EUR\r\n-1,25\r\n5\r\nbmr\r\n' "${line%$'\r'}" >"$seeds/evaluation/entry$i.txt"
 done <tic/default.tic
+{ printf 'https://x/inf/chart.html?ID_NOTATION=20735&timeSpan=1Y\r\n'; cat tic/default.tic; } >"$seeds/overview/list.txt"
 for t in "${targets[@]}"; do
     if [ -d "tests/fixtures/fuzz/$t" ]; then cp tests/fixtures/fuzz/"$t"/* "$seeds/$t/" 2>/dev/null || true; fi
 done

@@ -220,6 +220,16 @@ QString formatAmount(Amount value, QStringView format)
     return formatDecimal(d, format);
 }
 
+QString amountText(Amount value)
+{
+    QString text = formatAmount(value, u"0.00##");
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u','))
+        text.chop(1);
+    return text;
+}
+
 QString formatDouble(double value, QStringView format)
 {
     if (!std::isfinite(value))

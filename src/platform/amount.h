@@ -57,6 +57,9 @@ std::optional<Amount> parseGerman(QStringView text);
 QString formatAmount(Amount value, QStringView format);
 // The same formats for a double-precision figure (percentages computed in double).
 QString formatDouble(double value, QStringView format);
+// A figure turned into text without a format: all its decimals (up to four),
+// no trailing zeros, no grouping; "0" for zero.
+QString amountText(Amount value);
 
 // Locale-independent leading-number reading: optional blanks and sign, digits
 // with "." as the decimal point; stops at the first character that does not

@@ -21,7 +21,8 @@ const QList<std::pair<QString, Check>>& targets()
                                                           {QStringLiteral("quotepage"), checkQuotePage},
                                                           {QStringLiteral("signal"), checkSignalPage},
                                                           {QStringLiteral("evaluation"), checkEvaluation},
-                                                          {QStringLiteral("linkfile"), checkLinkFile}};
+                                                          {QStringLiteral("linkfile"), checkLinkFile},
+{QStringLiteral("overview"), checkOverviewPage}};
     return list;
 }
 

@@ -97,6 +97,17 @@ void TestAmount::format_data()
                                     << "";
     QTest::newRow("### value") << qint64(3200000) << "###"
                                << "320";
+    // No format: every decimal the figure has, no grouping.
+    QTest::newRow("text 12,5") << qint64(125000) << ""
+                               << "12,5";
+    QTest::newRow("text whole") << qint64(1000000) << ""
+                                << "100";
+    QTest::newRow("text zero") << qint64(0) << ""
+                               << "0";
+    QTest::newRow("text tiny negative") << qint64(-1) << ""
+                                        << "-0,0001";
+    QTest::newRow("text ungrouped") << qint64(12345678000) << ""
+                                    << "1234567,8";
 }
 
 void TestAmount::format()
@@ -104,7 +115,8 @@ void TestAmount::format()
     QFETCH(qint64, raw);
     QFETCH(QString, format);
     QFETCH(QString, expected);
-    QCOMPARE(td::formatAmount(Amount::fromRaw(raw), format), expected);
+    const Amount value = Amount::fromRaw(raw);
+    QCOMPARE(format.isEmpty() ? td::amountText(value) : td::formatAmount(value, format), expected);
 }
 
 void TestAmount::formatDouble_data()

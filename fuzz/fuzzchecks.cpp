@@ -5,6 +5,7 @@
 #include "quotes/evaluation.h"
 #include "quotes/pagereader.h"
 #include "quotes/signalreader.h"
+#include "update/versioncheck.h"
 #include "watchlist/tickerfile.h"
 
 namespace td::fuzz {
@@ -178,6 +179,30 @@ QString checkEvaluation(const QByteArray& data)
     if (background.entry.columns[ColWkn] != entry.columns[ColWkn] ||
         background.entry.columns[ColIsin] != entry.columns[ColIsin])
         return QStringLiteral("background evaluation touched the codes");
+    return {};
+}
+
+QString checkVersionFile(const QByteArray& data)
+{
+    const MemorySettingsStore hosts;
+    for (const QString& markup : decodings(data)) {
+        const VersionFileReading reading = readVersionFile(markup, false);
+        if (reading.failed != reading.updateVersion.isEmpty())
+            return QStringLiteral("a failed reading with a version, or a version that is empty");
+        if (reading.updateVersion.contains(u'\r') || reading.updateVersion.contains(u'\n'))
+            return QStringLiteral("a line break left in the version");
+        if (offersProgramDownload(reading.updateVersion, reading))
+            return QStringLiteral("a version offers itself as an update");
+        // The box shows the text, never its markup.
+        const UpdateBox box{QStringLiteral("1.0.1.0859"), reading.updateVersion, reading.failed, 1};
+        UpdateBox plain = box;
+        if (plain.updateVersion != plain.programVersion)
+            plain.updateVersion = QStringLiteral("x");
+        const QString shown = updateBoxDocument(hosts, box);
+        const QString expected = updateBoxDocument(hosts, plain);
+        if (shown.count(u'<') != expected.count(u'<') || shown.count(u'>') != expected.count(u'>'))
+            return QStringLiteral("the version text added markup to the update box");
+    }
     return {};
 }
 

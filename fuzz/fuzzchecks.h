@@ -20,5 +20,7 @@ QString checkSignalPage(const QByteArray& data);
 // Lines: a ticker line (the entry), the quote text, the day change, the
 // threshold, flags. The evaluation of those against each other.
 QString checkEvaluation(const QByteArray& data);
+// Version file bytes: the reading and the update box that shows it.
+QString checkVersionFile(const QByteArray& data);
 
 } // namespace td::fuzz

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build_dir=${BUILD_DIR:-build-fuzz}
-targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation})
+targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation version})
 
 scripts/deps.sh
 # clang, and the runtime that carries libFuzzer and the sanitizers.
@@ -29,13 +29,15 @@ cmake --build "$build_dir" -j "$(nproc)" --target fuzzers
 # evaluation inputs, and every input that once crashed.
 seeds=$build_dir/fuzz-seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation}
+mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,version}
 cp tic/default.tic "$seeds/tickerfile/"
 cp tests/fixtures/quotes/* "$seeds/quotepage/"
 for word in kaufen akkumulieren halten reduzieren verkaufen; do
     printf '<HTML><BODY><TABLE><TR><TD>Signal</TD><TD><B>>%s<</B></TD></TR></TABLE></BODY></HTML>' \
         "$word" >"$seeds/signal/$word.html"
 done
+printf '1.0.1.0859\r\n' >"$seeds/version/plain.txt"
+printf '<HTML><HEAD></HEAD><BODY><PRE>1.0.2.0859\r\n</PRE></BODY></HTML>' >"$seeds/version/wrapped.txt"
 i=0
 while IFS= read -r line; do
     i=$((i + 1))

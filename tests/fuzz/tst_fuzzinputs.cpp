@@ -20,7 +20,8 @@ const QList<std::pair<QString, Check>>& targets()
     static const QList<std::pair<QString, Check>> list = {{QStringLiteral("tickerfile"), checkTickerFile},
                                                           {QStringLiteral("quotepage"), checkQuotePage},
                                                           {QStringLiteral("signal"), checkSignalPage},
-                                                          {QStringLiteral("evaluation"), checkEvaluation}};
+                                                          {QStringLiteral("evaluation"), checkEvaluation},
+                                                          {QStringLiteral("version"), checkVersionFile}};
     return list;
 }
 

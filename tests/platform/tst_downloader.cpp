@@ -1,6 +1,5 @@
 #include "loopback/pageserver.h"
 #include "platform/downloader.h"
-#include "scripteddownloader.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +37,6 @@ private slots:
     void download_data();
     void download();
     void deletedWhileWaitedFor();
-    void scriptedAnswersInOrder();
 };
 
 void TstDownloader::download_data()
@@ -145,29 +143,6 @@ void TstDownloader::deletedWhileWaitedFor()
                      Qt::QueuedConnection);
     QCOMPARE(waitForDownload(*download).status, DownloadStatus::NetworkError);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-}
-
-void TstDownloader::scriptedAnswersInOrder()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.tic"));
-    test::ScriptedDownloader downloader;
-    int secondClicks = 0;
-    downloader.queueFile("list\r\n", [&] { ++secondClicks; });
-    downloader.queueFailure(DownloadStatus::HttpError, 404);
-    QVERIFY(downloadFile(downloader, QStringLiteral("http://h/a"), path).ok());
-    QCOMPARE(secondClicks, 1);
-    QCOMPARE(
-        downloadFile(downloader, QStringLiteral("http://h/b"), dir.filePath(QStringLiteral("b"))).httpStatus,
-        404);
-    QCOMPARE(downloadFile(downloader, QStringLiteral("http://h/c"), path).status,
-             DownloadStatus::NetworkError);
-    QCOMPARE(downloader.requests.size(), 3);
-    QCOMPARE(downloader.requests[1].url, QStringLiteral("http://h/b"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("list\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.tic")});
 }
 
 QTEST_GUILESS_MAIN(TstDownloader)

@@ -13,10 +13,6 @@ class TstDownloadFiles : public QObject
 private slots:
     void filePath_data();
     void filePath();
-    void sameSecondSameName_data();
-    void sameSecondSameName();
-    void kind_data();
-    void kind();
     void generalDateTime_data();
     void generalDateTime();
     void aboutMessage();
@@ -24,9 +20,9 @@ private slots:
 
 namespace {
 
-QDateTime at(int h, int m, int s, int ms = 0)
+QDateTime at(int h, int m, int s)
 {
-    return QDateTime(QDate(2026, 3, 2), QTime(h, m, s, ms));
+    return QDateTime(QDate(2026, 3, 2), QTime(h, m, s));
 }
 
 } // namespace
@@ -52,44 +48,12 @@ void TstDownloadFiles::filePath()
     QFETCH(bool, tic);
     QFETCH(QString, programDir);
     QFETCH(QDateTime, now);
-    QTEST(downloadFilePath(tic ? DownloadKind::Tic : DownloadKind::Exe, programDir, now), "expected");
-}
-
-void TstDownloadFiles::sameSecondSameName_data()
-{
-    QTest::addColumn<QDateTime>("first");
-    QTest::addColumn<QDateTime>("second");
-    QTest::addColumn<bool>("same");
-    QTest::newRow("same second") << at(9, 30, 5, 10) << at(9, 30, 5, 990) << true;
-    QTest::newRow("next second") << at(9, 30, 5, 990) << at(9, 30, 6, 0) << false;
-    QTest::newRow("same second, other minute") << at(9, 30, 5) << at(9, 31, 5) << false;
-}
-
-void TstDownloadFiles::sameSecondSameName()
-{
-    QFETCH(QDateTime, first);
-    QFETCH(QDateTime, second);
-    for (DownloadKind kind : {DownloadKind::Tic, DownloadKind::Exe})
-        QTEST(downloadFilePath(kind, QStringLiteral("/p"), first) ==
-                  downloadFilePath(kind, QStringLiteral("/p"), second),
-              "same");
-}
-
-void TstDownloadFiles::kind_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expected"); // -1 for none
-    QTest::newRow("TIC") << "TIC" << int(DownloadKind::Tic);
-    QTest::newRow("EXE") << "EXE" << int(DownloadKind::Exe);
-    for (const char* other : {"tic", "Exe", "", " TIC", "ZIP"})
-        QTest::newRow(other) << other << -1;
-}
-
-void TstDownloadFiles::kind()
-{
-    QFETCH(QString, text);
-    const std::optional<DownloadKind> kind = downloadKind(text);
-    QTEST(kind ? int(*kind) : -1, "expected");
+    QFETCH(QString, expected);
+    const DownloadKind kind = tic ? DownloadKind::Tic : DownloadKind::Exe;
+    QCOMPARE(downloadFilePath(kind, programDir, now), expected);
+    // Later in the same second: the same name, so the newer download replaces the older.
+    QCOMPARE(downloadFilePath(kind, programDir, now.addMSecs(999)), expected);
+    QVERIFY(downloadFilePath(kind, programDir, now.addSecs(1)) != expected);
 }
 
 void TstDownloadFiles::generalDateTime_data()

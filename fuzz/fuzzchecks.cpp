@@ -9,6 +9,7 @@
 #include "quotes/pagereader.h"
 #include "quotes/signalreader.h"
 #include "sites/linkfile.h"
+#include "update/versioncheck.h"
 #include "watchlist/tickerfile.h"
 
 namespace td::fuzz {
@@ -286,6 +287,30 @@ QString checkOverviewPage(const QByteArray& data)
             return QStringLiteral("%1 benchmark writes for %2 entries").arg(writes.size()).arg(n);
         if (markupCount(writes) != markupCount(benchmarkWrites(frame, plain, plainContext, hosts)))
             return QStringLiteral("entry texts added markup to the benchmark");
+    }
+    return {};
+}
+
+QString checkVersionFile(const QByteArray& data)
+{
+    const MemorySettingsStore hosts;
+    for (const QString& markup : decodings(data)) {
+        const VersionFileReading reading = readVersionFile(markup, false);
+        if (reading.failed != reading.updateVersion.isEmpty())
+            return QStringLiteral("a failed reading with a version, or a version that is empty");
+        if (reading.updateVersion.contains(u'\r') || reading.updateVersion.contains(u'\n'))
+            return QStringLiteral("a line break left in the version");
+        if (offersProgramDownload(reading.updateVersion, reading))
+            return QStringLiteral("a version offers itself as an update");
+        // The box shows the text, never its markup.
+        const UpdateBox box{QStringLiteral("1.0.1.0859"), reading.updateVersion, reading.failed, 1};
+        UpdateBox plain = box;
+        if (plain.updateVersion != plain.programVersion)
+            plain.updateVersion = QStringLiteral("x");
+        const QString shown = updateBoxDocument(hosts, box);
+        const QString expected = updateBoxDocument(hosts, plain);
+        if (shown.count(u'<') != expected.count(u'<') || shown.count(u'>') != expected.count(u'>'))
+            return QStringLiteral("the version text added markup to the update box");
     }
     return {};
 }

@@ -29,4 +29,7 @@ QString checkLinkFile(const QByteArray& data);
 // texts never add markup.
 QString checkOverviewPage(const QByteArray& data);
 
+// Version file bytes: the reading and the update box that shows it.
+QString checkVersionFile(const QByteArray& data);
+
 } // namespace td::fuzz

@@ -2,6 +2,7 @@
 # Installs what is missing, builds, and starts the program against the offline
 # demo quote server, with demo settings of its own (your real settings are
 # never touched). To use the live sites, start build/bin/tickerdeck directly.
+# Arguments go to the demo server, e.g. --version-text 9.9.9 for an update offer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +15,7 @@ mkdir -p "$demo_home/brightmoor"
 server_log="$PWD/build/demo-server.log"
 
 build/bin/tickerdeck-demo-server --port 0 --list "$PWD/build/bin/tic/default.tic" \
-    --demo-settings "$demo_home/brightmoor/brightmoor.ini" >"$server_log" 2>&1 &
+    --demo-settings "$demo_home/brightmoor/brightmoor.ini" "$@" >"$server_log" 2>&1 &
 server_pid=$!
 trap 'kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null || true' EXIT
 

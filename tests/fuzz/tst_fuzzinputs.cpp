@@ -22,7 +22,8 @@ const QList<std::pair<QString, Check>>& targets()
                                                           {QStringLiteral("signal"), checkSignalPage},
                                                           {QStringLiteral("evaluation"), checkEvaluation},
                                                           {QStringLiteral("linkfile"), checkLinkFile},
-{QStringLiteral("overview"), checkOverviewPage}};
+{QStringLiteral("overview"), checkOverviewPage},
+{QStringLiteral("version"), checkVersionFile}};
     return list;
 }
 

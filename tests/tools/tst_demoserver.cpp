@@ -1,5 +1,6 @@
 #include "platform/textfile.h"
 #include "quotes/pagereader.h"
+#include "watchlist/tickerfile.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -147,6 +148,11 @@ void TestDemoServer::otherAnswers()
         QVERIFY2(fetched.body.startsWith("\x89PNG\r\n\x1a\n"), chart);
     }
     QCOMPARE(get(QStringLiteral("/version.txt")).body.trimmed(), QByteArray("9.8.765.0859"));
+    // The maker's downloads: a list that loads, a program file, a banner.
+    const QByteArray list = get(QStringLiteral("/tic/all.tic")).body;
+    QVERIFY(!td::parseTickerFile(list, false).entries.isEmpty() && list.endsWith("\r\n"));
+    QCOMPARE(get(QStringLiteral("/TDCK.exe")).status, 200);
+    QVERIFY(get(QStringLiteral("/bilder/tdck/tdck25.jpg")).body.startsWith("\x89PNG"));
     const Fetched unknown = get(QStringLiteral("/inf/search/all.html?SEARCH_VALUE=NOPE.XXX&x=11&y=7"));
     QCOMPARE(unknown.status, 200);
     QVERIFY(!unknown.body.isEmpty() && !unknown.body.contains(">Kursdaten<"));

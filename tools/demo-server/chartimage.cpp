@@ -19,6 +19,15 @@ constexpr int kHeight = 150;
 constexpr int kPoints = 60;
 constexpr int kMargin = 18;
 
+QByteArray pngBytes(const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
 } // namespace
 
 QByteArray chartPng(const QString& symbol, double lastPrice)
@@ -63,12 +72,23 @@ QByteArray chartPng(const QString& symbol, double lastPrice)
     painter.drawText(4, 12, symbol.isEmpty() ? QStringLiteral("demo") : symbol);
     painter.drawText(QRect(0, kHeight - 14, kWidth - 4, 14), Qt::AlignRight, germanPrice(values.last()));
     painter.end();
+    return pngBytes(image);
+}
 
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+QByteArray bannerPng(int number)
+{
+    QImage image(414, 60, QImage::Format_RGB32);
+    image.fill(QColor(0x40, 0x40, 0xaa));
+    QPainter painter(&image);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(18);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(image.rect().adjusted(12, 0, -12, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                     QStringLiteral("Tickerdeck demo banner ") + QString::number(number));
+    painter.end();
+    return pngBytes(image);
 }
 
 } // namespace td::demo

@@ -9,4 +9,7 @@ namespace td::demo {
 // symbol; it ends at `lastPrice` when one is known (above 0).
 QByteArray chartPng(const QString& symbol, double lastPrice);
 
+// The update box's banner picture of a number.
+QByteArray bannerPng(int number);
+
 } // namespace td::demo

@@ -58,8 +58,9 @@ QString signalWord(const QString& isin)
     return kWords[stableHash(isin.toUpper()) % kWords.size()];
 }
 
-DemoSite::DemoSite(QuoteBook& book, QString quoteLayout, QString versionText)
-    : m_book(book), m_quoteLayout(std::move(quoteLayout)), m_versionText(std::move(versionText))
+DemoSite::DemoSite(QuoteBook& book, QString quoteLayout, QString versionText, QByteArray tickerList)
+    : m_book(book), m_quoteLayout(std::move(quoteLayout)), m_versionText(std::move(versionText)),
+      m_tickerList(std::move(tickerList))
 {
 }
 
@@ -77,6 +78,17 @@ HttpReply DemoSite::answer(const QUrl& target)
         return chartPage(chartSymbol(query));
     if (path == u"/version.txt")
         return {200, "text/plain; charset=us-ascii", m_versionText.toLatin1() + "\r\n"};
+    if (path == u"/TDCK.exe")
+        return {200, "application/octet-stream",
+                "Tickerdeck demo program file: a stand-in, not a program.\r\n"};
+    if (path == u"/tic/all.tic")
+        return {200, "application/octet-stream", m_tickerList};
+    if (path.startsWith(u"/bilder/tdck/tdck") && path.endsWith(u".jpg")) {
+        bool ok = false;
+        const int number = path.mid(17, path.size() - 21).toInt(&ok);
+        if (ok && number >= 1 && number <= 25)
+            return {200, "image/png", bannerPng(number)};
+    }
     return {404, {}, {}};
 }
 

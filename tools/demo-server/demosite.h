@@ -16,11 +16,12 @@ struct HttpReply
 };
 
 // Answers the addresses the program sends to the outside sites, from the
-// made-up market.
+// made-up market, and the maker's files: "/version.txt", "/TDCK.exe",
+// "/tic/all.tic" and the update box's banners.
 class DemoSite
 {
 public:
-    DemoSite(QuoteBook& book, QString quoteLayout, QString versionText);
+    DemoSite(QuoteBook& book, QString quoteLayout, QString versionText, QByteArray tickerList);
 
     HttpReply answer(const QUrl& target);
 
@@ -33,6 +34,7 @@ private:
     QuoteBook& m_book;
     QString m_quoteLayout;
     QString m_versionText;
+    QByteArray m_tickerList;
 };
 
 // The signal word the site gives an ISIN; empty for an empty ISIN.

@@ -1,5 +1,5 @@
 // An offline stand-in for the bank, the chart services, the signal site and
-// the maker's version file, so the program can be tried without a network.
+// the maker's files, so the program can be tried without a network.
 #include "demosite.h"
 #include "loopback/pageserver.h"
 #include "quotebook.h"
@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QSettings>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -63,8 +64,10 @@ int main(int argc, char** argv)
                                         QStringLiteral("0"));
     const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("Ticker-list file to serve."),
                                         QStringLiteral("PATH"));
-    const QCommandLineOption versionOption(QStringLiteral("version-text"),
-                                           QStringLiteral("Text of /version.txt."), QStringLiteral("TEXT"));
+    const QCommandLineOption versionOption(
+        QStringLiteral("version-text"),
+        QStringLiteral("Text of /version.txt; the program's own version when not given."),
+        QStringLiteral("TEXT"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the price walk."),
                                         QStringLiteral("N"));
     const QCommandLineOption settingsOption(
@@ -98,7 +101,10 @@ int main(int argc, char** argv)
                                      TICKERDECK_VERSION_PATCH);
 
     td::demo::QuoteBook book(list.entries, seed);
-    td::demo::DemoSite site(book, layout, versionText);
+    // The list to download: a few entries of the served one, so a load shows.
+    const QByteArray tickerList =
+        td::formatTickerFile(list.entries.mid(std::max<qsizetype>(0, list.entries.size() - 4)));
+    td::demo::DemoSite site(book, layout, versionText, tickerList);
     td::loopback::PageServer server(static_cast<quint16>(port));
     if (!server.isListening())
         return fail(QStringLiteral("cannot listen: ") + server.errorString());

@@ -82,6 +82,20 @@ PageResponse PageResponse::refuse()
     return r;
 }
 
+PageResponse PageResponse::stall(QByteArray body)
+{
+    PageResponse r = page(std::move(body), "application/octet-stream");
+    r.mode = Mode::Stall;
+    return r;
+}
+
+PageResponse PageResponse::cut(QByteArray body)
+{
+    PageResponse r = stall(std::move(body));
+    r.mode = Mode::Cut;
+    return r;
+}
+
 PageResponse PageResponse::delayed(int ms) const
 {
     PageResponse r = *this;
@@ -192,6 +206,8 @@ void PageServer::answer(QTcpSocket* socket, const PageResponse& response)
         socket->deleteLater();
         return;
     case PageResponse::Mode::Answer:
+    case PageResponse::Mode::Stall:
+    case PageResponse::Mode::Cut:
         break;
     }
     QByteArray head =
@@ -202,7 +218,11 @@ void PageServer::answer(QTcpSocket* socket, const PageResponse& response)
     for (const auto& [name, value] : response.headers)
         head += name + ": " + value + "\r\n";
     const bool headOnly = socket->property("td_head").toBool();
-    socket->write(head + "\r\n" + (headOnly ? QByteArray() : response.body));
+    const bool partial = response.mode != PageResponse::Mode::Answer;
+    const QByteArray body = partial ? response.body.left(response.body.size() / 2) : response.body;
+    socket->write(head + "\r\n" + (headOnly ? QByteArray() : body));
+    if (response.mode == PageResponse::Mode::Stall)
+        return;
     socket->disconnectFromHost();
 }
 

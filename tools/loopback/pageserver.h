@@ -21,6 +21,8 @@ struct PageResponse
         Answer, // send status, headers and body
         Hang,   // keep the connection open and never answer
         Refuse, // close the connection without an answer
+        Stall,  // send the head and half the body, then hold the connection
+        Cut,    // send the head and half the body, then close
     };
 
     Mode mode = Mode::Answer;
@@ -35,6 +37,9 @@ struct PageResponse
     static PageResponse redirect(const QString& location, int status = 302);
     static PageResponse hang();
     static PageResponse refuse();
+    // The head announces the whole body; only its first half is sent.
+    static PageResponse stall(QByteArray body);
+    static PageResponse cut(QByteArray body);
     PageResponse delayed(int ms) const;
 };
 

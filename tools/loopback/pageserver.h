@@ -18,9 +18,10 @@ struct PageResponse
 {
     enum class Mode
     {
-        Answer, // send status, headers and body
-        Hang,   // keep the connection open and never answer
-        Refuse, // close the connection without an answer
+        Answer,  // send status, headers and body
+        Hang,    // keep the connection open and never answer
+        Refuse,  // close the connection without an answer
+        Trickle, // send the head, then one body byte every delayMs
     };
 
     Mode mode = Mode::Answer;
@@ -28,13 +29,14 @@ struct PageResponse
     QByteArray body;
     QByteArray contentType = "text/html"; // no header when empty
     QList<std::pair<QByteArray, QByteArray>> headers;
-    int delayMs = 0;
+    int delayMs = 0; // before the answer; between bytes when trickling
 
     static PageResponse page(QByteArray body, QByteArray contentType = "text/html");
     static PageResponse error(int status, QByteArray body = {});
     static PageResponse redirect(const QString& location, int status = 302);
     static PageResponse hang();
     static PageResponse refuse();
+    static PageResponse trickle(QByteArray body, int intervalMs);
     PageResponse delayed(int ms) const;
 };
 
@@ -86,6 +88,7 @@ private:
     void onConnection();
     void onReadable(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const PageResponse& response);
+    static void trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs);
 
     QTcpServer m_server;
     QHash<QString, PageResponse> m_responses;

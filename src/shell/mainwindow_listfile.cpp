@@ -264,8 +264,12 @@ void MainWindow::vScanTicFolder()
 
 void MainWindow::onSwitchListChosen(int position)
 {
-    if (m_state.bFirstActivate || position <= 0 || !settleChangesBeforeLoad())
+    if (m_state.bFirstActivate || position <= 0)
         return;
+    if (!settleChangesBeforeLoad()) {
+        m_ui.cboSwitchTICList->setCurrentIndex(0); // the shown list stays
+        return;
+    }
     m_ui.cboSwitchTICListPath->setCurrentIndex(position);
     m_ui.txt_TickerFile->setText(m_ui.cboSwitchTICListPath->itemText(position).trimmed());
     vLoadList();

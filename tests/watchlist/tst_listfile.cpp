@@ -1,7 +1,5 @@
-#include "platform/textfile.h"
 #include "watchlist/listfile.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace td;
@@ -12,10 +10,6 @@ class TestListFile : public QObject
 private Q_SLOTS:
     void closeStep_data();
     void closeStep();
-    void afterLoad_data();
-    void afterLoad();
-    void fileHolds_data();
-    void fileHolds();
 };
 
 void TestListFile::closeStep_data()
@@ -57,53 +51,6 @@ void TestListFile::closeStep()
     const ListFileState list{{own, linesNotLoaded, false}, changed};
     QTEST(int(td::closeStep(list, entries, box)), "step");
     QCOMPARE(linesLostBySave(list.origin, box), box.trimmed() == own ? linesNotLoaded : 0);
-}
-
-void TestListFile::afterLoad_data()
-{
-    QTest::addColumn<bool>("cleared");
-    QTest::addColumn<bool>("fileRead");
-    QTest::addColumn<int>("entriesBefore");
-    QTest::addColumn<QString>("own");
-    QTest::addColumn<bool>("changed");
-    QTest::newRow("read into an empty list") << true << true << 0 << "/t/new.tic" << false;
-    QTest::newRow("appended to other entries") << false << true << 2 << "/t/new.tic" << true;
-    QTest::newRow("cleared, nothing read") << true << false << 0 << "" << false;
-    QTest::newRow("kept, nothing read") << false << false << 2 << "/t/old.tic" << true;
-}
-
-void TestListFile::afterLoad()
-{
-    QFETCH(bool, cleared);
-    QFETCH(bool, fileRead);
-    QFETCH(int, entriesBefore);
-    const ListFileState before{{QStringLiteral("/t/old.tic")}, true};
-    const ListFileState after = stateAfterLoad(before, QStringLiteral(" /t/new.tic "),
-                                               {cleared, fileRead, entriesBefore, fileRead ? 4 : 0, false});
-    QTEST(after.origin.path, "own");
-    QTEST(after.changed, "changed");
-    QCOMPARE(after.origin.linesNotLoaded, fileRead ? 4 : 0);
-}
-
-void TestListFile::fileHolds_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("holds");
-    QTest::newRow("same bytes") << "list.tic" << QByteArray("A;B\r\n") << true;
-    QTest::newRow("one byte differs") << "list.tic" << QByteArray("A;C\r\n") << false;
-    QTest::newRow("file is longer") << "list.tic" << QByteArray("A;B") << false;
-    QTest::newRow("no such file") << "gone.tic" << QByteArray() << false;
-    QTest::newRow("a folder") << "." << QByteArray() << false;
-}
-
-void TestListFile::fileHolds()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QTemporaryDir dir;
-    QVERIFY(writeFileAtomically(dir.filePath(QStringLiteral("list.tic")), "A;B\r\n").ok);
-    QTEST(td::fileHolds(dir.filePath(name), bytes), "holds");
 }
 
 QTEST_APPLESS_MAIN(TestListFile)

@@ -42,6 +42,7 @@ struct MainOptions
 };
 
 inline constexpr int kHistoryChoices = 6;
+inline constexpr int kStopTab = 3;
 
 // What the numeric option boxes let the user type: the intervals in whole
 // milliseconds, the threshold in percent also with a decimal comma.
@@ -49,7 +50,6 @@ inline constexpr char kIntervalPattern[] = "[0-9]{1,9}";
 inline constexpr char kThresholdPattern[] = "[0-9]{1,9}(,[0-9]{1,4})?";
 // A stored option text that is a number ("20", " 5000 ", "12.5", "7,5").
 bool isNumberText(const QString& text);
-inline constexpr int kStopTab = 3;
 
 // Start-up reading, in the store's key order. A text that does not convert
 // leaves the value as it was in `previous`.

@@ -66,6 +66,11 @@ QString decodePage(const QByteArray& body, const QByteArray& contentType)
 FetchPane::FetchPane(const QString& name, QNetworkAccessManager& network, int timeoutMs, QObject* parent)
     : BrowserPane(name, parent), m_network(network), m_timeoutMs(timeoutMs)
 {
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        if (m_reply)
+            m_reply->abort(); // finishes the reply as failed
+    });
 }
 
 FetchPane::~FetchPane()
@@ -77,6 +82,7 @@ FetchPane::~FetchPane()
 
 void FetchPane::dropReply()
 {
+    m_deadline.stop();
     if (!m_reply)
         return;
     disconnect(m_reply, nullptr, this, nullptr);
@@ -110,6 +116,7 @@ void FetchPane::startNavigation(const QString& address)
     request.setTransferTimeout(m_timeoutMs);
     QNetworkReply* reply = m_network.get(request);
     m_reply = reply;
+    m_deadline.start(m_timeoutMs);
     connect(reply, &QNetworkReply::finished, this,
             [this, reply, navigation, addToHistory] { finish(reply, navigation, addToHistory); });
 }
@@ -117,8 +124,10 @@ void FetchPane::startNavigation(const QString& address)
 void FetchPane::finish(QNetworkReply* reply, quint64 navigation, bool addToHistory)
 {
     reply->deleteLater();
-    if (m_reply == reply)
+    if (m_reply == reply) {
         m_reply = nullptr;
+        m_deadline.stop();
+    }
     if (navigation != generation())
         return;
 

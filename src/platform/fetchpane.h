@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -17,9 +18,10 @@ namespace td {
 // the page's own text. Entities stay as written; redirects are followed and
 // locationUrl() is the address finally reached.
 //
-// Failures (no connection, HTTP error, no data within the time-out) complete
-// with navigateError and an empty document. "about:" documents complete from
-// the event loop, never inside navigate().
+// Failures (no connection, HTTP error, a transfer not done within the
+// time-out from its start) complete with navigateError and an empty
+// document. "about:" documents complete from the event loop, never inside
+// navigate().
 //
 // The page is drawn only once the pane's widget is shown; a pane that is
 // never shown never starts the web engine.
@@ -54,6 +56,9 @@ private:
     QNetworkAccessManager& m_network;
     int m_timeoutMs;
     QPointer<QNetworkReply> m_reply;
+    // The whole transfer's deadline: a server trickling bytes never trips
+    // the gap time-out of the request itself.
+    QTimer m_deadline;
     QString m_markup;
     QString m_location;
     QStringList m_history;

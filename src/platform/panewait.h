@@ -27,7 +27,8 @@ signals:
 // PaneWait::wakeAll(); between those the thread sleeps in the event loop.
 // Waits nest: a wait started from inside another one's events returns first,
 // and both end when the tag turns "". Also returns when the pane is destroyed
-// or the application quits.
+// or the application quits. A read-back pane ends every transfer within its
+// page time-out, so a wait on one always ends.
 void waitForPane(BrowserPane& pane, const std::function<bool()>& stop = {});
 
 } // namespace td

@@ -1,5 +1,6 @@
 #include "platform/textfile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <array>
@@ -79,6 +80,7 @@ QStringList splitLines(const QString& text)
 TextFileResult writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
     if (file.write(bytes) != bytes.size()) {
@@ -89,6 +91,14 @@ TextFileResult writeFileAtomically(const QString& path, const QByteArray& bytes)
     if (!file.commit())
         return {false, file.errorString()};
     return {true, {}};
+}
+
+bool fileHolds(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes.size())
+        return false;
+    return file.readAll() == bytes && file.error() == QFileDevice::NoError;
 }
 
 } // namespace td

@@ -25,7 +25,12 @@ struct TextFileResult
 };
 
 // Writes atomically: the old file stays whole until the new one is complete.
+// A writable file in a folder that takes no new files (a shared folder) is
+// written in place instead.
 TextFileResult writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// The file exists and holds exactly these bytes.
+bool fileHolds(const QString& path, const QByteArray& bytes);
 
 namespace detail {
 char windows1252HighByte(char16_t u);

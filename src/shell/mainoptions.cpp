@@ -2,6 +2,8 @@
 
 #include "platform/amount.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace td {
@@ -42,9 +44,21 @@ QString check(bool value)
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+// A text that is not a number stays as it is, so the next start takes the
+// default; written as 0 it would be a threshold every position passes.
 QString numberText(const QString& text)
 {
+    static const QRegularExpression leading(QStringLiteral(R"(^\s*[+-]?\.?[0-9])"));
+    if (!leading.match(text).hasMatch())
+        return text.trimmed();
     return QString::number(leadingNumber(text), 'g', 15);
+}
+
+void readNumber(const SettingsStore& s, const QString& key, const QString& def, QString& target)
+{
+    const QString text = s.read(key, def).trimmed();
+    if (isNumberText(text))
+        target = text;
 }
 
 } // namespace
@@ -59,12 +73,12 @@ MainOptions readMainOptions(const SettingsStore& s, MainOptions o)
     readCheck(s, QStringLiteral("AutoClear"), "1", o.autoClear);
     readCheck(s, QStringLiteral("AutoRefresh"), "0", o.autoRefresh);
     readCheck(s, QStringLiteral("QuoteColorBold"), "0", o.quoteColorBold);
-    o.maxMinChange = s.read(QStringLiteral("MaxMinChange"), QStringLiteral("20"));
+    readNumber(s, QStringLiteral("MaxMinChange"), QStringLiteral("20"), o.maxMinChange);
     readCheck(s, QStringLiteral("MarkMinMaxChange"), "0", o.markMinMaxChange);
-    o.realTimeRefresh = s.read(QStringLiteral("RealTimeRefresh"), QStringLiteral("60000"));
+    readNumber(s, QStringLiteral("RealTimeRefresh"), QStringLiteral("60000"), o.realTimeRefresh);
     o.tickerFile = s.read(QStringLiteral("TickerFile"), QString());
-    o.showAllQuotesSilent = s.read(QStringLiteral("ShowAllQuotesSilent"), QStringLiteral("20000"));
-    o.autoReload = s.read(QStringLiteral("AutoReload"), QStringLiteral("60000"));
+    readNumber(s, QStringLiteral("ShowAllQuotesSilent"), QStringLiteral("20000"), o.showAllQuotesSilent);
+    readNumber(s, QStringLiteral("AutoReload"), QStringLiteral("60000"), o.autoReload);
     readInt(s, QStringLiteral("History"), "3", o.history, 0, kHistoryChoices - 1);
     readInt(s, QStringLiteral("tabDataIndex"), "0", o.tabDataIndex, 0, kStopTab);
     readCheck(s, QStringLiteral("ToolTip"), "0", o.toolTip);
@@ -118,6 +132,12 @@ void writeMainOptions(SettingsStore& s, const MainOptions& o, const ShutdownStat
     s.write(QStringLiteral("Mobile"), check(o.mobile));
     if (state.indexWindowOpen)
         s.write(QStringLiteral("ShowINDICESSMALLWINDOW"), QStringLiteral("1"));
+}
+
+bool isNumberText(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?[0-9]+([.,][0-9]+)?$)"));
+    return number.match(text.trimmed()).hasMatch();
 }
 
 std::optional<unsigned> parseListColour(const QString& text)

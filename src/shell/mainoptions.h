@@ -44,6 +44,13 @@ struct MainOptions
 
 inline constexpr int kHistoryChoices = 6;
 
+// What the numeric option boxes let the user type: the intervals in whole
+// milliseconds, the threshold in percent also with a decimal comma.
+inline constexpr char kIntervalPattern[] = "[0-9]{1,9}";
+inline constexpr char kThresholdPattern[] = "[0-9]{1,9}(,[0-9]{1,4})?";
+// A stored option text that is a number ("20", " 5000 ", "12.5", "7,5").
+bool isNumberText(const QString& text);
+
 // Start-up reading, in the store's key order. A text that does not convert
 // leaves the value as it was in `previous`.
 MainOptions readMainOptions(const SettingsStore& store, MainOptions previous = {});

@@ -2,6 +2,7 @@
 
 #include "overview/htmlframe.h"
 #include "quotes/chartselection.h"
+#include "watchlist/listfile.h"
 
 #include <QDateTime>
 #include <QString>
@@ -15,9 +16,8 @@ struct MainState
     bool bFirstActivate = true;
     bool bLoadOnActivate = false;
     bool bListChanged = false;
-    // The list on screen is not everything its file holds (over the entry
-    // limit, or a read failed): a silent save would drop the rest.
-    bool bListIncomplete = false;
+    // The file the shown list was loaded from or last saved to.
+    ListOrigin listOrigin;
     quint64 oCurrentEntry = 0; // entry id, 0 for none
     int iLastIndex = 0;        // positions from 1, 0 for none
     int iHoverIndex = -1;

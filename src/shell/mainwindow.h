@@ -131,6 +131,11 @@ private:
     // List file.
     bool confirmClose();
     void reportFileProblem(const QString& path, const QString& problem);
+    DialogAnswer askToSaveChanges(const QString& path);
+    // Before a load clears unsaved changes: false when the user keeps them.
+    bool settleChangesBeforeLoad();
+    SaveResult saveListTo(const QString& path, bool askBeforeCreating);
+    SaveResult saveListAs();
     void onSwitchListChosen(int position);
     void onTicMenuItem(QAction* action);
     void onPathChanged(const QString& text);

@@ -245,6 +245,9 @@ void MainWindow::vCheckAll(int iButton)
 void MainWindow::vClearList(int iButton)
 {
     if (iButton == 0) {
+        // Emptying the list is a change: closing must not write it silently.
+        if (m_items->size() > 0)
+            m_state.bListChanged = true;
         m_items->clear();
         m_state.oCurrentEntry = 0;
         return;

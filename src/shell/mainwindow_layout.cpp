@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTreeView>
@@ -44,6 +45,14 @@ QLineEdit* lineEdit(const QString& name, QWidget* parent, const QString& placeho
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setPlaceholderText(placeholder);
+    return e;
+}
+
+// Letters in a number box would be stored as 0.
+QLineEdit* numberEdit(const QString& name, const char* pattern, QWidget* parent)
+{
+    QLineEdit* e = lineEdit(name, parent);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QLatin1String(pattern)), e));
     return e;
 }
 
@@ -344,12 +353,13 @@ QWidget* MainWindow::buildOptionsPanel()
     m_ui.chkAutoClear = checkBox(QStringLiteral("chkAutoClear"), tr("clear the list before loading"), panel);
     m_ui.chkAutoRefresh = checkBox(QStringLiteral("chkAutoRefresh"), tr("refresh the shown quote"), panel);
     m_ui.chkAktQuoteColorBold = checkBox(QStringLiteral("chkAktQuoteColorBold"), tr("quote in bold"), panel);
-    m_ui.txtMaxMinChange = lineEdit(QStringLiteral("txtMaxMinChange"), panel);
+    m_ui.txtMaxMinChange = numberEdit(QStringLiteral("txtMaxMinChange"), kThresholdPattern, panel);
     m_ui.chkMarkMinMaxChange =
         checkBox(QStringLiteral("chkMarkMinMaxChange"), tr("tick entries past the threshold"), panel);
-    m_ui.txtRealTimeRefresh = lineEdit(QStringLiteral("txtRealTimeRefresh"), panel);
-    m_ui.txt_ShowAllQuotesHintergrund = lineEdit(QStringLiteral("txt_ShowAllQuotesHintergrund"), panel);
-    m_ui.txtAutoReload = lineEdit(QStringLiteral("txtAutoReload"), panel);
+    m_ui.txtRealTimeRefresh = numberEdit(QStringLiteral("txtRealTimeRefresh"), kIntervalPattern, panel);
+    m_ui.txt_ShowAllQuotesHintergrund =
+        numberEdit(QStringLiteral("txt_ShowAllQuotesHintergrund"), kIntervalPattern, panel);
+    m_ui.txtAutoReload = numberEdit(QStringLiteral("txtAutoReload"), kIntervalPattern, panel);
     m_ui.chkShowToolTip = checkBox(QStringLiteral("chkShowToolTip"), tr("show the info window"), panel);
     m_ui.chkShowLBLToolTip = checkBox(QStringLiteral("chkShowLBLToolTip"), tr("show label infos"), panel);
     m_ui.sldToolTipTransparenz = new QSlider(Qt::Horizontal, panel);

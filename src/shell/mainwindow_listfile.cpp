@@ -78,11 +78,44 @@ void MainWindow::reportFileProblem(const QString& path, const QString& problem)
          DialogButtons::Ok, DialogIcon::Warning});
 }
 
+DialogAnswer MainWindow::askToSaveChanges(const QString& path)
+{
+    return m_platform.dialogs.message(
+        {kProgramName,
+         QStringLiteral("Änderungen sind an der aktuellen Ansicht vorgenommen worden.") + kCrLf +
+             QStringLiteral("Sollen diese Änderungen in der Datei '") + path +
+             QStringLiteral("' gespeichert werden?"),
+         DialogButtons::YesNoCancel, DialogIcon::Question});
+}
+
+bool MainWindow::settleChangesBeforeLoad()
+{
+    // Only a load that clears the list first can lose what was not saved.
+    if (!m_state.bListChanged || !m_ui.chkAutoClear->isChecked())
+        return true;
+    const QString own = m_state.listOrigin.path;
+    const DialogAnswer answer = askToSaveChanges(own);
+    if (answer == DialogAnswer::Cancel)
+        return false;
+    if (answer == DialogAnswer::Yes) {
+        const SaveResult saved = own.isEmpty() ? saveListAs() : saveListTo(own, true);
+        if (saved == SaveResult::Failed || saved == SaveResult::NoPath)
+            return false;
+    }
+    // Settled: the load that follows clears the list without asking again.
+    m_state.bListChanged = false;
+    return true;
+}
+
 void MainWindow::vLoadList()
 {
+    if (!settleChangesBeforeLoad())
+        return;
     BusyCursor busy;
     m_state.oCurrentEntry = 0;
-    if (m_ui.chkAutoClear->isChecked())
+    LoadOutcome load;
+    load.cleared = m_ui.chkAutoClear->isChecked();
+    if (load.cleared)
         m_ui.cmdClear[0]->click();
     const bool autoCheck = m_ui.chkAutoCheck->isChecked();
     letEventsRun(2);
@@ -96,40 +129,44 @@ void MainWindow::vLoadList()
             m_ui.tabData->setCurrentIndex(0);
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly)) {
-                m_state.bListIncomplete = true;
                 reportFileProblem(
                     path, QStringLiteral("konnte nicht gelesen werden (%1).").arg(file.errorString()));
             } else {
                 const QByteArray bytes = file.readAll();
-                const bool readFailed = file.error() != QFileDevice::NoError;
+                load.fileRead = true;
+                load.readFailed = file.error() != QFileDevice::NoError;
+                load.entriesBefore = m_items->size();
                 TickerFileContent content = parseTickerFile(bytes, autoCheck, kMaxEntries - m_items->size());
                 m_items->appendAll(std::move(content.entries));
-                m_state.bListIncomplete = readFailed || content.linesOverLimit > 0;
+                load.linesNotLoaded = content.linesOverLimit;
                 if (content.linesOverLimit > 0) {
                     reportFileProblem(path,
                                       QStringLiteral("enthält mehr Einträge, als eine Liste fassen kann "
                                                      "(%1). %2 Zeilen wurden nicht geladen.")
                                           .arg(kMaxEntries)
                                           .arg(content.linesOverLimit));
-                } else if (readFailed) {
+                } else if (load.readFailed) {
                     reportFileProblem(path, QStringLiteral("konnte nicht vollständig gelesen werden (%1).")
                                                 .arg(file.errorString()));
                 }
             }
-            if (m_items->size() > 0)
-                setCurrentRow(0);
         }
     }
+    const ListFileState after = stateAfterLoad({m_state.listOrigin, m_state.bListChanged}, pathText, load);
+    m_state.listOrigin = after.origin;
+    m_state.bListChanged = after.changed;
 
-    if (m_items->size() > 0) {
-        if (currentRow() < 0)
-            setCurrentRow(0);
-        applyMoveButtonStates(moveButtonStates(currentRow() + 1, m_items->size()));
-        const WatchEntry& e = m_items->entry(currentRow());
-        m_state.selection.setTexts(e.columns[ColName], e.columns[ColTicker], e.columns[ColPlace],
-                                   e.columns[ColWkn], e.columns[ColIsin]);
-        vShowMainChart(m_state.bytHistoryChoice);
-    }
+    // The first entry becomes current only when a file was read; the move
+    // buttons, the chart selection and the panes follow even an empty list,
+    // so nothing of the previous list stays on show.
+    if (load.fileRead && m_items->size() > 0)
+        setCurrentRow(0);
+    const int row = currentRow();
+    applyMoveButtonStates(row < 0 ? MoveButtonStates{} : moveButtonStates(row + 1, m_items->size()));
+    const WatchEntry current = row < 0 ? WatchEntry{} : m_items->entry(row);
+    m_state.selection.setTexts(current.columns[ColName], current.columns[ColTicker],
+                               current.columns[ColPlace], current.columns[ColWkn], current.columns[ColIsin]);
+    vShowMainChart(m_state.bytHistoryChoice);
     if (!m_state.bFirstActivate && m_ui.chkAutoGetOnlineQuotes->isChecked() && m_items->size() > 0)
         startBatchCheck();
 }
@@ -140,8 +177,13 @@ MainWindow::SaveResult MainWindow::vSaveList()
     // Without a path there is nothing to write to and nothing to ask.
     if (path.isEmpty())
         return SaveResult::NoPath;
+    return saveListTo(path, true);
+}
+
+MainWindow::SaveResult MainWindow::saveListTo(const QString& path, bool askBeforeCreating)
+{
     BusyCursor busy;
-    if (!QFileInfo::exists(path)) {
+    if (askBeforeCreating && !QFileInfo::exists(path)) {
         const DialogAnswer answer = m_platform.dialogs.message(
             {kProgramName,
              QStringLiteral("Die Datei") + kCrLf + kThreeBlanks + path + kThreeBlanks + kCrLf +
@@ -150,14 +192,36 @@ MainWindow::SaveResult MainWindow::vSaveList()
         if (answer != DialogAnswer::Yes)
             return SaveResult::Declined;
     }
+    if (const int lost = linesLostBySave(m_state.listOrigin, path); lost > 0) {
+        const DialogAnswer answer = m_platform.dialogs.message(
+            {kProgramName,
+             QStringLiteral("Die Datei") + kCrLf + kThreeBlanks + path + kThreeBlanks + kCrLf +
+                 QStringLiteral("wurde nur zum Teil geladen. Beim Speichern gehen %1 Zeilen der Datei "
+                                "verloren. Trotzdem speichern?")
+                     .arg(lost),
+             DialogButtons::YesNo, DialogIcon::Warning});
+        if (answer != DialogAnswer::Yes)
+            return SaveResult::Declined;
+    }
     const TextFileResult result = writeFileAtomically(path, formatTickerFile(m_items->entries()));
     if (!result.ok) {
         reportFileProblem(path, QStringLiteral("konnte nicht gespeichert werden (%1).").arg(result.error));
         return SaveResult::Failed;
     }
+    m_state.listOrigin = {path};
     m_state.bListChanged = false;
-    m_state.bListIncomplete = false;
     return SaveResult::Saved;
+}
+
+MainWindow::SaveResult MainWindow::saveListAs()
+{
+    const auto chosen =
+        m_platform.dialogs.saveFile({tr("Save ticker list"), ticFolder(),
+                                     QStringLiteral("Ticker-Dateien (*.tic)|*.tic|Alle Dateien (*.*)|*.*")});
+    if (!chosen || chosen->trimmed().isEmpty())
+        return SaveResult::NoPath;
+    // The dialog itself asked before replacing a file.
+    return saveListTo(chosen->trimmed(), false);
 }
 
 void MainWindow::vChooseFile()
@@ -165,7 +229,7 @@ void MainWindow::vChooseFile()
     const auto chosen =
         m_platform.dialogs.openFile({tr("Open ticker list"), ticFolder(),
                                      QStringLiteral("Ticker-Dateien (*.tic)|*.tic|Alle Dateien (*.*)|*.*")});
-    if (!chosen)
+    if (!chosen || !settleChangesBeforeLoad())
         return;
     m_ui.txt_TickerFile->setText(chosen->trimmed());
     vLoadList();
@@ -203,6 +267,10 @@ void MainWindow::onSwitchListChosen(int position)
 {
     if (m_state.bFirstActivate || position <= 0)
         return;
+    if (!settleChangesBeforeLoad()) {
+        m_ui.cboSwitchTICList->setCurrentIndex(0); // the shown list stays
+        return;
+    }
     m_ui.cboSwitchTICListPath->setCurrentIndex(position);
     m_ui.txt_TickerFile->setText(m_ui.cboSwitchTICListPath->itemText(position).trimmed());
     vLoadList();
@@ -210,6 +278,10 @@ void MainWindow::onSwitchListChosen(int position)
 
 void MainWindow::onTicMenuItem(QAction* action)
 {
+    if (!settleChangesBeforeLoad()) {
+        action->setChecked(!action->isChecked());
+        return;
+    }
     m_ui.txt_TickerFile->setText(action->data().toString());
     vLoadList();
     const auto items = m_ui.mnuTIC->actions();
@@ -221,23 +293,30 @@ void MainWindow::onTicMenuItem(QAction* action)
 
 bool MainWindow::confirmClose()
 {
-    if (m_state.bListChanged) {
-        const DialogAnswer answer = m_platform.dialogs.message(
-            {kProgramName,
-             QStringLiteral("Änderungen sind an der aktuellen Ansicht vorgenommen worden.") + kCrLf +
-                 QStringLiteral("Sollen diese Änderungen in der Datei '") + m_ui.txt_TickerFile->text() +
-                 QStringLiteral("' gespeichert werden?"),
-             DialogButtons::YesNoCancel, DialogIcon::Question});
-        if (answer == DialogAnswer::Cancel)
-            return false;
-        // A save that failed keeps the window open, so the changes are not lost.
-        return answer == DialogAnswer::No || vSaveList() != SaveResult::Failed;
+    const QString box = m_ui.txt_TickerFile->text();
+    switch (closeStep({m_state.listOrigin, m_state.bListChanged}, m_items->size(), box)) {
+    case CloseStep::Close:
+        return true;
+    case CloseStep::SaveSilently:
+        // An unchanged file is not written: a read-only list closes quietly.
+        if (!fileHolds(m_state.listOrigin.path, formatTickerFile(m_items->entries())))
+            saveListTo(m_state.listOrigin.path, true);
+        return true;
+    case CloseStep::Ask:
+        break;
     }
-    // Unchanged: save without asking, unless the list shows only part of its
-    // file; writing it back would drop the rest.
-    if (!m_state.bListIncomplete)
-        vSaveList();
-    return true;
+    const DialogAnswer answer = askToSaveChanges(box);
+    if (answer != DialogAnswer::Yes)
+        return answer == DialogAnswer::No;
+    if (box.trimmed().isEmpty()) {
+        const SaveResult saved = saveListAs();
+        if (saved == SaveResult::Saved)
+            m_ui.txt_TickerFile->setText(m_state.listOrigin.path);
+        // Cancelling the file dialog keeps the window and the list.
+        return saved == SaveResult::Saved || saved == SaveResult::Declined;
+    }
+    // A save that failed keeps the window open, so the changes are not lost.
+    return vSaveList() != SaveResult::Failed;
 }
 
 } // namespace td

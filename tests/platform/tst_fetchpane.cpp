@@ -120,6 +120,8 @@ void TstFetchPane::failureCompletesEmpty_data()
     QTest::addColumn<int>("code");     // 0: any negative code
     QTest::newRow("404") << "/404" << 404;
     QTest::newRow("no answer within the time-out") << "/hang" << 0;
+    // A byte every 100 ms never trips the gap time-out; the page has 10 s.
+    QTest::newRow("trickling past the time-out") << "/trickle" << 0;
     QTest::newRow("no address") << "" << 0;
 }
 
@@ -132,6 +134,7 @@ void TstFetchPane::failureCompletesEmpty()
     server.setResponse(QStringLiteral("/ok"), PageResponse::page("old page"));
     server.setResponse(QStringLiteral("/404"), PageResponse::error(404, "<html>gone</html>"));
     server.setResponse(QStringLiteral("/hang"), PageResponse::hang());
+    server.setResponse(QStringLiteral("/trickle"), PageResponse::trickle(QByteArray(100, 'x'), 100));
     const QString address = path.isEmpty() ? QString() : server.url(path);
 
     FetchPane pane(QStringLiteral("wbrVersion"), m_network, 300);

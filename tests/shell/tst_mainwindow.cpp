@@ -55,12 +55,10 @@ private Q_SLOTS:
     void saveAsksBeforeCreating_data();
     void saveAsksBeforeCreating();
     void failedSaveKeepsChangesAndWindow();
-    void emptyPathSavesNothing();
     void folderScanFillsSwitchLists();
     void switchingListsLoadsTheChosenFile();
     void autoClearAndAutoCheck_data();
     void autoClearAndAutoCheck();
-    void overLimitLoadReportsAndNeverOverwrites();
     void oddPathsAreReported_data();
     void oddPathsAreReported();
     void junkSettingsAreSurvived();
@@ -213,15 +211,6 @@ void TestMainWindow::failedSaveKeepsChangesAndWindow()
     QVERIFY(w.isVisible());
 }
 
-void TestMainWindow::emptyPathSavesNothing()
-{
-    TestPlatform p;
-    MainWindow w(p.context);
-    activate(w);
-    QVERIFY(w.close());
-    QVERIFY(p.dialogs.shown.isEmpty());
-}
-
 void TestMainWindow::folderScanFillsSwitchLists()
 {
     TestPlatform p;
@@ -293,24 +282,8 @@ void TestMainWindow::autoClearAndAutoCheck()
     QTEST(w.items().size(), "countAfterSecondLoad");
     QTEST(w.items().entry(0).checked, "firstChecked");
     QVERIFY(w.items().entry(1).checked); // field 6 says True
-    QVERIFY(!w.state().bListChanged);
-}
-
-void TestMainWindow::overLimitLoadReportsAndNeverOverwrites()
-{
-    TestPlatform p;
-    QByteArray file;
-    file.reserve(400000);
-    for (int i = 0; i < kMaxEntries + 3; ++i)
-        file += "E" + QByteArray::number(i) + "\r\n";
-    const QString path = p.writeFile(QStringLiteral("tic/default.tic"), file);
-    MainWindow w(p.context);
-    activate(w);
-    QCOMPARE(w.items().size(), kMaxEntries);
-    QCOMPARE(p.dialogs.shown.size(), 1);
-    QVERIFY(p.dialogs.shown[0].text.contains(QStringLiteral("3 Zeilen wurden nicht geladen.")));
-    QVERIFY(w.close());
-    QCOMPARE(readAll(path), file); // the unchanged list is not written back short
+    // Appended to the shown entries, the list is no longer its file.
+    QCOMPARE(w.state().bListChanged, autoClear == u"0");
 }
 
 void TestMainWindow::oddPathsAreReported_data()

@@ -96,6 +96,14 @@ PageResponse PageResponse::cut(QByteArray body)
     return r;
 }
 
+PageResponse PageResponse::trickle(QByteArray body, int intervalMs)
+{
+    PageResponse r = page(std::move(body));
+    r.mode = Mode::Trickle;
+    r.delayMs = intervalMs;
+    return r;
+}
+
 PageResponse PageResponse::delayed(int ms) const
 {
     PageResponse r = *this;
@@ -190,7 +198,7 @@ void PageServer::onReadable(QTcpSocket* socket)
     else
         response = PageResponse::error(404, "not found");
 
-    if (response.delayMs > 0)
+    if (response.delayMs > 0 && response.mode != PageResponse::Mode::Trickle)
         QTimer::singleShot(response.delayMs, socket, [this, socket, response] { answer(socket, response); });
     else
         answer(socket, response);
@@ -208,6 +216,7 @@ void PageServer::answer(QTcpSocket* socket, const PageResponse& response)
     case PageResponse::Mode::Answer:
     case PageResponse::Mode::Stall:
     case PageResponse::Mode::Cut:
+    case PageResponse::Mode::Trickle:
         break;
     }
     QByteArray head =
@@ -218,12 +227,34 @@ void PageServer::answer(QTcpSocket* socket, const PageResponse& response)
     for (const auto& [name, value] : response.headers)
         head += name + ": " + value + "\r\n";
     const bool headOnly = socket->property("td_head").toBool();
-    const bool partial = response.mode != PageResponse::Mode::Answer;
+    if (response.mode == PageResponse::Mode::Trickle && !headOnly) {
+        socket->write(head + "\r\n");
+        trickle(socket, response.body, response.delayMs);
+        return;
+    }
+    const bool partial =
+        response.mode == PageResponse::Mode::Stall || response.mode == PageResponse::Mode::Cut;
     const QByteArray body = partial ? response.body.left(response.body.size() / 2) : response.body;
     socket->write(head + "\r\n" + (headOnly ? QByteArray() : body));
     if (response.mode == PageResponse::Mode::Stall)
         return;
     socket->disconnectFromHost();
+}
+
+void PageServer::trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs)
+{
+    // The timer belongs to the socket, so a client that gives up ends it.
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent] {
+        if (*sent < body.size())
+            socket->write(body.mid((*sent)++, 1));
+        if (*sent >= body.size()) {
+            timer->stop();
+            socket->disconnectFromHost();
+        }
+    });
+    timer->start(intervalMs);
 }
 
 } // namespace td::loopback

@@ -18,11 +18,12 @@ struct PageResponse
 {
     enum class Mode
     {
-        Answer, // send status, headers and body
-        Hang,   // keep the connection open and never answer
-        Refuse, // close the connection without an answer
-        Stall,  // send the head and half the body, then hold the connection
-        Cut,    // send the head and half the body, then close
+        Answer,  // send status, headers and body
+        Hang,    // keep the connection open and never answer
+        Refuse,  // close the connection without an answer
+        Stall,   // send the head and half the body, then hold the connection
+        Cut,     // send the head and half the body, then close
+        Trickle, // send the head, then one body byte every delayMs
     };
 
     Mode mode = Mode::Answer;
@@ -30,7 +31,7 @@ struct PageResponse
     QByteArray body;
     QByteArray contentType = "text/html"; // no header when empty
     QList<std::pair<QByteArray, QByteArray>> headers;
-    int delayMs = 0;
+    int delayMs = 0; // before the answer; between bytes when trickling
 
     static PageResponse page(QByteArray body, QByteArray contentType = "text/html");
     static PageResponse error(int status, QByteArray body = {});
@@ -40,6 +41,7 @@ struct PageResponse
     // The head announces the whole body; only its first half is sent.
     static PageResponse stall(QByteArray body);
     static PageResponse cut(QByteArray body);
+    static PageResponse trickle(QByteArray body, int intervalMs);
     PageResponse delayed(int ms) const;
 };
 
@@ -91,6 +93,7 @@ private:
     void onConnection();
     void onReadable(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const PageResponse& response);
+    static void trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs);
 
     QTcpServer m_server;
     QHash<QString, PageResponse> m_responses;

@@ -12,6 +12,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace td::bench {
 
 namespace {
@@ -74,17 +77,22 @@ QList<BenchRow> listRows(const QString& listPath, const QString& workDir)
     const QByteArray formatted = formatTickerFile(items.entries());
     const QString floorPath = workDir + QStringLiteral("/floor.tic");
     const QString savePath = workDir + QStringLiteral("/saved.tic");
+    // The floor a crash-safe save cannot go below: the same bytes into a
+    // temporary file, synced, then renamed over the list.
     const double floorSave = bestMs(kRuns, [&] {
-        QFile file(floorPath);
+        const QString temporary = floorPath + QStringLiteral(".new");
+        QFile file(temporary);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(formatted) != formatted.size())
+            file.write(formatted) != formatted.size() || ::fsync(file.handle()) != 0)
             qFatal("floor write failed");
+        file.close();
+        if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(floorPath).constData()) != 0)
+            qFatal("floor rename failed");
     });
     const double save = bestMs(kRuns, [&] {
         if (!writeFileAtomically(savePath, formatTickerFile(items.entries())).ok)
             qFatal("save failed");
     });
-    const double atomicWrite = bestMs(kRuns, [&] { writeFileAtomically(savePath, formatted); });
 
     // Each run sorts the list in file order descending, then that ascending.
     double sortDown = 1e9;
@@ -110,12 +118,9 @@ QList<BenchRow> listRows(const QString& listPath, const QString& workDir)
                  BenchRow::Goal::TimesFloor,
                  3,
                  {}});
-    rows.append({QStringLiteral("Save them"), QStringLiteral("same bytes, one write"), QStringLiteral("ms"),
-                 save, floorSave, BenchRow::Goal::TimesFloor, 3,
-                 QStringLiteral("%1 bytes; writing them atomically alone (temporary file, sync to disk, "
-                                "rename) takes %2 ms")
-                     .arg(formatted.size())
-                     .arg(atomicWrite, 0, 'f', 1)});
+    rows.append({QStringLiteral("Save them"), QStringLiteral("same bytes: temporary file, sync, rename"),
+                 QStringLiteral("ms"), save, floorSave, BenchRow::Goal::TimesFloor, 3,
+                 QStringLiteral("%1 bytes").arg(formatted.size())});
     rows.append({QStringLiteral("Sort by Quote, slower direction"),
                  {},
                  QStringLiteral("ms"),

@@ -11,27 +11,27 @@ namespace td {
 
 const LinkMenuSpec& internLinks()
 {
-    static const LinkMenuSpec spec = {QStringLiteral("links.intern"),
+    static const LinkMenuSpec menu = {QStringLiteral("links.intern"),
                                       QStringLiteral("cmdBenefits"),
                                       QStringLiteral("intern links (/tic/links.intern)"),
                                       QStringLiteral("mnuLINKS"),
                                       QStringLiteral("LINKS"),
                                       QStringLiteral("mnuLINKSEdit")};
-    return spec;
+    return menu;
 }
 
 const LinkMenuSpec& ownLinks()
 {
-    static const LinkMenuSpec spec = {
+    static const LinkMenuSpec menu = {
         QStringLiteral("links.own"), QStringLiteral("cmdOwn"), QString(),
         QStringLiteral("mnuOWN"),    QStringLiteral("OWN"),    QStringLiteral("mnuOWNEdit")};
-    return spec;
+    return menu;
 }
 
-QString linkFilePath(const QString& programDir, const LinkMenuSpec& spec)
+QString linkFilePath(const QString& programDir, const LinkMenuSpec& menu)
 {
     const QString sep = programDir.endsWith(u'/') ? QString() : QStringLiteral("/");
-    return programDir + sep + QStringLiteral("tic/") + spec.fileName;
+    return programDir + sep + QStringLiteral("tic/") + menu.fileName;
 }
 
 bool isLinkAddressAllowed(const QString& text)
@@ -81,9 +81,9 @@ std::optional<LinkFile> readLinkFile(const QString& path)
     return parseLinkFile(file.readAll());
 }
 
-QString missingLinkFileMessage(const LinkMenuSpec& spec)
+QString missingLinkFileMessage(const LinkMenuSpec& menu)
 {
-    return QStringLiteral("Cant find file /tic/") + spec.fileName;
+    return QStringLiteral("Cant find file /tic/") + menu.fileName;
 }
 
 QString invalidLinkLineMessage(const QString& path, int line)

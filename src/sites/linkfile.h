@@ -27,7 +27,7 @@ const LinkMenuSpec& internLinks();
 const LinkMenuSpec& ownLinks();
 
 // programDir + "/tic/" + file name, without a doubled "/" at a root folder.
-QString linkFilePath(const QString& programDir, const LinkMenuSpec& spec);
+QString linkFilePath(const QString& programDir, const LinkMenuSpec& menu);
 
 // A click on a link item: grow the window as the quick search does
 // (grownWindowHeight), set the resources pane silent and navigate it to the
@@ -62,7 +62,7 @@ bool isLinkAddressAllowed(const QString& address);
 std::optional<LinkFile> readLinkFile(const QString& path);
 
 // "Cant find file /tic/links.intern"
-QString missingLinkFileMessage(const LinkMenuSpec& spec);
+QString missingLinkFileMessage(const LinkMenuSpec& menu);
 // "Error in file: " + path + CR LF + "Line: 3" + CR LF
 QString invalidLinkLineMessage(const QString& path, int line);
 // "{edit menu}" opens the file with the desktop's default application for

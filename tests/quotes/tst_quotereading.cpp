@@ -6,8 +6,10 @@
 #include "windowharness.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
@@ -34,6 +36,11 @@ struct Fixture : ServedWindow
               QStringLiteral("EUR"));
         serve(QStringLiteral("WAT.NYS"), QStringLiteral("99,1234"), QStringLiteral("0,00"),
               QStringLiteral("USD"));
+        server.setResponse(
+            QStringLiteral("/late"),
+            PageResponse::page(quotePage({QStringLiteral("Late"), QStringLiteral("77,00"),
+                                          QStringLiteral("EUR"), QStringLiteral("0,00"),
+                                          QStringLiteral("LATE01"), QStringLiteral("DE000LATE001")})));
     }
 
     void serve(const QString& symbol, const QString& quote, const QString& change, const QString& currency)
@@ -61,7 +68,10 @@ private Q_SLOTS:
     void selectingAHeldPositionFillsItsRow();
     void selectingAWatchedEntry();
     void thresholdListsTheEntryOnceOutsideABatch();
-    void saveWritesTheFetchedFigures();
+    void quotePaneGuards_data();
+    void quotePaneGuards();
+    void signalPaneReadsOnePagePerSelection();
+    void closeSavesTheFetchedFiguresSilently();
 };
 
 void TestQuoteReading::selectingAHeldPositionFillsItsRow()
@@ -128,13 +138,76 @@ void TestQuoteReading::thresholdListsTheEntryOnceOutsideABatch()
     QCOMPARE(w.items().highlightRow(), 0);
 }
 
-void TestQuoteReading::saveWritesTheFetchedFigures()
+void TestQuoteReading::quotePaneGuards_data()
+{
+    QTest::addColumn<bool>("selectFirst"); // a selection has asked for a quote page
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<bool>("firstActivate");
+    QTest::addColumn<bool>("reads");
+    QTest::newRow("a tagged load after a selection") << true << "Load" << false << true;
+    QTest::newRow("no tag") << true << "" << false << false;
+    QTest::newRow("no quote page asked for yet") << false << "Load" << false << false;
+    QTest::newRow("first activation") << true << "Load" << true << false;
+}
+
+// The quote pane's completion reads its page only for a load that asked for it.
+void TestQuoteReading::quotePaneGuards()
+{
+    QFETCH(bool, selectFirst);
+    QFETCH(QString, tag);
+    QFETCH(bool, firstActivate);
+    Fixture f;
+    MainWindow& w = f.start();
+    if (selectFirst)
+        f.click(0);
+    BrowserPane& quotePane = pane(w, QStringLiteral("wbrStockContent"));
+    QSignalSpy completions(&quotePane, &BrowserPane::documentComplete);
+    w.state().bFirstActivate = firstActivate;
+    quotePane.setTag(tag);
+    quotePane.navigate(f.server.url(QStringLiteral("/late")));
+    QVERIFY(completions.wait());
+    w.state().bFirstActivate = false;
+    QTEST(w.items().entry(0).columns[ColWkn] == u"LATE01", "reads");
+    QVERIFY(quotePane.tag().isEmpty());
+    // A second completion of that load finds the tag cleared: it reads
+    // nothing, not even into the entry that is current by then.
+    w.setCurrentRow(1);
+    Q_EMIT quotePane.documentComplete(quotePane.locationUrl());
+    QCOMPARE(w.items().entry(1).columns[ColWkn], QString());
+}
+
+// Once a selection's pages are read, a later completion of the signal pane
+// changes nothing, but still clears the tag a wait may hang on.
+void TestQuoteReading::signalPaneReadsOnePagePerSelection()
+{
+    Fixture f;
+    f.server.setResponse(QStringLiteral("/cgi-bin/de/search.pl?isin=&typnr=3"),
+                         PageResponse::page(signalPage(QStringLiteral(">verkaufen<"))));
+    f.server.setResponse(QStringLiteral("/other"),
+                         PageResponse::page(signalPage(QStringLiteral(">kaufen<"))));
+    MainWindow& w = f.start();
+    f.click(0);
+    QLabel& word = control<QLabel>(w, QStringLiteral("picHandelssignal"));
+    QCOMPARE(word.text(), QStringLiteral("verkaufen"));
+    BrowserPane& signalPane = pane(w, QStringLiteral("wbrHandelssignal"));
+    QSignalSpy completions(&signalPane, &BrowserPane::documentComplete);
+    signalPane.setTag(QStringLiteral("LOAD"));
+    signalPane.navigate(f.server.url(QStringLiteral("/other")));
+    QVERIFY(completions.wait());
+    QCOMPARE(word.text(), QStringLiteral("verkaufen"));
+    QVERIFY(signalPane.tag().isEmpty());
+}
+
+// Fetched figures are no change that needs a question; closing writes them.
+void TestQuoteReading::closeSavesTheFetchedFiguresSilently()
 {
     Fixture f;
     MainWindow& w = f.start();
     f.click(0);
-    w.ui().cmdSaveList->click();
-    QFile file(w.ui().txt_TickerFile->text());
+    const QString path = w.ui().txt_TickerFile->text();
+    QVERIFY(w.close());
+    QVERIFY(f.platform.dialogs.shown.isEmpty());
+    QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readLine(),
              QByteArray("Held;HLD;ETR;01.02.2024;10,00;True;10,50;-1,25;0,50;5,00;EUR;100;1.050;50;A0B1C2;"

@@ -58,6 +58,8 @@ private Q_SLOTS:
     void batchRunningRefusesClicks();
     void hangingServerEndsAtTheTimeout();
     void failedChartPaneShowsNoData();
+    void entryTextsAreEscaped_data();
+    void entryTextsAreEscaped();
 };
 
 void TestSelection::selectionLoadsInOrder()
@@ -228,6 +230,37 @@ void TestSelection::failedChartPaneShowsNoData()
     QVERIFY(f.display("wbrRealTimeChart")
                 .addresses.last()
                 .contains(QStringLiteral("color:red\">currently no data<br>BMW [Chart]</span>")));
+}
+
+void TestSelection::entryTextsAreEscaped_data()
+{
+    QTest::addColumn<QString>("ticker");
+    QTest::addColumn<QString>("escaped");
+    QTest::newRow("markup") << "\"><script>x</script>"
+                            << "&quot;&gt;&lt;script&gt;x&lt;/script&gt;";
+    QTest::newRow("ampersand") << "A&B"
+                               << "A&amp;B";
+}
+
+// A ticker from a shared list reaches the status pages and chart snippets as
+// text only, and those panes run no script.
+void TestSelection::entryTextsAreEscaped()
+{
+    QFETCH(QString, ticker);
+    QFETCH(QString, escaped);
+    ServedWindow f("Shared;" + ticker.toLatin1() + ";ETR;;;True;;;;;;;;;;;0\r\n");
+    MainWindow& w = f.start();
+    f.click(0);
+    Q_EMIT pane(w, QStringLiteral("wbrRealTimeChart")).navigateError(QStringLiteral("http://x"), 500);
+    for (const QString& name : {QStringLiteral("wbrRealTimeQuote"), QStringLiteral("wbrRealTimeChart")}) {
+        QCOMPARE(f.platform.panes.kind(name), PaneKind::Snippet);
+        const QStringList pages =
+            f.platform.panes.recording(name)->addresses.filter(QStringLiteral("about:<"));
+        QVERIFY(pages.size() >= 2);
+        for (const QString& page : pages) {
+            QVERIFY2(page.contains(escaped) && !page.contains(ticker), qPrintable(page));
+        }
+    }
 }
 
 QTEST_MAIN(TestSelection)

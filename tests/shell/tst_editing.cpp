@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 #include "testplatform.h"
 #include "watchlist/watchlistmodel.h"
+#include "windowharness.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -42,16 +43,8 @@ struct Window
         w.state().bListChanged = false;
     }
 
-    // What selecting an entry with the mouse leaves behind (the selection
-    // flow itself also loads pages).
-    void select(int row)
-    {
-        ui.lstItems->setCurrentIndex(w.items().index(row, ColName));
-        w.setCurrentRow(row);
-        ui.chkEdit->setChecked(false);
-        w.fillEditFields(w.items().entry(row));
-        w.moveHighlightTo(row);
-    }
+    // The window is never activated: a selection loads no pages.
+    void select(int row) { td::test::clickEntry(w, row); }
     QStringList names()
     {
         QStringList out;
@@ -91,7 +84,8 @@ private Q_SLOTS:
     void editModeAndTyping();
     void stopListAndSmallCommands();
     void buildAndSave();
-    void enterAddsWhileTheFormHasFocus();
+    void enterAddsFromTheNamingFields_data();
+    void enterAddsFromTheNamingFields();
 };
 
 void TestEditing::moveButtons_data()
@@ -368,22 +362,35 @@ void TestEditing::buildAndSave()
                         "Beta;;;;;False;;;;;;;;;;;-1\r\n"));
 }
 
-void TestEditing::enterAddsWhileTheFormHasFocus()
+void TestEditing::enterAddsFromTheNamingFields_data()
 {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("adds");
+    QTest::newRow("name") << "txtName" << true;
+    QTest::newRow("ticker") << "txtTicker" << true;
+    QTest::newRow("place") << "txtPlace" << true;
+    QTest::newRow("date, after the place") << "txtDate" << false;
+    QTest::newRow("the list") << "lstItems" << false;
+}
+
+// Enter adds an entry only while Add is the default button; leaving the
+// place field takes that away.
+void TestEditing::enterAddsFromTheNamingFields()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, adds);
     Window t;
-    t.w.show();
-    QTRY_VERIFY(!t.w.state().bFirstActivate);
+    td::test::activate(t.w);
     t.w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&t.w));
-    t.ui.txtName->setFocus();
+    t.ui.txtName->setText(QStringLiteral("Z"));
+    t.ui.txtPlace->setFocus();
     QTRY_VERIFY(t.ui.cmdAdd->isDefault());
-    QTest::keyClicks(t.ui.txtName, QStringLiteral("Z"));
-    QTest::keyClick(t.ui.txtName, Qt::Key_Return);
-    QCOMPARE(t.names(), QStringList{"Z"});
-    t.ui.lstItems->setFocus();
-    QTRY_VERIFY(!t.ui.cmdAdd->isDefault());
-    QTest::keyClick(t.ui.txtName, Qt::Key_Return);
-    QCOMPARE(t.w.items().size(), 1);
+    QWidget& focus = td::test::control<QWidget>(t.w, field);
+    focus.setFocus();
+    QTRY_COMPARE(t.ui.cmdAdd->isDefault(), adds);
+    QTest::keyClick(&focus, Qt::Key_Return);
+    QCOMPARE(t.w.items().size(), adds ? 1 : 0);
 }
 
 QTEST_MAIN(TestEditing)

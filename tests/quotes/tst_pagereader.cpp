@@ -172,32 +172,6 @@ private slots:
         if (r)
             QCOMPARE(*r, amount(in[2]));
     }
-
-    // The demo server and GUI tests fill this template; it must read back.
-    void filledTemplate_data()
-    {
-        QTest::addColumn<QStringList>("in"); // quote|currency|change
-        QTest::newRow("four decimals") << fields("12,3456|USD|+0,85");
-        QTest::newRow("thousands") << fields("1.234,50|EUR|0,00");
-    }
-    void filledTemplate()
-    {
-        QFETCH(QStringList, in);
-        QString page = fixture(QStringLiteral("search_layout.html.in"));
-        page.replace(QStringLiteral("@NAME@"), QStringLiteral("Procter &amp; Gamble Co."))
-            .replace(QStringLiteral("@QUOTE@"), in[0])
-            .replace(QStringLiteral("@CURRENCY@"), in[1])
-            .replace(QStringLiteral("@CHANGE@"), in[2])
-            .replace(QStringLiteral("@WKN@"), QStringLiteral("852062"))
-            .replace(QStringLiteral("@ISIN@"), QStringLiteral("US7427181091"));
-        const QuotePageResult r = readQuotePage(page, false);
-        QCOMPARE(r.sQuoteText, in[0] + QStringLiteral("&nbsp;") + in[1]);
-        QCOMPARE(r.quote, amount(in[0]));
-        QCOMPARE(r.dayPct, amount(in[2]));
-        QCOMPARE(orNone(r.wkn), QStringLiteral("852062"));
-        QCOMPARE(orNone(r.isin), QStringLiteral("US7427181091"));
-        QVERIFY(r.evaluate);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPageReader)

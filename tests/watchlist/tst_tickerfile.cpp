@@ -23,42 +23,24 @@ private Q_SLOTS:
 void TestTickerFile::fields_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("isin");
-    QTest::addColumn<QString>("quote");
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<bool>("important");
-    QTest::newRow("name only") << "Solo"
-                               << "Solo"
-                               << ""
-                               << "" << false << false;
-    QTest::newRow("16 fields, no mark") << "A;T;ETR;;;True;1,00;;;;;;;;W;I"
-                                        << "A"
-                                        << "I"
-                                        << "1,00" << true << false;
-    QTest::newRow("17 fields marked") << "A;T;ETR;;;False;2;;;;;;;;W;I;-1"
-                                      << "A"
-                                      << "I"
-                                      << "2" << false << true;
-    QTest::newRow("30 fields") << "A;T;ETR;;;True;3;;;;;;;;W;I;0;x;x;x;x;x;x;x;x;x;x;x;x;x"
-                               << "A"
-                               << "I"
-                               << "3" << true << false;
-    QTest::newRow("quote field 7 not 6") << "N;;;;;True;12,5"
-                                         << "N"
-                                         << ""
-                                         << "12,5" << true << false;
+    QTest::addColumn<QStringList>("expected"); // name|ISIN|quote|checked|important
+    const auto row = [](const char* tag, const char* line, const char* expected) {
+        QTest::newRow(tag) << line << QString::fromLatin1(expected).split(u'|');
+    };
+    row("name only", "Solo", "Solo|||0|0");
+    row("16 fields, no mark", "A;T;ETR;;;True;1,00;;;;;;;;W;I", "A|I|1,00|1|0");
+    row("17 fields marked", "A;T;ETR;;;False;2;;;;;;;;W;I;-1", "A|I|2|0|1");
+    row("30 fields", "A;T;ETR;;;True;3;;;;;;;;W;I;0;x;x;x;x;x;x;x;x;x;x;x;x;x", "A|I|3|1|0");
+    row("quote field 7 not 6", "N;;;;;True;12,5", "N||12,5|1|0");
 }
 
 void TestTickerFile::fields()
 {
     QFETCH(QString, line);
     const WatchEntry e = parseTickerLine(line, false);
-    QTEST(e.columns[ColName], "name");
-    QTEST(e.columns[ColIsin], "isin");
-    QTEST(e.columns[ColQuote], "quote");
-    QTEST(e.checked, "checked");
-    QTEST(e.important, "important");
+    QTEST((QStringList{e.columns[ColName], e.columns[ColIsin], e.columns[ColQuote],
+                       QString::number(e.checked), QString::number(e.important)}),
+          "expected");
     QCOMPARE(e.icon, EntryIcon::NoBuyQuote);
     // The quote columns get their styles even when the line lacks them.
     QCOMPARE(e.styles[ColValue], (CellStyle{colour::NearBlack, true}));

@@ -79,7 +79,6 @@ private Q_SLOTS:
     void checkAllNone();
     void deleteTwice();
     void markSurvivesMoveAndSelection();
-    void sortByHeader_data();
     void sortByHeader();
     void editModeAndTyping();
     void stopListAndSmallCommands();
@@ -213,25 +212,11 @@ void TestEditing::markSurvivesMoveAndSelection()
     QCOMPARE(t.colour(2), black);
 }
 
-void TestEditing::sortByHeader_data()
-{
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QStringList>("texts"); // of E0 to E3
-    QTest::addColumn<QStringList>("descending");
-    QTest::addColumn<QStringList>("ascending");
-    QTest::newRow("Buying") << int(ColBuying) << QStringList{"12,50", "", "9,00", "1.000"}
-                            << QStringList{"E3", "E0", "E2", "E1"} << QStringList{"E2", "E0", "E3", "E1"};
-    QTest::newRow("Ticker") << int(ColTicker) << QStringList{"b", "A", "c", ""}
-                            << QStringList{"E2", "E0", "E1", "E3"} << QStringList{"E3", "E1", "E0", "E2"};
-}
-
 void TestEditing::sortByHeader()
 {
-    QFETCH(int, column);
-    QFETCH(QStringList, texts);
-    QFETCH(QStringList, descending);
-    QFETCH(QStringList, ascending);
     Window t({"E0", "E1", "E2", "E3"});
+    const int column = ColBuying;
+    const QStringList texts = {"12,50", "", "9,00", "1.000"};
     for (int row = 0; row < texts.size(); ++row)
         t.w.items().setColumn(row, column, texts[row]);
     t.select(2);
@@ -244,7 +229,8 @@ void TestEditing::sortByHeader()
     QVERIFY(!t.changed());
     t.ui.cmdCheckAllQuotes->setText(QStringLiteral("!"));
 
-    for (const QStringList& expected : {descending, ascending}) {
+    for (const QStringList& expected :
+         {QStringList{"E3", "E0", "E2", "E1"}, QStringList{"E2", "E0", "E3", "E1"}}) {
         Q_EMIT header->sectionClicked(column);
         QCOMPARE(t.names(), expected);
         const int row = static_cast<int>(expected.indexOf(QStringLiteral("E2")));

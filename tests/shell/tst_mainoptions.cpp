@@ -8,7 +8,6 @@ class TestMainOptions : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void emptyStoreGivesDefaults();
     void unconvertibleTextsKeepPreviousValues_data();
     void unconvertibleTextsKeepPreviousValues();
     void shutdownWritesWhatStartUpReads();
@@ -19,25 +18,6 @@ private Q_SLOTS:
     void versionText_data();
     void versionText();
 };
-
-void TestMainOptions::emptyStoreGivesDefaults()
-{
-    MemorySettingsStore store;
-    const MainOptions o = readMainOptions(store);
-    QCOMPARE(o.mainLeft, 0.0);
-    QCOMPARE(o.mainTop, 0.0);
-    QVERIFY(o.autoClear);
-    QCOMPARE(o.bank, 1);
-    QCOMPARE(o.history, 3);
-    QCOMPARE(historyMonths(o.history), 12);
-    QCOMPARE(o.realTimeRefresh, QStringLiteral("60000"));
-    QCOMPARE(o.showAllQuotesSilent, QStringLiteral("20000"));
-    QCOMPARE(o.lstItemsBackcolor, QStringLiteral("ffffff"));
-    QCOMPARE(o.enhanceListbox, QStringLiteral("SMALL"));
-    MainOptions activation;
-    readActivationOptions(store, activation);
-    QVERIFY(activation.showIndicesSmallWindow);
-}
 
 void TestMainOptions::unconvertibleTextsKeepPreviousValues_data()
 {

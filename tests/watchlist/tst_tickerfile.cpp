@@ -15,8 +15,6 @@ private Q_SLOTS:
     void roundTripIsByteIdentical();
     void lineEnds_data();
     void lineEnds();
-    void writerNeverBreaksTheFormat();
-    void capacityStopsLoading();
     void hostileBytesDoNotBreakReading();
 };
 
@@ -103,34 +101,6 @@ void TestTickerFile::lineEnds()
     for (const WatchEntry& e : parseTickerFile(bytes, false).entries)
         names << e.name();
     QTEST(names, "names");
-}
-
-void TestTickerFile::writerNeverBreaksTheFormat()
-{
-    WatchEntry e;
-    e.columns[ColName] = QStringLiteral("A;B\r\nC");
-    e.columns[ColIsin] = QStringLiteral("X\nY");
-    const QByteArray file = formatTickerFile({e, e});
-    const QList<QByteArray> lines = file.split('\n');
-    QCOMPARE(lines.size(), 3); // two lines and the empty rest after the last line end
-    for (int i = 0; i < 2; ++i) {
-        QVERIFY(lines[i].endsWith('\r'));
-        QCOMPARE(lines[i].count(';'), 16);
-    }
-    const WatchEntry back = parseTickerFile(file, false).entries.at(0);
-    QCOMPARE(back.name(), QStringLiteral("A,B C"));
-    QCOMPARE(back.columns[ColIsin], QStringLiteral("X Y"));
-}
-
-void TestTickerFile::capacityStopsLoading()
-{
-    QByteArray file;
-    for (int i = 0; i < 10; ++i)
-        file += "e" + QByteArray::number(i) + "\r\n";
-    const TickerFileContent content = parseTickerFile(file, false, 7);
-    QCOMPARE(content.entries.size(), 7);
-    QCOMPARE(content.linesOverLimit, 3);
-    QCOMPARE(content.entries.last().name(), QStringLiteral("e6"));
 }
 
 void TestTickerFile::hostileBytesDoNotBreakReading()

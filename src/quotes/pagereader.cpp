@@ -33,13 +33,15 @@ void readSearchLayout(PageReader& r, const QString& page, qsizetype k, QString& 
     r.set(s, mid(page, k, 1000));
     r.set(s, mid(s, find(s, u"Aktuell") + 18, 100));
     r.set(f.quoteText, left(s, find(s, u"</TD>") - 1));
-    r.set(f.quote, cur(left(f.quoteText, find(f.quoteText, u"&nbsp;") - 1)));
+    const std::optional<Amount> quote = cur(left(f.quoteText, find(f.quoteText, u"&nbsp;") - 1));
+    r.set(f.quote, quote);
+    f.quoteRead = quote.has_value();
     if (withFallbacks && r.errorPending()) {
-        r.set(f.quote, cur(f.quoteText));
+        const std::optional<Amount> whole = cur(f.quoteText);
+        r.set(f.quote, whole);
+        f.quoteRead = f.quoteRead || whole.has_value();
         r.clearError();
     }
-    f.quoteRead =
-        cur(left(f.quoteText, find(f.quoteText, u"&nbsp;") - 1)).has_value() || cur(f.quoteText).has_value();
 
     r.set(s, mid(page, k, 1000));
     r.set(s, mid(s, find(s, u">Diff. Vortag<") + 25, 50));
@@ -76,7 +78,9 @@ void readKeyElementLayout(PageReader& r, const QString& page, QString& s, Figure
     r.set(s, mid(page, e, 1000));
     r.set(s, mid(s, find(s, u"<B>") + 3, 100));
     r.set(f.quoteText, left(s, find(s, u"</B>") - 1));
-    r.set(f.quote, cur(left(f.quoteText, find(f.quoteText, u" ") - 1)));
+    const std::optional<Amount> quote = cur(left(f.quoteText, find(f.quoteText, u" ") - 1));
+    r.set(f.quote, quote);
+    f.quoteRead = f.quoteRead || quote.has_value();
 
     r.set(s, mid(page, e, 1000));
     r.set(s, mid(s, find(s, u"<SPAN") + 15, 50));
@@ -186,6 +190,7 @@ BackgroundPageResult readBackgroundPage(const QString& page)
     result.cBgQuote = f.quote;
     result.sBgChangeText = f.changeText;
     result.cBgDayPct = f.dayPct;
+    result.quoteRead = f.quoteRead;
 
     const MasterData codes = readMasterData(page);
     result.wkn = codes.wkn;

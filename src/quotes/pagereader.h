@@ -40,6 +40,7 @@ struct BackgroundPageResult
     std::optional<QString> wkn;
     std::optional<QString> isin;
     bool hasKursdaten = false;
+    bool quoteRead = false; // cBgQuote came from the page, not left at 0
 };
 
 // Reads the bank's quote page markup by its fixed markers and offsets. With

@@ -56,8 +56,8 @@ void QuoteReading::onBackgroundPageComplete()
     m_scratch.sBgQuoteText = page.sBgQuoteText;
     m_scratch.cBgQuote = page.cBgQuote;
     m_scratch.cBgDayPct = page.cBgDayPct;
-    // A failed fetch or a page without a quote is no quote of 0.
-    m_scratch.backgroundReadable = page.hasKursdaten && !page.sBgQuoteText.isEmpty();
+    // A failed fetch or a page without a readable quote is no quote of 0.
+    m_scratch.backgroundReadable = page.hasKursdaten && page.quoteRead;
     writeCodes(m_scratch.oBackgroundEntry, page.wkn, page.isin);
     m_backgroundPane.setTag(QString());
 }

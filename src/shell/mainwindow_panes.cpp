@@ -43,8 +43,9 @@ void MainWindow::createPanes()
     m_panes.wbrHandelssignal = makePane(f, "wbrHandelssignal", PaneKind::ReadBack, this, nullptr);
     m_panes.wbrHandelssignalLang = makePane(f, "wbrHandelssignalLang", PaneKind::ReadBack, this, nullptr);
     m_panes.wbrVersion = makePane(f, "wbrVersion", PaneKind::ReadBack, this, nullptr);
-    m_panes.wbrRealTimeQuote = makePane(f, "wbrRealTimeQuote", PaneKind::Display, this, m_ui.quotePaneHost);
-    m_panes.wbrRealTimeChart = makePane(f, "wbrRealTimeChart", PaneKind::Display, this, m_ui.chartPaneHost);
+    // These two show only the status pages and chart snippets the program writes.
+    m_panes.wbrRealTimeQuote = makePane(f, "wbrRealTimeQuote", PaneKind::Snippet, this, m_ui.quotePaneHost);
+    m_panes.wbrRealTimeChart = makePane(f, "wbrRealTimeChart", PaneKind::Snippet, this, m_ui.chartPaneHost);
     m_panes.wbrRealTimeNASDAQ =
         makePane(f, "wbrRealTimeNASDAQ", PaneKind::Display, this, m_ui.nasdaqPaneHost);
     m_panes.wbrHistorie = makePane(f, "wbrHistorie", PaneKind::Display, this, m_ui.historyPaneHost);

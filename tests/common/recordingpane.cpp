@@ -47,9 +47,8 @@ void RecordingPane::finish(quint64 navigation, const QString& address)
 {
     if (navigation != generation())
         return;
-    const bool about = isAboutAddress(address);
-    m_document = about ? aboutDocument(address) : (failCode != 0 ? QString() : markup);
-    complete(navigation, address, about ? 0 : failCode);
+    m_document = isAboutAddress(address) ? aboutDocument(address) : QString();
+    complete(navigation, address);
 }
 
 BrowserPane* TestPaneFactory::create(const QString& name, PaneKind kind, QObject* parent)
@@ -60,17 +59,13 @@ BrowserPane* TestPaneFactory::create(const QString& name, PaneKind kind, QObject
     else
         pane = new RecordingPane(name, parent);
     m_panes.insert(name, pane);
+    m_kinds.insert(name, kind);
     return pane;
 }
 
 RecordingPane* TestPaneFactory::recording(const QString& name) const
 {
     return qobject_cast<RecordingPane*>(m_panes.value(name));
-}
-
-FetchPane* TestPaneFactory::fetch(const QString& name) const
-{
-    return qobject_cast<FetchPane*>(m_panes.value(name));
 }
 
 } // namespace td::test

@@ -9,16 +9,11 @@
 #include <QStringList>
 #include <QWidget>
 
-namespace td {
-class FetchPane;
-}
-
 namespace td::test {
 
 // Stands in for a display pane: records every address and completes each
 // navigation from the event loop, like a real pane (a superseded one ends
-// silently). "about:" documents are their own markup; web addresses show
-// `markup`.
+// silently). "about:" documents are their own markup; web pages are empty.
 class RecordingPane final : public BrowserPane
 {
     Q_OBJECT
@@ -28,21 +23,16 @@ public:
     ~RecordingPane() override;
 
     QStringList addresses; // every navigate() address, in order
-    QString markup;        // the document of web addresses
-    int failCode = 0;      // != 0: web addresses fail with this code
     bool holding = false;  // true: navigations wait for release()
-    int backCount = 0;
-    int refreshCount = 0;
-    int refresh2Count = 0;
 
     // Completes the navigation held back while `holding`.
     void release();
 
     QString documentMarkup() const override { return m_document; }
     QString locationUrl() const override { return m_location; }
-    void goBack() override { ++backCount; }
-    void refresh() override { ++refreshCount; }
-    void refresh2() override { ++refresh2Count; }
+    void goBack() override {}
+    void refresh() override {}
+    void refresh2() override {}
     QWidget* widget() override;
 
 protected:
@@ -58,23 +48,23 @@ private:
     QPointer<QWidget> m_widget;
 };
 
-// Display panes are RecordingPanes; read-back panes are real FetchPanes with
-// a short time-out (tests point the hosts at a PageServer).
+// Display and snippet panes are RecordingPanes; read-back panes are real
+// FetchPanes with a short time-out (tests point the hosts at a PageServer).
 class TestPaneFactory final : public PaneFactory
 {
 public:
     explicit TestPaneFactory(int timeoutMs = 2000) : m_timeoutMs(timeoutMs) {}
     BrowserPane* create(const QString& name, PaneKind kind, QObject* parent) override;
 
-    BrowserPane* pane(const QString& name) const { return m_panes.value(name); }
     RecordingPane* recording(const QString& name) const;
-    FetchPane* fetch(const QString& name) const;
-    QStringList names() const { return m_panes.keys(); }
+    // The kind a pane was asked for.
+    PaneKind kind(const QString& name) const { return m_kinds.value(name); }
 
 private:
     QNetworkAccessManager m_network;
     int m_timeoutMs;
     QHash<QString, QPointer<BrowserPane>> m_panes;
+    QHash<QString, PaneKind> m_kinds;
 };
 
 } // namespace td::test

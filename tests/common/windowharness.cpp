@@ -9,29 +9,19 @@
 
 namespace td::test {
 
-namespace {
-template <typename T> T& child(MainWindow& window, const QString& name)
-{
-    T* found = window.findChild<T*>(name);
-    if (!found)
-        qFatal("no %s in the main window", qPrintable(name));
-    return *found;
-}
-} // namespace
-
 BrowserPane& pane(MainWindow& window, const QString& name)
 {
-    return child<BrowserPane>(window, name);
+    return control<BrowserPane>(window, name);
 }
 
 SelectionFlow& selection(MainWindow& window)
 {
-    return child<SelectionFlow>(window, QStringLiteral("selectionFlow"));
+    return control<SelectionFlow>(window, QStringLiteral("selectionFlow"));
 }
 
 QTimer& timer(MainWindow& window, const QString& name)
 {
-    return child<QTimer>(window, name);
+    return control<QTimer>(window, name);
 }
 
 void activate(MainWindow& window)
@@ -46,6 +36,20 @@ void clickEntry(MainWindow& window, int row, Qt::MouseButton button)
     window.ui().lstItems->setCurrentIndex(window.items().index(row, 0));
     window.state().iHoverIndex = row + 1;
     selection(window).onListMouseUp(button, {});
+}
+
+void whenTrue(QObject& context, std::function<bool()> condition, std::function<void()> action)
+{
+    auto* poll = new QTimer(&context);
+    poll->setInterval(1);
+    QObject::connect(poll, &QTimer::timeout, &context, [poll, condition, action] {
+        if (!condition())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action();
+    });
+    poll->start();
 }
 
 ServedWindow::ServedWindow(const QByteArray& list)

@@ -6,6 +6,7 @@
 
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace td {
@@ -15,7 +16,14 @@ class SelectionFlow;
 
 namespace td::test {
 
-// Parts of the window found by their object names.
+// A part of the window found by its object name; a missing one ends the test.
+template <typename T> T& control(MainWindow& window, const QString& name)
+{
+    T* found = window.findChild<T*>(name);
+    if (!found)
+        qFatal("no %s in the main window", qPrintable(name));
+    return *found;
+}
 BrowserPane& pane(MainWindow& window, const QString& name);
 SelectionFlow& selection(MainWindow& window);
 QTimer& timer(MainWindow& window, const QString& name);
@@ -25,6 +33,10 @@ void activate(MainWindow& window);
 
 // Selects the entry at `row` the way a click into the list does.
 void clickEntry(MainWindow& window, int row, Qt::MouseButton button = Qt::LeftButton);
+
+// Runs `action` once, from the event loop, as soon as `condition` holds: a
+// test can act in the middle of a check that waits in its own loop.
+void whenTrue(QObject& context, std::function<bool()> condition, std::function<void()> action);
 
 // A main window whose sites are a loopback server and whose tic folder holds
 // `list` as default.tic.

@@ -1,4 +1,5 @@
 #include "loopback/pageserver.h"
+#include "paneevents.h"
 #include "platform/fetchpane.h"
 #include "platform/panefactory.h"
 #include "platform/settingsstore.h"
@@ -6,42 +7,13 @@
 
 #include <QNetworkAccessManager>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
 
 using namespace td;
 using namespace td::loopback;
-
-namespace {
-
-// The pane's signals in the order they came.
-struct EventLog
-{
-    explicit EventLog(BrowserPane& pane)
-    {
-        QObject::connect(&pane, &BrowserPane::navigateError, [this](const QString& url, int code) {
-            events.append(QStringLiteral("error %1 %2").arg(code).arg(url));
-            lastCode = code;
-        });
-        QObject::connect(&pane, &BrowserPane::documentComplete,
-                         [this](const QString& url) { events.append(QStringLiteral("complete ") + url); });
-    }
-    int completions() const { return static_cast<int>(events.filter(QStringLiteral("complete ")).size()); }
-    bool waitForCompletion(int count = 1) const
-    {
-        return QTest::qWaitFor([&] { return completions() >= count; }, 5000);
-    }
-
-    QStringList events;
-    int lastCode = 0;
-};
-
-QString complete(const QString& url)
-{
-    return QStringLiteral("complete ") + url;
-}
-
-} // namespace
+using namespace td::test;
 
 class TstFetchPane : public QObject
 {
@@ -103,11 +75,11 @@ void TstFetchPane::fetchFollowsRedirectAndHeaderCharset()
     server.setResponse(QStringLiteral("/found?id=1"),
                        PageResponse::page("<meta charset=utf-8>\xC3\xA4", "text/html; charset=windows-1252"));
     FetchPane pane(QStringLiteral("wbrStockContent"), m_network, 2000);
-    EventLog log(pane);
+    PaneEvents log(pane);
     pane.navigate(server.url(search));
     QVERIFY(log.waitForCompletion());
     const QString final = server.url(QStringLiteral("/found?id=1"));
-    QCOMPARE(log.events, QStringList{complete(final)});
+    QCOMPARE(log.events, QStringList{completeEvent(final)});
     QCOMPARE(pane.locationUrl(), final);
     QCOMPARE(pane.documentMarkup(), QStringLiteral("<meta charset=utf-8>Ã¤"));
     QCOMPARE(server.requests().first().method, QByteArray("GET"));
@@ -138,7 +110,7 @@ void TstFetchPane::failureCompletesEmpty()
     const QString address = path.isEmpty() ? QString() : server.url(path);
 
     FetchPane pane(QStringLiteral("wbrVersion"), m_network, 300);
-    EventLog log(pane);
+    PaneEvents log(pane);
     pane.navigate(server.url(QStringLiteral("/ok")));
     QVERIFY(log.waitForCompletion());
     log.events.clear();
@@ -146,8 +118,8 @@ void TstFetchPane::failureCompletesEmpty()
     pane.navigate(address);
     QCOMPARE(log.completions(), 0);
     QVERIFY(log.waitForCompletion());
-    QCOMPARE(log.events,
-             (QStringList{QStringLiteral("error %1 %2").arg(log.lastCode).arg(address), complete(address)}));
+    QCOMPARE(log.events, (QStringList{QStringLiteral("error %1 %2").arg(log.lastCode).arg(address),
+                                      completeEvent(address)}));
     QVERIFY(code != 0 ? log.lastCode == code : log.lastCode < 0);
     QCOMPARE(pane.documentMarkup(), QString());
     QCOMPARE(pane.locationUrl(), address);
@@ -171,7 +143,7 @@ void TstFetchPane::newerNavigationSupersedes()
     server.setResponse(QStringLiteral("/hang"), PageResponse::hang());
     server.setResponse(QStringLiteral("/new"), PageResponse::page("newer"));
     FetchPane pane(QStringLiteral("wbrStockContent"), m_network, 400);
-    EventLog log(pane);
+    PaneEvents log(pane);
 
     const bool web = older.startsWith(u'/');
     pane.navigate(web ? server.url(older) : older);
@@ -179,8 +151,9 @@ void TstFetchPane::newerNavigationSupersedes()
         QVERIFY(server.waitForRequests(1));
     pane.navigate(server.url(QStringLiteral("/new")));
     QVERIFY(log.waitForCompletion());
-    QTest::qWait(600); // past the older answer and the time-out
-    QCOMPARE(log.events, QStringList{complete(server.url(QStringLiteral("/new")))});
+    QSignalSpy late(&pane, &BrowserPane::documentComplete);
+    QVERIFY(!late.wait(600)); // past the older answer and the time-out
+    QCOMPARE(log.events, QStringList{completeEvent(server.url(QStringLiteral("/new")))});
     QCOMPARE(pane.documentMarkup(), QStringLiteral("newer"));
 }
 
@@ -190,11 +163,11 @@ void TstFetchPane::aboutDocumentCompletesLater()
          {QStringLiteral("about:<html><body leftMargin=55>receive data<br></body></html>"),
           QStringLiteral("about:blank")}) {
         FetchPane pane(QStringLiteral("wbrStockContent"), m_network, 2000);
-        EventLog log(pane);
+        PaneEvents log(pane);
         pane.navigate(address);
         QCOMPARE(log.completions(), 0);
         QVERIFY(log.waitForCompletion());
-        QCOMPARE(log.events, QStringList{complete(address)});
+        QCOMPARE(log.events, QStringList{completeEvent(address)});
         QCOMPARE(pane.documentMarkup(), address == u"about:blank" ? QString() : address.mid(6));
         QCOMPARE(pane.locationUrl(), address);
     }
@@ -206,7 +179,7 @@ void TstFetchPane::goBackReturnsToPreviousPage()
     server.setResponse(QStringLiteral("/a"), PageResponse::page("A"));
     server.setResponse(QStringLiteral("/b"), PageResponse::page("B"));
     FetchPane pane(QStringLiteral("wbrRealTimeRessources"), m_network, 2000);
-    EventLog log(pane);
+    PaneEvents log(pane);
     pane.goBack(); // nothing to go back to
     pane.navigate(server.url(QStringLiteral("/a")));
     QVERIFY(log.waitForCompletion(1));
@@ -223,7 +196,7 @@ void TstFetchPane::goBackReturnsToPreviousPage()
 void TstFetchPane::shownWithoutWebEngineOnOffscreen()
 {
     FetchPane pane(QStringLiteral("wbrStockContent"), m_network, 2000);
-    EventLog log(pane);
+    PaneEvents log(pane);
     pane.navigate(QStringLiteral("about:<b>update</b>"));
     QVERIFY(log.waitForCompletion());
     QVERIFY(!pane.isVisible());

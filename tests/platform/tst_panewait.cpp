@@ -1,7 +1,6 @@
 #include "platform/panewait.h"
 #include "recordingpane.h"
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -55,11 +54,8 @@ void TstPaneWait::endsWhenTagClearsWithoutSpinning()
     RecordingPane pane(QStringLiteral("wbrHandelssignal"));
     pane.setTag(QStringLiteral("LOAD"));
     QTimer::singleShot(300, &pane, [&] { pane.setTag(QString()); });
-    QElapsedTimer clock;
-    clock.start();
     const qint64 cpuBefore = cpuMicroseconds();
     waitForPane(pane);
-    QVERIFY(clock.elapsed() >= 290);
     QVERIFY(pane.tag().isEmpty());
     QVERIFY2(cpuMicroseconds() - cpuBefore < 100000, "the wait kept the processor busy");
 }
@@ -69,12 +65,17 @@ void TstPaneWait::stopIsTestedOnWake()
     RecordingPane pane(QStringLiteral("wbrStockContent"));
     pane.setTag(QStringLiteral("Load"));
     bool cancelled = false;
-    QTimer::singleShot(50, &pane, [&] { cancelled = true; }); // no wake: not seen yet
-    QTimer::singleShot(200, &pane, [] { PaneWait::wakeAll(); });
-    QElapsedTimer clock;
-    clock.start();
+    bool woken = false;
+    // A cancel without a wake is not seen yet; events run between the two.
+    QTimer::singleShot(0, &pane, [&] {
+        cancelled = true;
+        QTimer::singleShot(20, &pane, [&] {
+            woken = true;
+            PaneWait::wakeAll();
+        });
+    });
     waitForPane(pane, [&] { return cancelled; });
-    QVERIFY(clock.elapsed() >= 190);
+    QVERIFY(woken);
     QCOMPARE(pane.tag(), QStringLiteral("Load"));
 }
 
@@ -87,11 +88,11 @@ void TstPaneWait::nestedWaitsBothEnd()
 
     pane.setTag(QStringLiteral("LOAD"));
     pane.navigate(QStringLiteral("http://first"));
-    QTimer::singleShot(20, &pane, [&] {
+    QTimer::singleShot(0, &pane, [&] {
         // A second selection while the first one waits on the same pane.
         pane.setTag(QStringLiteral("LOAD"));
         pane.navigate(QStringLiteral("http://second"));
-        QTimer::singleShot(20, &pane, [&] { pane.release(); });
+        QTimer::singleShot(0, &pane, [&] { pane.release(); });
         waitForPane(pane);
         order.append(QStringLiteral("inner"));
     });
@@ -105,7 +106,7 @@ void TstPaneWait::endsWhenPaneIsDestroyed()
 {
     QPointer<RecordingPane> pane = new RecordingPane(QStringLiteral("wbrVersion"));
     pane->setTag(QStringLiteral("Load"));
-    QTimer::singleShot(20, pane, &QObject::deleteLater);
+    QTimer::singleShot(0, pane, &QObject::deleteLater);
     waitForPane(*pane);
     QVERIFY(!pane);
 }

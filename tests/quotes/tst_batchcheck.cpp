@@ -2,19 +2,17 @@
 #include "overview/progressbar.h"
 #include "platform/browserpane.h"
 #include "quotepages.h"
-#include "quotes/batchcheck.h"
-#include "quotes/selectionflow.h"
 #include "shell/mainwindow.h"
 #include "watchlist/watchlistmodel.h"
 #include "windowharness.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 
 using namespace td;
@@ -24,12 +22,13 @@ using namespace td::test;
 namespace {
 
 // Buying 10,00 throughout; the server quotes each symbol at 10,50 (+5 %).
-QByteArray listOf(const QList<std::pair<const char*, bool>>& entries)
+// `figures` gives every entry a quote of 9,00 from an earlier check.
+QByteArray listOf(const QList<std::pair<const char*, bool>>& entries, bool figures = false)
 {
     QByteArray file;
     for (const auto& [ticker, ticked] : entries)
         file += QByteArray(ticker) + ";" + ticker + ";ETR;;10,00;" + (ticked ? "True" : "False") +
-                ";;;;;;100;;;;;0\r\n";
+                (figures ? ";9,00;1,00;-1,00;-10,00;EUR;100;900;-100;;;0\r\n" : ";;;;;;100;;;;;0\r\n");
     return file;
 }
 
@@ -38,10 +37,10 @@ QString searchFor(const QString& ticker)
     return QStringLiteral("/inf/search/all.html?SEARCH_VALUE=") + ticker + QStringLiteral(".ETR&x=11&y=7");
 }
 
-PageResponse quoteFor(const QString& ticker)
+PageResponse quoteFor(const QString& ticker, const QString& quote = QStringLiteral("10,50"))
 {
     return PageResponse::page(
-        quotePage({ticker, QStringLiteral("10,50"), QStringLiteral("EUR"), QStringLiteral("1,25"),
+        quotePage({ticker, quote, QStringLiteral("EUR"), QStringLiteral("1,25"),
                    QStringLiteral("WKN") + ticker.left(3), QStringLiteral("DE000") + ticker.left(7)}));
 }
 
@@ -57,15 +56,13 @@ struct Fixture : ServedWindow
         });
     }
 
-    QStringList searches() const
+    QStringList searches() const { return server.targets().filter(QStringLiteral("/inf/search/")); }
+    QPushButton& button(bool background)
     {
-        QStringList out;
-        for (const QString& t : server.targets()) {
-            if (t.startsWith(u"/inf/search/"))
-                out << t;
-        }
-        return out;
+        return control<QPushButton>(*window, background ? QStringLiteral("cmdCheckAllQuotesHintergrund")
+                                                        : QStringLiteral("cmdCheckAllQuotes"));
     }
+    const WatchEntry& entry(int row) { return window->items().entry(row); }
 };
 
 } // namespace
@@ -75,12 +72,16 @@ class TestBatchCheck : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void batchEvaluatesOnlyTickedEntries();
-    void nothingTickedStillPaintsToHundred();
+    void timersRestAroundABatch_data();
+    void timersRestAroundABatch();
     void secondPressCancelsAfterTheCurrentEntry();
-    void hangingPageEndsAtTheTimeout();
-    void firstActivationBatchReadsItsPages();
+    void startUpBatch_data();
+    void startUpBatch();
     void batchReadsSearchLayoutAfterARetryByWkn();
-    void backgroundCheckEvaluatesOnItsTimer();
+    void unreadablePagesChangeNothing_data();
+    void unreadablePagesChangeNothing();
+    void cancellingTheBackgroundCheck_data();
+    void cancellingTheBackgroundCheck();
     void intervalBoxes_data();
     void intervalBoxes();
     void stopListAfterABatch();
@@ -93,16 +94,13 @@ void TestBatchCheck::batchEvaluatesOnlyTickedEntries()
     QSignalSpy progress(w.ui().picAllProgress, &ProgressBar::progressDrawn);
     w.ui().cmdCheckAllQuotes->click();
     QCOMPARE(f.searches(), (QStringList{searchFor("AAA"), searchFor("CCC")}));
-    QCOMPARE(w.items().entry(0).columns[ColQuote], QStringLiteral("10,50"));
-    QCOMPARE(w.items().entry(0).columns[ColValue], QStringLiteral("1.050"));
-    QCOMPARE(w.items().entry(0).columns[ColBPct], QStringLiteral("5,00"));
-    QCOMPARE(w.items().entry(0).columns[ColWkn], QStringLiteral("WKNAAA"));
-    QCOMPARE(w.items().entry(0).icon, EntryIcon::Plus);
-    QCOMPARE(w.items().entry(1).columns[ColQuote], QString());
-    QCOMPARE(w.items().entry(2).columns[ColQuote], QStringLiteral("10,50"));
+    QCOMPARE(f.entry(0).columns[ColQuote], QStringLiteral("10,50"));
+    QCOMPARE(f.entry(0).columns[ColWkn], QStringLiteral("WKNAAA"));
+    QCOMPARE(f.entry(1).columns[ColQuote], QString());
+    QCOMPARE(f.entry(2).columns[ColQuote], QStringLiteral("10,50"));
     QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
     QVERIFY(w.ui().but_Exit->isEnabled());
-    QVERIFY(timer(w, QStringLiteral("tmrTime")).isActive());
+    // Every entry, ticked or not, is a step of the progress bar.
     QList<int> values;
     for (const auto& call : progress)
         values << call.at(0).toInt();
@@ -110,49 +108,71 @@ void TestBatchCheck::batchEvaluatesOnlyTickedEntries()
     QVERIFY(!w.ui().progressFrame->isVisible());
 }
 
-void TestBatchCheck::nothingTickedStillPaintsToHundred()
+void TestBatchCheck::timersRestAroundABatch_data()
 {
-    Fixture f(listOf({{"AAA", false}, {"BBB", false}}));
+    QTest::addColumn<bool>("autoRefresh");
+    QTest::newRow("auto refresh on") << true;
+    QTest::newRow("auto refresh off") << false;
+}
+
+// No refresh of the shown entry and no title clock while the batch runs;
+// afterwards the refresh runs again only when it is switched on.
+void TestBatchCheck::timersRestAroundABatch()
+{
+    QFETCH(bool, autoRefresh);
+    Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
+    f.platform.settings.write(QStringLiteral("AutoRefresh"),
+                              autoRefresh ? QStringLiteral("1") : QStringLiteral("0"));
     MainWindow& w = f.start();
-    QSignalSpy progress(w.ui().picAllProgress, &ProgressBar::progressDrawn);
+    QTimer& refresh = timer(w, QStringLiteral("tmrRefresh"));
+    QTimer& clock = timer(w, QStringLiteral("tmrTime"));
+    QCOMPARE(refresh.isActive(), autoRefresh);
+    int runningDuringBatch = 0;
+    connect(&f.server, &PageServer::requestReceived, &w,
+            [&] { runningDuringBatch += int(refresh.isActive()) + int(clock.isActive()); });
     w.ui().cmdCheckAllQuotes->click();
-    QVERIFY(f.searches().isEmpty());
-    QCOMPARE(progress.size(), 3);
-    QCOMPARE(progress.at(1).at(0).toInt(), 100);
+    QCOMPARE(f.searches().size(), 2);
+    QCOMPARE(runningDuringBatch, 0);
+    QCOMPARE(refresh.isActive(), autoRefresh);
+    QVERIFY(clock.isActive());
 }
 
 void TestBatchCheck::secondPressCancelsAfterTheCurrentEntry()
 {
     Fixture f(listOf({{"AAA", true}, {"BBB", true}, {"CCC", true}}));
-    f.server.setResponse(searchFor("AAA"), quoteFor("AAA").delayed(1500));
+    f.server.setResponse(searchFor("AAA"), quoteFor("AAA").delayed(300));
     MainWindow& w = f.start();
-    QTimer::singleShot(200, &w, [&w] { w.ui().cmdCheckAllQuotes->click(); });
-    w.ui().cmdCheckAllQuotes->click();
-    QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
+    QPushButton& run = f.button(false);
+    connect(&f.server, &PageServer::requestReceived, &run, &QPushButton::click,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    QSignalSpy completions(&pane(w, QStringLiteral("wbrStockContent")), &BrowserPane::documentComplete);
+    run.click();
+    QCOMPARE(run.text(), QStringLiteral("!"));
     QCOMPARE(f.searches(), QStringList{searchFor("AAA")});
     // The page that arrives after the cancel is read into nobody.
-    QTest::qWait(1600);
+    QTRY_COMPARE(completions.size(), 1);
     for (const WatchEntry& e : w.items().entries())
         QCOMPARE(e.columns[ColQuote], QString());
 }
 
-void TestBatchCheck::hangingPageEndsAtTheTimeout()
+void TestBatchCheck::startUpBatch_data()
 {
-    Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
-    f.server.setResponse(searchFor("AAA"), PageResponse::hang());
-    MainWindow& w = f.start();
-    w.ui().cmdCheckAllQuotes->click();
-    QCOMPARE(f.searches(), (QStringList{searchFor("AAA"), searchFor("BBB")}));
-    QCOMPARE(w.items().entry(0).columns[ColQuote], QString());
-    QCOMPARE(w.items().entry(1).columns[ColQuote], QStringLiteral("10,50"));
+    QTest::addColumn<QString>("autoGet");
+    QTest::addColumn<int>("searches");
+    QTest::newRow("AutoGetOnlineQuotes on: one batch after the list loaded") << "1" << 2;
+    QTest::newRow("off") << "0" << 0;
 }
 
-void TestBatchCheck::firstActivationBatchReadsItsPages()
+void TestBatchCheck::startUpBatch()
 {
-    Fixture f(listOf({{"AAA", true}}));
-    f.platform.settings.write(QStringLiteral("AutoGetOnlineQuotes"), QStringLiteral("1"));
-    MainWindow& w = f.start();
-    QCOMPARE(w.items().entry(0).columns[ColQuote], QStringLiteral("10,50"));
+    QFETCH(QString, autoGet);
+    QFETCH(int, searches);
+    Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
+    f.platform.settings.write(QStringLiteral("AutoGetOnlineQuotes"), autoGet);
+    MainWindow w(f.platform.context);
+    activate(w);
+    QCOMPARE(f.searches().size(), searches);
+    QCOMPARE(w.items().entry(1).columns[ColQuote], searches > 0 ? QStringLiteral("10,50") : QString());
     QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
 }
 
@@ -164,23 +184,99 @@ void TestBatchCheck::batchReadsSearchLayoutAfterARetryByWkn()
     f.click(0);
     QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent")).tag().isEmpty());
     w.ui().cmdCheckAllQuotes->click();
-    QCOMPARE(w.items().entry(1).columns[ColQuote], QStringLiteral("10,50"));
+    QCOMPARE(f.entry(1).columns[ColQuote], QStringLiteral("10,50"));
 }
 
-void TestBatchCheck::backgroundCheckEvaluatesOnItsTimer()
+void TestBatchCheck::unreadablePagesChangeNothing_data()
 {
-    Fixture f(listOf({{"AAA", true}, {"BBB", false}, {"CCC", true}}));
+    QTest::addColumn<bool>("background");
+    QTest::addColumn<QStringList>("failing"); // entries whose page gives no quote
+    QTest::addColumn<QString>("summary");     // "" leaves the info line as it was
+    for (const bool background : {false, true}) {
+        const char* check = background ? "background" : "batch";
+        QTest::addRow("%s: every page read", check) << background << QStringList{} << "";
+        QTest::addRow("%s: 404, reset, garbage, no quote, time-out", check)
+            << background << QStringList{"BBB", "CCC", "DDD", "EEE", "GGG"}
+            << "5 von 6 Kursen konnten nicht gelesen werden";
+        QTest::addRow("%s: an unticked entry is not counted", check)
+            << background << QStringList{"BBB", "FFF"} << "1 von 6 Kursen konnten nicht gelesen werden";
+    }
+}
+
+// A page that gives no quote changes nothing in its entry: no quote of 0, no
+// alarm, no tick; the check goes on and the info line says how many were not read.
+void TestBatchCheck::unreadablePagesChangeNothing()
+{
+    QFETCH(bool, background);
+    QFETCH(QStringList, failing);
+    QFETCH(QString, summary);
+    QList<std::pair<const char*, bool>> entries; // FFF is not ticked
+    for (const char* ticker : {"AAA", "BBB", "CCC", "DDD", "EEE", "FFF", "GGG"})
+        entries.append({ticker, qstrcmp(ticker, "FFF") != 0});
+    Fixture f(listOf(entries, true));
+    const QHash<QString, PageResponse> failures = {
+        {"BBB", PageResponse::error(404)},
+        {"CCC", PageResponse::refuse()},
+        {"DDD", PageResponse::page("\x01\xff<html>>Kursdaten<", "application/octet-stream")},
+        {"EEE", quoteFor("EEE", "k.A.")},
+        {"FFF", PageResponse::error(404)},
+        {"GGG", PageResponse::hang()}};
+    for (const QString& ticker : failing)
+        f.server.setResponse(searchFor(ticker), failures.value(ticker));
     MainWindow& w = f.start();
-    w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("30"));
-    QCOMPARE(timer(w, QStringLiteral("tmrShowAllQuotes")).interval(), 30);
-    w.ui().cmdCheckAllQuotesHintergrund->click();
-    QCOMPARE(f.searches(), (QStringList{searchFor("AAA"), searchFor("CCC")}));
-    QCOMPARE(w.items().entry(0).columns[ColQuote], QStringLiteral("10,50"));
-    QCOMPARE(w.items().entry(0).columns[ColWkn], QStringLiteral("WKNAAA"));
-    QCOMPARE(w.items().entry(2).columns[ColCur], QStringLiteral("EUR"));
-    QCOMPARE(w.items().entry(1).columns[ColQuote], QString());
-    QVERIFY(!timer(w, QStringLiteral("tmrShowAllQuotes")).isActive());
-    QCOMPARE(w.ui().cmdCheckAllQuotesHintergrund->text(), QStringLiteral("!"));
+    const QList<WatchEntry> before = w.items().entries();
+    w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("1"));
+    QLabel& info = control<QLabel>(w, QStringLiteral("lblAktInfo"));
+    info.setText(QStringLiteral("before"));
+    f.button(background).click();
+    for (int row = 0; row < before.size(); ++row) {
+        const WatchEntry& e = f.entry(row);
+        if (failing.contains(e.name()) || !before[row].checked) {
+            for (int column = ColQuote; column <= ColPlusMinus; ++column)
+                QCOMPARE(e.columns[column], before[row].columns[column]);
+            QCOMPARE(e.checked, before[row].checked);
+        } else {
+            QCOMPARE(e.columns[ColQuote], QStringLiteral("10,50"));
+        }
+    }
+    QCOMPARE(w.stopList().size(), 0);
+    QCOMPARE(info.text(), summary.isEmpty() ? QStringLiteral("before") : summary);
+}
+
+void TestBatchCheck::cancellingTheBackgroundCheck_data()
+{
+    QTest::addColumn<bool>("whileEvaluationWaits"); // else: while the first page loads
+    QTest::newRow("while a page loads") << false;
+    QTest::newRow("while an evaluation waits for its timer") << true;
+}
+
+// After a cancel nothing is written into any entry: not the page still in
+// flight, not the evaluation still waiting; no further page loads.
+void TestBatchCheck::cancellingTheBackgroundCheck()
+{
+    QFETCH(bool, whileEvaluationWaits);
+    Fixture f(listOf({{"AAA", true}, {"BBB", false}, {"CCC", true}, {"DDD", false}}));
+    if (!whileEvaluationWaits)
+        f.server.setResponse(searchFor("AAA"), quoteFor("AAA").delayed(300));
+    MainWindow& w = f.start();
+    w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("5000"));
+    QPushButton& run = f.button(true);
+    QTimer& evaluation = timer(w, QStringLiteral("tmrShowAllQuotes"));
+    BrowserPane& backgroundPane = pane(w, QStringLiteral("wbrQuoteAll"));
+    QSignalSpy completions(&backgroundPane, &BrowserPane::documentComplete);
+    whenTrue(
+        w, [&] { return whileEvaluationWaits ? evaluation.isActive() : !f.server.requests().isEmpty(); },
+        [&] { run.click(); });
+    run.click();
+    QCOMPARE(run.text(), QStringLiteral("!"));
+    QVERIFY(!evaluation.isActive());
+    QTRY_VERIFY(!completions.isEmpty());
+    for (int row = 0; row < w.items().size(); ++row) {
+        QCOMPARE(f.entry(row).columns[ColQuote], QString());
+        if (row > 0 || !whileEvaluationWaits) // a page read before the cancel keeps its codes
+            QCOMPARE(f.entry(row).columns[ColWkn], QString());
+    }
+    QCOMPARE(f.searches(), QStringList{searchFor("AAA")});
 }
 
 void TestBatchCheck::intervalBoxes_data()

@@ -123,16 +123,19 @@ private slots:
     void backgroundPage_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("expected"); // quote text|quote|change text|day %|WKN
+        // quote text|quote|change text|day %|WKN|R when the quote was read
+        QTest::addColumn<QStringList>("expected");
         QTest::newRow("search layout")
-            << "search_nbsp.html" << fields("12,34&nbsp;EUR|12,34|-1,25|-1,25|519000");
+            << "search_nbsp.html" << fields("12,34&nbsp;EUR|12,34|-1,25|-1,25|519000|R");
         QTest::newRow("key element layout")
-            << "background_keyelement.html" << fields("12,34 EUR|12,34|+0,85|0,85|519000");
+            << "background_keyelement.html" << fields("12,34 EUR|12,34|+0,85|0,85|519000|R");
         // No whole-text fallback: the failed quote step sends the reading to
         // the key element layout, which is missing and changes nothing.
-        QTest::newRow("no fallback") << "search_plain.html" << fields("12,34|0|+0,85|0,85|519000");
-        QTest::newRow("master data only") << "masterdata_only.html" << fields("|0||0|519000");
-        QTest::newRow("empty page") << "empty.html" << fields("|0||0|~");
+        QTest::newRow("no fallback") << "search_plain.html" << fields("12,34|0|+0,85|0,85|519000|");
+        QTest::newRow("quote k.A.") << "search_quote_nan.html"
+                                    << fields("k.A.&nbsp;EUR|0|-1,25|-1,25|519000|");
+        QTest::newRow("master data only") << "masterdata_only.html" << fields("|0||0|519000|");
+        QTest::newRow("empty page") << "empty.html" << fields("|0||0|~|");
     }
     void backgroundPage()
     {
@@ -144,6 +147,7 @@ private slots:
         QCOMPARE(r.sBgChangeText, expected[2]);
         QCOMPARE(r.cBgDayPct, amount(expected[3]));
         QCOMPARE(orNone(r.wkn), expected[4]);
+        QCOMPARE(r.quoteRead, expected[5] == u"R");
     }
 
     void dayChange_data()
@@ -167,32 +171,6 @@ private slots:
         QCOMPARE(r.has_value(), in[2] != u"~");
         if (r)
             QCOMPARE(*r, amount(in[2]));
-    }
-
-    // The demo server and GUI tests fill this template; it must read back.
-    void filledTemplate_data()
-    {
-        QTest::addColumn<QStringList>("in"); // quote|currency|change
-        QTest::newRow("four decimals") << fields("12,3456|USD|+0,85");
-        QTest::newRow("thousands") << fields("1.234,50|EUR|0,00");
-    }
-    void filledTemplate()
-    {
-        QFETCH(QStringList, in);
-        QString page = fixture(QStringLiteral("search_layout.html.in"));
-        page.replace(QStringLiteral("@NAME@"), QStringLiteral("Procter &amp; Gamble Co."))
-            .replace(QStringLiteral("@QUOTE@"), in[0])
-            .replace(QStringLiteral("@CURRENCY@"), in[1])
-            .replace(QStringLiteral("@CHANGE@"), in[2])
-            .replace(QStringLiteral("@WKN@"), QStringLiteral("852062"))
-            .replace(QStringLiteral("@ISIN@"), QStringLiteral("US7427181091"));
-        const QuotePageResult r = readQuotePage(page, false);
-        QCOMPARE(r.sQuoteText, in[0] + QStringLiteral("&nbsp;") + in[1]);
-        QCOMPARE(r.quote, amount(in[0]));
-        QCOMPARE(r.dayPct, amount(in[2]));
-        QCOMPARE(orNone(r.wkn), QStringLiteral("852062"));
-        QCOMPARE(orNone(r.isin), QStringLiteral("US7427181091"));
-        QVERIFY(r.evaluate);
     }
 };
 

@@ -56,8 +56,8 @@ private Q_SLOTS:
     void historyBoxReloadsOnlyTheSignal();
     void nasdaqPaneFollowsThePlace();
     void batchRunningRefusesClicks();
-    void hangingServerEndsAtTheTimeout();
-    void failedChartPaneShowsNoData();
+    void entryTextsAreEscaped_data();
+    void entryTextsAreEscaped();
 };
 
 void TestSelection::selectionLoadsInOrder()
@@ -77,16 +77,13 @@ void TestSelection::selectionLoadsInOrder()
     QVERIFY(w.ui().picHandelssignalSymbol[4]->isVisibleTo(&w));
     QVERIFY(!w.ui().picHandelssignalSymbol[0]->isVisibleTo(&w));
 
-    const QStringList quotePane = f.display("wbrRealTimeQuote").addresses;
-    QVERIFY(quotePane.size() >= 2);
-    QVERIFY(quotePane[quotePane.size() - 2].contains(QStringLiteral(">receive data<br>BMW.ETR [Quote]<")));
-    const QString snippet = quotePane.last();
-    QVERIFY(snippet.startsWith(QStringLiteral("about:<html><body leftMargin=8 topMargin=0 marginheight=0 "
-                                              "marginwidth=0 scroll='no'><a href=\"")));
-    QVERIFY(
-        snippet.contains(f.server.baseUrl() + QStringLiteral("/dab_neu/charts/popup_intrachart?type=time&"
-                                                             "tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de")));
-    QVERIFY(snippet.endsWith(QStringLiteral("</a>")));
+    // Status page, then the chart snippet.
+    const QStringList quotePane = f.display("wbrRealTimeQuote").addresses.mid(1);
+    QCOMPARE(quotePane.size(), 2);
+    QVERIFY(quotePane[0].contains(QStringLiteral(">receive data<br>BMW.ETR [Quote]<")));
+    QVERIFY(quotePane[1].contains(f.server.baseUrl() +
+                                  QStringLiteral("/dab_neu/charts/popup_intrachart?type=time&"
+                                                 "tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de")));
     QVERIFY(
         f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("type=intra&sym1=BMW.ETR&")));
     QCOMPARE(f.display("wbrHY").addresses.last(), QStringLiteral("about:<html><body></body></html>"));
@@ -98,10 +95,13 @@ void TestSelection::retryByWkn_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("firstSearch");
     QTest::addColumn<QString>("retry");
-    QTest::newRow("with WKN") << 1 << "SEARCH_VALUE=AAPL.NAS&x=11&y=7"
-                              << "SEARCH_VALUE=865985&x=11&y=7";
-    QTest::newRow("empty WKN still searches") << 2 << "SEARCH_VALUE=NOW.ETR&x=11&y=7"
-                                              << "SEARCH_VALUE=&x=11&y=7";
+    const auto row = [](const char* tag, int row, const char* first, const char* retry) {
+        QTest::newRow(tag) << row << first << retry;
+    };
+    row("with WKN", 1, "SEARCH_VALUE=AAPL.NAS&x=11&y=7", "SEARCH_VALUE=865985&x=11&y=7");
+    row("empty WKN still searches", 2, "SEARCH_VALUE=NOW.ETR&x=11&y=7", "SEARCH_VALUE=&x=11&y=7");
+    // The wait for the page ends at the time-out.
+    row("quote page hangs", 0, "SEARCH_VALUE=BMW.ETR&x=11&y=7", "SEARCH_VALUE=519000&x=11&y=7");
 }
 
 void TestSelection::retryByWkn()
@@ -111,6 +111,7 @@ void TestSelection::retryByWkn()
     QFETCH(QString, retry);
     Fixture f;
     f.server.setFallback([](const PageRequest&) { return PageResponse::page(searchResultWithoutQuote()); });
+    f.server.setResponse(kBmwSearch, PageResponse::hang());
     MainWindow& w = f.start();
     f.click(row);
     QVERIFY(f.server.waitForRequests(3));
@@ -209,25 +210,39 @@ void TestSelection::batchRunningRefusesClicks()
     w.ui().cmdCheckAllQuotes->setText(QStringLiteral("!"));
 }
 
-void TestSelection::hangingServerEndsAtTheTimeout()
+void TestSelection::entryTextsAreEscaped_data()
 {
-    Fixture f;
-    f.server.setResponse(kBmwSearch, PageResponse::hang());
-    f.start();
-    f.click(0);                           // returns once the quote page times out
-    QVERIFY(f.server.waitForRequests(3)); // the retry by WKN follows the empty page
-    QCOMPARE(f.server.targets()[2], QStringLiteral("/inf/search/all.html?SEARCH_VALUE=519000&x=11&y=7"));
+    QTest::addColumn<QString>("ticker");
+    QTest::addColumn<QString>("escaped");
+    QTest::newRow("markup") << "\"><script>x</script>"
+                            << "&quot;&gt;&lt;script&gt;x&lt;/script&gt;";
+    QTest::newRow("ampersand") << "A&B"
+                               << "A&amp;B";
 }
 
-void TestSelection::failedChartPaneShowsNoData()
+// A ticker from a shared list reaches the status pages, the "no data" page and
+// the chart snippets as text only, and those panes run no script.
+void TestSelection::entryTextsAreEscaped()
 {
-    Fixture f;
+    QFETCH(QString, ticker);
+    QFETCH(QString, escaped);
+    ServedWindow f("Shared;" + ticker.toLatin1() + ";ETR;;;True;;;;;;;;;;;0\r\n");
     MainWindow& w = f.start();
     f.click(0);
     Q_EMIT pane(w, QStringLiteral("wbrRealTimeChart")).navigateError(QStringLiteral("http://x"), 500);
-    QVERIFY(f.display("wbrRealTimeChart")
-                .addresses.last()
-                .contains(QStringLiteral("color:red\">currently no data<br>BMW [Chart]</span>")));
+    for (const QString& name : {QStringLiteral("wbrRealTimeQuote"), QStringLiteral("wbrRealTimeChart")}) {
+        QCOMPARE(f.platform.panes.kind(name), PaneKind::Snippet);
+        const QStringList pages =
+            f.platform.panes.recording(name)->addresses.filter(QStringLiteral("about:<"));
+        QVERIFY(pages.size() >= 2);
+        for (const QString& page : pages)
+            QVERIFY2(page.contains(escaped) && !page.contains(ticker), qPrintable(page));
+    }
+    // A failed chart load shows the "no data" page.
+    QVERIFY(f.platform.panes.recording(QStringLiteral("wbrRealTimeChart"))
+                ->addresses.last()
+                .contains(QStringLiteral("color:red\">currently no data<br>") + escaped +
+                          QStringLiteral(" [Chart]<")));
 }
 
 QTEST_MAIN(TestSelection)

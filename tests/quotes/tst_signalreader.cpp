@@ -1,6 +1,5 @@
 #include "quotes/signalreader.h"
 
-#include <QFile>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -49,17 +48,10 @@ void TstSignalReader::read()
 
 void TstSignalReader::symbolPictures()
 {
-    // Both sets show each row's drawing, in the row's colour (0xBBGGRR as #rrggbb).
+    // Both sets show each row's own drawing.
     for (const SignalRow& row : signalRows()) {
-        const QString path = signalSymbolResource(row.symbol);
-        QCOMPARE(signalSymbolResource(row.symbolLang), path);
-        QVERIFY2(QSvgRenderer(path).isValid(), qPrintable(path));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString rgb = QStringLiteral("#%1").arg(((row.colour & 0xFF) << 16) | (row.colour & 0xFF00) |
-                                                          (row.colour >> 16),
-                                                      6, 16, QLatin1Char('0'));
-        QVERIFY2(QString::fromUtf8(file.readAll()).contains(rgb), qPrintable(row.word + u' ' + rgb));
+        QVERIFY2(QSvgRenderer(signalSymbolResource(row.symbol)).isValid(), qPrintable(row.word));
+        QCOMPARE(signalSymbolResource(row.symbolLang), signalSymbolResource(row.symbol));
     }
     QVERIFY(signalSymbolResource(10).isEmpty());
     QVERIFY(signalSymbolResource(-1).isEmpty());

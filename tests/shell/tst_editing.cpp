@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 #include "testplatform.h"
 #include "watchlist/watchlistmodel.h"
+#include "windowharness.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -42,16 +43,8 @@ struct Window
         w.state().bListChanged = false;
     }
 
-    // What selecting an entry with the mouse leaves behind (the selection
-    // flow itself also loads pages).
-    void select(int row)
-    {
-        ui.lstItems->setCurrentIndex(w.items().index(row, ColName));
-        w.setCurrentRow(row);
-        ui.chkEdit->setChecked(false);
-        w.fillEditFields(w.items().entry(row));
-        w.moveHighlightTo(row);
-    }
+    // The window is never activated: a selection loads no pages.
+    void select(int row) { td::test::clickEntry(w, row); }
     QStringList names()
     {
         QStringList out;
@@ -86,12 +79,12 @@ private Q_SLOTS:
     void checkAllNone();
     void deleteTwice();
     void markSurvivesMoveAndSelection();
-    void sortByHeader_data();
     void sortByHeader();
     void editModeAndTyping();
     void stopListAndSmallCommands();
     void buildAndSave();
-    void enterAddsWhileTheFormHasFocus();
+    void enterAddsFromTheNamingFields_data();
+    void enterAddsFromTheNamingFields();
 };
 
 void TestEditing::moveButtons_data()
@@ -219,25 +212,11 @@ void TestEditing::markSurvivesMoveAndSelection()
     QCOMPARE(t.colour(2), black);
 }
 
-void TestEditing::sortByHeader_data()
-{
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QStringList>("texts"); // of E0 to E3
-    QTest::addColumn<QStringList>("descending");
-    QTest::addColumn<QStringList>("ascending");
-    QTest::newRow("Buying") << int(ColBuying) << QStringList{"12,50", "", "9,00", "1.000"}
-                            << QStringList{"E3", "E0", "E2", "E1"} << QStringList{"E2", "E0", "E3", "E1"};
-    QTest::newRow("Ticker") << int(ColTicker) << QStringList{"b", "A", "c", ""}
-                            << QStringList{"E2", "E0", "E1", "E3"} << QStringList{"E3", "E1", "E0", "E2"};
-}
-
 void TestEditing::sortByHeader()
 {
-    QFETCH(int, column);
-    QFETCH(QStringList, texts);
-    QFETCH(QStringList, descending);
-    QFETCH(QStringList, ascending);
     Window t({"E0", "E1", "E2", "E3"});
+    const int column = ColBuying;
+    const QStringList texts = {"12,50", "", "9,00", "1.000"};
     for (int row = 0; row < texts.size(); ++row)
         t.w.items().setColumn(row, column, texts[row]);
     t.select(2);
@@ -250,7 +229,8 @@ void TestEditing::sortByHeader()
     QVERIFY(!t.changed());
     t.ui.cmdCheckAllQuotes->setText(QStringLiteral("!"));
 
-    for (const QStringList& expected : {descending, ascending}) {
+    for (const QStringList& expected :
+         {QStringList{"E3", "E0", "E2", "E1"}, QStringList{"E2", "E0", "E3", "E1"}}) {
         Q_EMIT header->sectionClicked(column);
         QCOMPARE(t.names(), expected);
         const int row = static_cast<int>(expected.indexOf(QStringLiteral("E2")));
@@ -368,22 +348,35 @@ void TestEditing::buildAndSave()
                         "Beta;;;;;False;;;;;;;;;;;-1\r\n"));
 }
 
-void TestEditing::enterAddsWhileTheFormHasFocus()
+void TestEditing::enterAddsFromTheNamingFields_data()
 {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("adds");
+    QTest::newRow("name") << "txtName" << true;
+    QTest::newRow("ticker") << "txtTicker" << true;
+    QTest::newRow("place") << "txtPlace" << true;
+    QTest::newRow("date, after the place") << "txtDate" << false;
+    QTest::newRow("the list") << "lstItems" << false;
+}
+
+// Enter adds an entry only while Add is the default button; leaving the
+// place field takes that away.
+void TestEditing::enterAddsFromTheNamingFields()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, adds);
     Window t;
-    t.w.show();
-    QTRY_VERIFY(!t.w.state().bFirstActivate);
+    td::test::activate(t.w);
     t.w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&t.w));
-    t.ui.txtName->setFocus();
+    t.ui.txtName->setText(QStringLiteral("Z"));
+    t.ui.txtPlace->setFocus();
     QTRY_VERIFY(t.ui.cmdAdd->isDefault());
-    QTest::keyClicks(t.ui.txtName, QStringLiteral("Z"));
-    QTest::keyClick(t.ui.txtName, Qt::Key_Return);
-    QCOMPARE(t.names(), QStringList{"Z"});
-    t.ui.lstItems->setFocus();
-    QTRY_VERIFY(!t.ui.cmdAdd->isDefault());
-    QTest::keyClick(t.ui.txtName, Qt::Key_Return);
-    QCOMPARE(t.w.items().size(), 1);
+    QWidget& focus = td::test::control<QWidget>(t.w, field);
+    focus.setFocus();
+    QTRY_COMPARE(t.ui.cmdAdd->isDefault(), adds);
+    QTest::keyClick(&focus, Qt::Key_Return);
+    QCOMPARE(t.w.items().size(), adds ? 1 : 0);
 }
 
 QTEST_MAIN(TestEditing)

@@ -8,10 +8,10 @@ class TestMainOptions : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void emptyStoreGivesDefaults();
     void unconvertibleTextsKeepPreviousValues_data();
     void unconvertibleTextsKeepPreviousValues();
-    void shutdownWritesInOrder();
+    void shutdownWritesWhatStartUpReads();
+    void shutdownCleansTexts();
     void minimisedAndStopTabSkipKeys();
     void listColour_data();
     void listColour();
@@ -19,41 +19,19 @@ private Q_SLOTS:
     void versionText();
 };
 
-void TestMainOptions::emptyStoreGivesDefaults()
-{
-    MemorySettingsStore store;
-    const MainOptions o = readMainOptions(store);
-    QCOMPARE(o.mainLeft, 0.0);
-    QCOMPARE(o.mainTop, 0.0);
-    QVERIFY(o.autoClear);
-    QCOMPARE(o.bank, 1);
-    QCOMPARE(o.history, 3);
-    QCOMPARE(historyMonths(o.history), 12);
-    QCOMPARE(o.realTimeRefresh, QStringLiteral("60000"));
-    QCOMPARE(o.showAllQuotesSilent, QStringLiteral("20000"));
-    QCOMPARE(o.lstItemsBackcolor, QStringLiteral("ffffff"));
-    QCOMPARE(o.enhanceListbox, QStringLiteral("SMALL"));
-    MainOptions activation;
-    readActivationOptions(store, activation);
-    QVERIFY(activation.showIndicesSmallWindow);
-}
-
 void TestMainOptions::unconvertibleTextsKeepPreviousValues_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("letters in main_left") << "main_left"
-                                          << "abc";
-    QTest::newRow("bank out of range") << "Bank"
-                                       << "5";
-    QTest::newRow("history out of range") << "History"
-                                          << "9";
-    QTest::newRow("check box 2") << "AutoClear"
-                                 << "2";
-    QTest::newRow("check box letters") << "AutoClear"
-                                       << "on";
-    QTest::newRow("tab letters") << "tabDataIndex"
-                                 << "x";
+    const auto row = [](const char* tag, const char* key, const char* value) {
+        QTest::newRow(tag) << key << value;
+    };
+    row("letters in main_left", "main_left", "abc");
+    row("bank out of range", "Bank", "5");
+    row("history out of range", "History", "9");
+    row("check box 2", "AutoClear", "2");
+    row("check box letters", "AutoClear", "on");
+    row("tab letters", "tabDataIndex", "x");
 }
 
 void TestMainOptions::unconvertibleTextsKeepPreviousValues()
@@ -76,50 +54,57 @@ void TestMainOptions::unconvertibleTextsKeepPreviousValues()
     QCOMPARE(o.tabDataIndex, key == u"tabDataIndex" ? 2 : 0);
 }
 
-void TestMainOptions::shutdownWritesInOrder()
+// Shutdown writes back, key by key, what start-up read.
+void TestMainOptions::shutdownWritesWhatStartUpReads()
+{
+    const QList<std::pair<const char*, const char*>> keys = {{"main_left", "-720"},
+                                                             {"main_top", "300"},
+                                                             {"TickerFile", "/x/y.tic"},
+                                                             {"AutoClear", "0"},
+                                                             {"AutoCheck", "1"},
+                                                             {"AutoRefresh", "1"},
+                                                             {"Bank", "0"},
+                                                             {"Benefits", "2"},
+                                                             {"QuoteColorBold", "1"},
+                                                             {"MarkMinMaxChange", "1"},
+                                                             {"AutoReload", "5000"},
+                                                             {"RealTimeRefresh", "7000"},
+                                                             {"History", "5"},
+                                                             {"tabDataIndex", "1"},
+                                                             {"AutoMarkLast", "1"},
+                                                             {"MaxMinChange", "12.5"},
+                                                             {"ToolTip", "1"},
+                                                             {"ToolTipTransparence", "120"},
+                                                             {"LBLToolTip", "0"},
+                                                             {"SearchDest", "Yahoo"},
+                                                             {"AutoGetOnlineQuotes", "1"},
+                                                             {"LstItemsBackcolor", "ff0000"},
+                                                             {"ShowAllQuotesSilent", "300"},
+                                                             {"Mobile", "1"}};
+    MemorySettingsStore in;
+    for (const auto& [key, value] : keys)
+        in.write(QString::fromLatin1(key), QString::fromLatin1(value));
+    in.write(QStringLiteral("EnhanceListbox"), QStringLiteral("SMALL"));
+    MainOptions o = readMainOptions(in);
+    readActivationOptions(in, o);
+    MemorySettingsStore out;
+    writeMainOptions(out, o, {false, true});
+    for (const auto& [key, value] : keys)
+        QCOMPARE(out.values().value(QString::fromLatin1(key)), QString::fromLatin1(value));
+    // The layout button names the layout it switches to.
+    QCOMPARE(out.values().value("EnhanceListbox"), QStringLiteral("BIG"));
+}
+
+// Texts typed into boxes are written as plain numbers and colours.
+void TestMainOptions::shutdownCleansTexts()
 {
     MemorySettingsStore store;
     MainOptions o;
-    o.mainLeft = -720; // a monitor left of the primary one
     o.maxMinChange = QStringLiteral("12.5 %");
     o.lstItemsBackcolor = QStringLiteral(" ff0000 ");
-    writeMainOptions(store, o, {false, true});
-    const QStringList expected = {"main_left",
-                                  "main_top",
-                                  "TickerFile",
-                                  "AutoClear",
-                                  "AutoCheck",
-                                  "AutoRefresh",
-                                  "Bank",
-                                  "Benefits",
-                                  "QuoteColorBold",
-                                  "MarkMinMaxChange",
-                                  "AutoReload",
-                                  "RealTimeRefresh",
-                                  "History",
-                                  "tabDataIndex",
-                                  "AutoMarkLast",
-                                  "MaxMinChange",
-                                  "ToolTip",
-                                  "ToolTipTransparence",
-                                  "LBLToolTip",
-                                  "SearchDest",
-                                  "AutoGetOnlineQuotes",
-                                  "EnhanceListbox",
-                                  "LstItemsBackcolor",
-                                  "ShowAllQuotesSilent",
-                                  "Mobile",
-                                  "ShowINDICESSMALLWINDOW"};
-    QCOMPARE(store.writeOrder(), expected);
-    QCOMPARE(store.values().value("main_left"), QStringLiteral("-720"));
+    writeMainOptions(store, o, {false, false});
     QCOMPARE(store.values().value("MaxMinChange"), QStringLiteral("12.5"));
-    QCOMPARE(store.values().value("EnhanceListbox"), QStringLiteral("BIG"));
     QCOMPARE(store.values().value("LstItemsBackcolor"), QStringLiteral("ff0000"));
-    QCOMPARE(store.values().value("AutoClear"), QStringLiteral("1"));
-    // What was written reads back to the same options.
-    const MainOptions back = readMainOptions(store);
-    QCOMPARE(back.mainLeft, -720.0);
-    QCOMPARE(back.autoClear, o.autoClear);
 }
 
 void TestMainOptions::minimisedAndStopTabSkipKeys()

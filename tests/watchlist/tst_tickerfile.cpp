@@ -15,50 +15,30 @@ private Q_SLOTS:
     void roundTripIsByteIdentical();
     void lineEnds_data();
     void lineEnds();
-    void writerNeverBreaksTheFormat();
-    void capacityStopsLoading();
     void hostileBytesDoNotBreakReading();
 };
 
 void TestTickerFile::fields_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("isin");
-    QTest::addColumn<QString>("quote");
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<bool>("important");
-    QTest::newRow("name only") << "Solo"
-                               << "Solo"
-                               << ""
-                               << "" << false << false;
-    QTest::newRow("16 fields, no mark") << "A;T;ETR;;;True;1,00;;;;;;;;W;I"
-                                        << "A"
-                                        << "I"
-                                        << "1,00" << true << false;
-    QTest::newRow("17 fields marked") << "A;T;ETR;;;False;2;;;;;;;;W;I;-1"
-                                      << "A"
-                                      << "I"
-                                      << "2" << false << true;
-    QTest::newRow("30 fields") << "A;T;ETR;;;True;3;;;;;;;;W;I;0;x;x;x;x;x;x;x;x;x;x;x;x;x"
-                               << "A"
-                               << "I"
-                               << "3" << true << false;
-    QTest::newRow("quote field 7 not 6") << "N;;;;;True;12,5"
-                                         << "N"
-                                         << ""
-                                         << "12,5" << true << false;
+    QTest::addColumn<QStringList>("expected"); // name|ISIN|quote|checked|important
+    const auto row = [](const char* tag, const char* line, const char* expected) {
+        QTest::newRow(tag) << line << QString::fromLatin1(expected).split(u'|');
+    };
+    row("name only", "Solo", "Solo|||0|0");
+    row("16 fields, no mark", "A;T;ETR;;;True;1,00;;;;;;;;W;I", "A|I|1,00|1|0");
+    row("17 fields marked", "A;T;ETR;;;False;2;;;;;;;;W;I;-1", "A|I|2|0|1");
+    row("30 fields", "A;T;ETR;;;True;3;;;;;;;;W;I;0;x;x;x;x;x;x;x;x;x;x;x;x;x", "A|I|3|1|0");
+    row("quote field 7 not 6", "N;;;;;True;12,5", "N||12,5|1|0");
 }
 
 void TestTickerFile::fields()
 {
     QFETCH(QString, line);
     const WatchEntry e = parseTickerLine(line, false);
-    QTEST(e.columns[ColName], "name");
-    QTEST(e.columns[ColIsin], "isin");
-    QTEST(e.columns[ColQuote], "quote");
-    QTEST(e.checked, "checked");
-    QTEST(e.important, "important");
+    QTEST((QStringList{e.columns[ColName], e.columns[ColIsin], e.columns[ColQuote],
+                       QString::number(e.checked), QString::number(e.important)}),
+          "expected");
     QCOMPARE(e.icon, EntryIcon::NoBuyQuote);
     // The quote columns get their styles even when the line lacks them.
     QCOMPARE(e.styles[ColValue], (CellStyle{colour::NearBlack, true}));
@@ -121,34 +101,6 @@ void TestTickerFile::lineEnds()
     for (const WatchEntry& e : parseTickerFile(bytes, false).entries)
         names << e.name();
     QTEST(names, "names");
-}
-
-void TestTickerFile::writerNeverBreaksTheFormat()
-{
-    WatchEntry e;
-    e.columns[ColName] = QStringLiteral("A;B\r\nC");
-    e.columns[ColIsin] = QStringLiteral("X\nY");
-    const QByteArray file = formatTickerFile({e, e});
-    const QList<QByteArray> lines = file.split('\n');
-    QCOMPARE(lines.size(), 3); // two lines and the empty rest after the last line end
-    for (int i = 0; i < 2; ++i) {
-        QVERIFY(lines[i].endsWith('\r'));
-        QCOMPARE(lines[i].count(';'), 16);
-    }
-    const WatchEntry back = parseTickerFile(file, false).entries.at(0);
-    QCOMPARE(back.name(), QStringLiteral("A,B C"));
-    QCOMPARE(back.columns[ColIsin], QStringLiteral("X Y"));
-}
-
-void TestTickerFile::capacityStopsLoading()
-{
-    QByteArray file;
-    for (int i = 0; i < 10; ++i)
-        file += "e" + QByteArray::number(i) + "\r\n";
-    const TickerFileContent content = parseTickerFile(file, false, 7);
-    QCOMPARE(content.entries.size(), 7);
-    QCOMPARE(content.linesOverLimit, 3);
-    QCOMPARE(content.entries.last().name(), QStringLiteral("e6"));
 }
 
 void TestTickerFile::hostileBytesDoNotBreakReading()

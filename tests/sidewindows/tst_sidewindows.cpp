@@ -1,6 +1,11 @@
+#include "overview/progressbar.h"
+#include "platform/browserpane.h"
+#include "platform/twips.h"
 #include "shell/mainwindow.h"
 #include "sidewindows/infodisplay.h"
 #include "sidewindows/infotext.h"
+#include "sidewindows/panelayout.h"
+#include "watchlist/tickerfile.h"
 #include "watchlist/watchlistmodel.h"
 #include "windowharness.h"
 
@@ -13,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 
@@ -21,16 +28,11 @@ using namespace td::test;
 
 namespace {
 
-WatchEntry entry(const QString& name, const QString& ticker, const QString& wkn)
+void moveOver(QWidget* widget, QPoint at)
 {
-    WatchEntry e;
-    e.columns[ColName] = name;
-    e.columns[ColTicker] = ticker;
-    e.columns[ColPlace] = QStringLiteral("ETR");
-    e.columns[ColWkn] = wkn;
-    e.columns[ColBuying] = QStringLiteral("12,50");
-    e.columns[ColCur] = QStringLiteral("EUR");
-    return e;
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
 }
 
 struct Fixture
@@ -38,22 +40,16 @@ struct Fixture
     Fixture()
     {
         activate(w);
-        w.items().append(
-            entry(QStringLiteral("Bäcker & Söhne"), QStringLiteral("BAE"), QStringLiteral("A1B2C3")));
-        w.items().append(entry(QStringLiteral("Zweite AG"), QStringLiteral("ZWE"), QString()));
+        for (const char* line :
+             {"Bäcker & Söhne;BAE;ETR;;12,50;True;;;;;EUR;;;;A1B2C3;;0", "Zweite AG;ZWE;ETR"})
+            w.items().append(parseTickerLine(QString::fromUtf8(line), false));
         w.ui().chkShowToolTip->setChecked(true);
         w.ui().chkShowLBLToolTip->setChecked(true);
     }
 
     QWidget* viewport() { return w.ui().lstItems->viewport(); }
     QPoint rowPoint(int row) { return w.ui().lstItems->visualRect(w.items().index(row, ColTicker)).center(); }
-    void hover(int row)
-    {
-        const QPoint at = rowPoint(row);
-        QMouseEvent move(QEvent::MouseMove, at, viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QCoreApplication::sendEvent(viewport(), &move);
-    }
+    void hover(int row) { moveOver(viewport(), rowPoint(row)); }
     ToolTipWindow* click(int row)
     {
         hover(row);
@@ -74,35 +70,50 @@ struct Fixture
         QCoreApplication::processEvents();
     }
 
+    void setHeightTwips(int twips)
+    {
+        w.resize(w.width(), twipsToPx(twips));
+        QCOMPARE(w.height(), twipsToPx(twips));
+    }
+    QWidget* pane() { return w.ui().resourcesPaneHost; }
+    int listTop() { return w.ui().lstItems->mapTo(&w, QPoint(0, 0)).y(); }
+    static QString tag(QWidget* button) { return button->property("tag").toString(); }
+
     TestPlatform p;
     MainWindow w{p.context};
 };
 
 } // namespace
 
-class TestInfoWindow : public QObject
+class TestSideWindows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void closesByItselfUnlessTouched_data();
     void closesByItselfUnlessTouched();
     void showsAndCopiesTheEntry();
-    void staysOnTheScreen_data();
-    void staysOnTheScreen();
+    void staysOnTheScreenAtTheBottom();
     void exports_data();
     void exports();
     void hoverBox_data();
     void hoverBox();
+    void fullBrowserTwiceReturns();
+    void closeExtension_data();
+    void closeExtension();
+    void listLayoutTwiceReturns();
+    void mobileBoxesFollowEachOther_data();
+    void mobileBoxesFollowEachOther();
+    void tabAreaHidesHoverBoxAndMarksTheEntry();
 };
 
-void TestInfoWindow::closesByItselfUnlessTouched_data()
+void TestSideWindows::closesByItselfUnlessTouched_data()
 {
     QTest::addColumn<bool>("touch");
     QTest::newRow("untouched") << false;
     QTest::newRow("clicked into its text") << true;
 }
 
-void TestInfoWindow::closesByItselfUnlessTouched()
+void TestSideWindows::closesByItselfUnlessTouched()
 {
     QFETCH(bool, touch);
     Fixture f;
@@ -125,7 +136,7 @@ void TestInfoWindow::closesByItselfUnlessTouched()
     QCOMPARE(f.w.state().iSelectedIndex, 2);
 }
 
-void TestInfoWindow::showsAndCopiesTheEntry()
+void TestSideWindows::showsAndCopiesTheEntry()
 {
     Fixture f;
     ToolTipWindow* window = f.click(0);
@@ -142,27 +153,15 @@ void TestInfoWindow::showsAndCopiesTheEntry()
     QVERIFY(f.w.infoDisplay().infoWindow() != first);
 }
 
-void TestInfoWindow::staysOnTheScreen_data()
+void TestSideWindows::staysOnTheScreenAtTheBottom()
 {
-    QTest::addColumn<bool>("low");
-    QTest::newRow("window at the top") << false;
-    QTest::newRow("list at the bottom edge") << true;
-}
-
-void TestInfoWindow::staysOnTheScreen()
-{
-    QFETCH(bool, low);
     Fixture f;
     const QRect screen = f.w.screen()->availableGeometry();
-    if (low)
-        f.w.move(screen.left(), screen.bottom() - f.w.ui().lstItems->mapTo(&f.w, QPoint(0, 0)).y() - 30);
-    ToolTipWindow* window = f.click(0);
-    QVERIFY(screen.contains(window->geometry()));
-    const QPoint clicked = f.viewport()->mapToGlobal(f.rowPoint(0));
-    QCOMPARE(window->y() > clicked.y(), !low);
+    f.w.move(screen.left(), screen.bottom() - f.w.ui().lstItems->mapTo(&f.w, QPoint(0, 0)).y() - 30);
+    QVERIFY(screen.contains(f.click(0)->geometry()));
 }
 
-void TestInfoWindow::exports_data()
+void TestSideWindows::exports_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("file"); // empty: the dialog is cancelled
@@ -182,7 +181,7 @@ void TestInfoWindow::exports_data()
     QTest::newRow("cancelled") << html << QString() << QByteArray() << QByteArray();
 }
 
-void TestInfoWindow::exports()
+void TestSideWindows::exports()
 {
     QFETCH(QString, action);
     QFETCH(QString, file);
@@ -196,10 +195,8 @@ void TestInfoWindow::exports()
     QFile written(path);
     const bool failed = !path.isEmpty() && contains.isEmpty();
     QCOMPARE(f.p.dialogs.shown.size(), failed ? 1 : 0);
-    if (failed) {
-        QVERIFY(f.p.dialogs.shown[0].text.contains(path));
-        QVERIFY(f.p.dialogs.shown[0].text.contains(QStringLiteral("konnte nicht gespeichert werden")));
-    }
+    if (failed)
+        QVERIFY(f.p.dialogs.shown[0].text.contains(path + QStringLiteral("   \r\nkonnte nicht gespeichert")));
     QCOMPARE(written.open(QIODevice::ReadOnly), !contains.isEmpty());
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.contains(contains));
@@ -207,7 +204,7 @@ void TestInfoWindow::exports()
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
 }
 
-void TestInfoWindow::hoverBox_data()
+void TestSideWindows::hoverBox_data()
 {
     QTest::addColumn<bool>("labelBox");
     QTest::addColumn<bool>("batch");
@@ -216,7 +213,7 @@ void TestInfoWindow::hoverBox_data()
     QTest::newRow("during a batch") << true << true;
 }
 
-void TestInfoWindow::hoverBox()
+void TestSideWindows::hoverBox()
 {
     QFETCH(bool, labelBox);
     QFETCH(bool, batch);
@@ -235,9 +232,7 @@ void TestInfoWindow::hoverBox()
         QCOMPARE(text->toPlainText(),
                  hoverText(f.w.items().entry(1)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QVERIFY(f.w.rect().contains(box->geometry()));
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), text->viewport()->mapToGlobal(QPointF(2, 2)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(text->viewport(), &move);
+        moveOver(text->viewport(), QPoint(2, 2));
         QVERIFY(!box->isVisible());
     }
     // No info window during a batch; the click is refused as ever.
@@ -249,5 +244,124 @@ void TestInfoWindow::hoverBox()
     }
 }
 
-QTEST_MAIN(TestInfoWindow)
-#include "tst_infowindow.moc"
+void TestSideWindows::fullBrowserTwiceReturns()
+{
+    Fixture f;
+    f.setHeightTwips(9500);
+    QPushButton* button = f.w.ui().cmdFullBrowser;
+    QCOMPARE(button->text(), QStringLiteral("bigger"));
+    const QRect start = f.pane()->geometry();
+    QVERIFY(f.pane()->isVisible());
+    QVERIFY(start.top() > f.listTop() + f.w.ui().lstItems->height());
+
+    button->click();
+    QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
+    QCOMPARE(button->text(), QStringLiteral("-"));
+    QCOMPARE(f.pane()->y(), f.listTop());
+    QVERIFY(f.pane()->isVisible() && f.w.rect().contains(f.pane()->geometry()));
+    QVERIFY(!f.w.ui().cmdSelectAll[0]->isVisible() && !f.w.ui().cmdClear[0]->isVisible());
+
+    button->click();
+    QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
+    QCOMPARE(button->text(), QStringLiteral("^"));
+    QCOMPARE(f.pane()->geometry(), start);
+    QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible() && f.w.ui().cmdClear[0]->isVisible());
+}
+
+void TestSideWindows::closeExtension_data()
+{
+    QTest::addColumn<bool>("enlarged");
+    QTest::newRow("pane below the list") << false;
+    QTest::newRow("pane over the list") << true;
+}
+
+void TestSideWindows::closeExtension()
+{
+    QFETCH(bool, enlarged);
+    Fixture f;
+    f.setHeightTwips(9500);
+    if (enlarged)
+        f.w.ui().cmdFullBrowser->click();
+    f.w.ui().cmdCloseExtended->click();
+    QCOMPARE(f.w.height(), twipsToPx(kMainMinHeight));
+    QCOMPARE(Fixture::tag(f.w.ui().cmdFullBrowser), QStringLiteral("SMALL"));
+    QVERIFY(!f.pane()->isVisible());
+    QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible());
+}
+
+void TestSideWindows::listLayoutTwiceReturns()
+{
+    Fixture f;
+    QTreeView* list = f.w.ui().lstItems;
+    QPushButton* button = f.w.ui().cmdEnhanceListbox;
+    const auto columns = [list] {
+        QList<int> widths;
+        for (int c = 0; c < ColumnCount; ++c)
+            widths << (list->isColumnHidden(c) ? -1 : list->columnWidth(c));
+        return widths;
+    };
+    QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
+    const QList<int> narrow = columns();
+    const int narrowWidth = list->width();
+
+    button->click();
+    QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
+    QCOMPARE(button->text(), QStringLiteral("<"));
+    const ListLayout wide = listLayoutAfterClick(QStringLiteral("BIG"));
+    QCOMPARE(list->width(), twipsToPx(wide.listWidth));
+    for (const ColumnWidth& c : wide.columns) {
+        QVERIFY(!list->isColumnHidden(c.column));
+        QVERIFY(list->columnWidth(c.column) >= twipsToPx(c.twips));
+    }
+    QVERIFY(!f.w.ui().chartArea->isVisible());
+
+    button->click();
+    QCOMPARE(button->text(), QStringLiteral(">"));
+    QCOMPARE(columns(), narrow);
+    QCOMPARE(list->width(), narrowWidth);
+    QVERIFY(f.w.ui().chartArea->isVisible());
+}
+
+void TestSideWindows::mobileBoxesFollowEachOther_data()
+{
+    QTest::addColumn<int>("clicked");
+    QTest::newRow("box on the main window") << 0;
+    QTest::newRow("box on the settings tab") << 1;
+}
+
+void TestSideWindows::mobileBoxesFollowEachOther()
+{
+    QFETCH(int, clicked);
+    Fixture f;
+    const QList<QCheckBox*> boxes = f.w.ui().chkMobile;
+    QCOMPARE(boxes.size(), 2);
+    QWidget* history = pane(f.w, QStringLiteral("wbrHistorie")).widget();
+    for (bool on : {true, false}) {
+        boxes[clicked]->click();
+        QCOMPARE(boxes[0]->isChecked(), on);
+        QCOMPARE(boxes[1]->isChecked(), on);
+        QCOMPARE(f.w.ui().progressFrame->isVisible(), on);
+        QCOMPARE(f.w.ui().picAllProgress->shownText(),
+                 on ? QStringLiteral("*** MOBILE OPTION ***") : QString());
+        QCOMPARE(history->isHidden(), on);
+    }
+}
+
+void TestSideWindows::tabAreaHidesHoverBoxAndMarksTheEntry()
+{
+    Fixture f;
+    f.w.ui().chkAutoMarkLast->setChecked(true);
+    f.w.setCurrentRow(1);
+    f.w.moveHighlightTo(1);
+    QTreeView* list = f.w.ui().lstItems;
+    f.hover(0);
+    QFrame* box = f.w.infoDisplay().hoverBox();
+    QVERIFY(box->isVisible());
+    QCOMPARE(list->currentIndex().row(), 0);
+    moveOver(f.w.ui().tabData->tabBar(), QPoint(3, 3));
+    QVERIFY(!box->isVisible());
+    QCOMPARE(list->currentIndex().row(), 1);
+}
+
+QTEST_MAIN(TestSideWindows)
+#include "tst_sidewindows.moc"

@@ -64,6 +64,17 @@ void fitFieldTo(QLineEdit* field, const QString& sample)
     field->setMinimumWidth(std::max(inner, size.width()));
 }
 
+// The style gives every text button at least 80 pixels, more than the dense
+// rows have room for: a button is as wide as its caption needs.
+void fitButtonToCaption(QPushButton* button)
+{
+    const QStyle* style = button->style();
+    const int needed = button->fontMetrics().horizontalAdvance(button->text()) +
+                       2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                       2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    button->setMaximumWidth(std::max(needed, button->sizeHint().height()));
+}
+
 } // namespace
 
 void MainWindow::connectShortcuts()
@@ -160,6 +171,14 @@ void MainWindow::makeReadable()
     };
     for (const auto& [field, sample] : samples)
         fitFieldTo(field, sample);
+    const QList<QPushButton*> buttons = m_ui.fraMain->findChildren<QPushButton*>();
+    for (QPushButton* button : buttons) {
+        // Widths set on purpose stay.
+        if (button->minimumWidth() == 0)
+            fitButtonToCaption(button);
+    }
+    // A long entry text is cut off rather than widening the list's column.
+    m_ui.lblAktInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 } // namespace td

@@ -22,14 +22,20 @@ bool isFigureColumn(int column)
     }
 }
 
-ColumnWidths listColumnWidths(const ListLayout& layout, int figureTwips, int availableTwips, int minNameTwips)
+bool isAmountColumn(int column)
+{
+    return column == ColValue || column == ColPlusMinus;
+}
+
+ColumnWidths listColumnWidths(const ListLayout& layout, FigureTwips needs, int availableTwips,
+                              int minNameTwips)
 {
     ColumnWidths widths = kListColumnTwips;
     for (const ColumnWidth& c : layout.columns)
         widths[c.column] = c.twips;
     for (int c = 0; c < ColumnCount; ++c) {
         if (isFigureColumn(c) && widths[c] > kSliverTwips)
-            widths[c] = std::max(widths[c], figureTwips);
+            widths[c] = std::max(widths[c], isAmountColumn(c) ? needs.amount : needs.figure);
     }
     const int total = std::accumulate(widths.begin(), widths.end(), 0);
     const int excess = total - availableTwips;

@@ -18,12 +18,21 @@ inline constexpr int kSliverTwips = 10;
 
 // Columns whose texts are figures: they must never be cut off.
 bool isFigureColumn(int column);
+// The figure columns whose amounts run into thousands: value and profit.
+bool isAmountColumn(int column);
+
+// The narrowest a figure ("-100,00") and an amount ("-10.000,00") can be.
+struct FigureTwips
+{
+    int figure = 0;
+    int amount = 0;
+};
 
 // The column widths of a list layout: the layout's own widths over the base
-// ones, every shown figure column at least `figureTwips` wide, and the name
-// column giving up what the columns then take beyond `availableTwips`, down
-// to `minNameTwips`. Names may be cut off; figures may not.
-ColumnWidths listColumnWidths(const ListLayout& layout, int figureTwips, int availableTwips,
+// ones, every shown figure column at least as wide as its figures need, and
+// the name column giving up what the columns then take beyond
+// `availableTwips`, down to `minNameTwips`. Names may be cut off; figures may not.
+ColumnWidths listColumnWidths(const ListLayout& layout, FigureTwips needs, int availableTwips,
                               int minNameTwips);
 
 } // namespace td

@@ -13,9 +13,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QStyle>
 #include <QWindow>
 
 #include <cmath>
@@ -43,12 +43,26 @@ QRect toTwips(const QRect& px)
             static_cast<int>(pxToTwips(px.height()))};
 }
 
-QLabel* image(QStyle::StandardPixmap which, const QString& name, const QString& accessibleName,
-              QWidget* parent)
+// A cross for closing, three bars for the menu, drawn so that every style
+// shows the same.
+QLabel* image(bool cross, const QString& name, const QString& accessibleName, QWidget* parent)
 {
+    QPixmap picture(kImagePx, kImagePx);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 2));
+    if (cross) {
+        painter.drawLine(3, 3, kImagePx - 3, kImagePx - 3);
+        painter.drawLine(kImagePx - 3, 3, 3, kImagePx - 3);
+    } else {
+        for (int y : {3, 7, 11})
+            painter.drawLine(2, y, kImagePx - 2, y);
+    }
+    painter.end();
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(parent->style()->standardIcon(which).pixmap(kImagePx, kImagePx));
+    label->setPixmap(picture);
     label->setAccessibleName(accessibleName);
     label->setCursor(Qt::PointingHandCursor);
     label->setMouseTracking(true);
@@ -96,12 +110,10 @@ ToolTipWindow::ToolTipWindow(Services services, int alpha, int closeTicks, QWidg
     m_dragStrip->setCursor(Qt::SizeAllCursor);
     m_dragStrip->installEventFilter(this);
 
-    m_close = image(QStyle::SP_TitleBarCloseButton, QStringLiteral("img_systemclose"),
-                    tr("close the info window"), this);
+    m_close = image(true, QStringLiteral("img_systemclose"), tr("close the info window"), this);
     m_close->setToolTip(QStringLiteral("schliessen"));
     m_close->installEventFilter(this);
-    m_menuImage =
-        image(QStyle::SP_TitleBarMenuButton, QStringLiteral("img_menu"), tr("info window menu"), this);
+    m_menuImage = image(false, QStringLiteral("img_menu"), tr("info window menu"), this);
     m_menuImage->installEventFilter(this);
 
     for (int i = 0; i < 2; ++i) {

@@ -33,7 +33,8 @@ void TestListColumns::figuresFitNamesGive()
     QFETCH(int, available);
     const int minName = 900;
     const ListLayout layout = listLayoutAfterClick(wide ? QStringLiteral("BIG") : QStringLiteral("SMALL"));
-    const ColumnWidths widths = listColumnWidths(layout, figure, available, minName);
+    const int amount = figure * 3 / 2;
+    const ColumnWidths widths = listColumnWidths(layout, {figure, amount}, available, minName);
 
     ColumnWidths given = kListColumnTwips;
     for (const ColumnWidth& c : layout.columns)
@@ -42,7 +43,7 @@ void TestListColumns::figuresFitNamesGive()
         if (given[c] <= kSliverTwips)
             QCOMPARE(widths[c], given[c]); // hidden stays hidden
         else if (isFigureColumn(c))
-            QCOMPARE(widths[c], std::max(given[c], figure));
+            QCOMPARE(widths[c], std::max(given[c], isAmountColumn(c) ? amount : figure));
         else if (c != ColName)
             QCOMPARE(widths[c], given[c]);
     }

@@ -357,8 +357,10 @@ QWidget* MainWindow::buildOptionsPanel()
     m_ui.txtRealTimeRefresh = lineEdit(QStringLiteral("txtRealTimeRefresh"), panel);
     m_ui.txt_ShowAllQuotesHintergrund = lineEdit(QStringLiteral("txt_ShowAllQuotesHintergrund"), panel);
     m_ui.txtAutoReload = lineEdit(QStringLiteral("txtAutoReload"), panel);
-    m_ui.chkShowToolTip = checkBox(QStringLiteral("chkShowToolTip"), tr("show the info window"), panel);
-    m_ui.chkShowLBLToolTip = checkBox(QStringLiteral("chkShowLBLToolTip"), tr("show label infos"), panel);
+    m_ui.chkShowToolTip =
+        checkBox(QStringLiteral("chkShowToolTip"), QStringLiteral("Zeige Tooltip für Einträge"), panel);
+    m_ui.chkShowLBLToolTip =
+        checkBox(QStringLiteral("chkShowLBLToolTip"), QStringLiteral("zeige Label-ToolTip"), panel);
     m_ui.sldToolTipTransparenz = new QSlider(Qt::Horizontal, panel);
     m_ui.sldToolTipTransparenz->setObjectName(QStringLiteral("sldToolTipTransparenz"));
     m_ui.sldToolTipTransparenz->setRange(0, 255);
@@ -388,7 +390,9 @@ QWidget* MainWindow::buildOptionsPanel()
     labelled(tr("background ms"), m_ui.txt_ShowAllQuotesHintergrund, 4);
     ++row;
     labelled(tr("auto reload ms"), m_ui.txtAutoReload, 0);
-    labelled(tr("transparency"), m_ui.sldToolTipTransparenz, 2);
+    // The slider's ends: 0 is the most transparent.
+    labelled(QStringLiteral("(Transparenz: max"), m_ui.sldToolTipTransparenz, 2);
+    grid->addWidget(new QLabel(QStringLiteral("min)"), panel), row, 4);
     ++row;
     const QList<QCheckBox*> checks = {
         m_ui.chkAutoCheck,           m_ui.chkAutoClear,   m_ui.chkAutoRefresh,    m_ui.chkAktQuoteColorBold,

@@ -26,6 +26,12 @@ void ProgressBar::vDrawProgress(int value, std::uint32_t colour, const QString& 
     Q_EMIT progressDrawn(value);
 }
 
+void ProgressBar::printText(const QString& text)
+{
+    m_paint = ProgressPaint{0, text};
+    update();
+}
+
 void ProgressBar::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

@@ -18,6 +18,9 @@ public:
 
     // vDrawProgress: colour is 0xBBGGRR.
     void vDrawProgress(int value, std::uint32_t colour, const QString& caption, int maximum);
+    // Clears the surface and prints a text where the percentage goes.
+    void printText(const QString& text);
+    QString shownText() const { return m_paint.text; }
 
 Q_SIGNALS:
     void progressDrawn(int value);

@@ -17,6 +17,9 @@
 namespace td {
 
 class BatchCheck;
+class ExtendedPane;
+class InfoDisplay;
+class MobileMode;
 class QuoteReading;
 class SignalDisplay;
 class WatchListModel;
@@ -91,6 +94,14 @@ public:
     // The entry pop-up menu; other commands add their items to it.
     QMenu* mnuPop() const { return m_mnuPop; }
 
+    // The side windows: the info window and hover box, the resources pane.
+    InfoDisplay& infoDisplay() { return *m_infoDisplay; }
+    ExtendedPane& extendedPane() { return *m_extendedPane; }
+
+public slots:
+    // F1: the about sequence, built with the about box; until then nothing.
+    void showAboutBox();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -158,6 +169,13 @@ private:
     void showChartArea() override;
     void applyMoveButtonStates(const MoveButtonStates& states) override;
 
+    // Side windows, shortcuts and accessibility.
+    void createSideWindows();
+    void onTabDataMouseMove();
+    void connectShortcuts();
+    void nameControls();
+    void makeReadable();
+
     PlatformContext& m_platform;
     MainWindowUi m_ui;
     MainState m_state;
@@ -172,6 +190,9 @@ private:
     QuoteReading* m_quoteReading = nullptr;
     SignalDisplay* m_signalDisplay = nullptr;
     BatchCheck* m_batchCheck = nullptr;
+    InfoDisplay* m_infoDisplay = nullptr;
+    ExtendedPane* m_extendedPane = nullptr;
+    MobileMode* m_mobileMode = nullptr;
     QString m_showChartsSource = QStringLiteral("LIST");
     QMenu* m_mnuPop = nullptr;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

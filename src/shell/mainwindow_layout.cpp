@@ -3,6 +3,7 @@
 #include "overview/progressbar.h"
 #include "platform/twips.h"
 #include "shell/mainwindow.h"
+#include "sidewindows/listcolumns.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
@@ -102,6 +103,7 @@ void MainWindow::buildUi()
     auto* main = new QWidget(this);
     main->setObjectName(QStringLiteral("fraMain"));
     main->setFixedHeight(twipsToPx(kMinHeightTwips));
+    m_ui.fraMain = main;
     outer->addWidget(main);
     auto* root = new QVBoxLayout(main);
     root->setContentsMargins(4, 2, 4, 4);
@@ -129,11 +131,8 @@ void MainWindow::buildUi()
     m_items = new WatchListModel(WatchListModel::watchListHeaders(), this);
     m_ui.lstItems = listView(QStringLiteral("lstItems"), this);
     m_ui.lstItems->setModel(m_items);
-    // Wide enough for a four-decimal quote and its change.
-    const int widths[ColumnCount] = {1600, 650, 520, 1060, 780, 980, 620, 880,
-                                     620,  480, 850, 850,  750, 820, 1400};
     for (int c = 0; c < ColumnCount; ++c)
-        m_ui.lstItems->setColumnWidth(c, twipsToPx(widths[c]));
+        m_ui.lstItems->setColumnWidth(c, twipsToPx(kListColumnTwips[c]));
     m_ui.lstItems->setMouseTracking(true);
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(m_ui.lstItems, 1);
@@ -245,12 +244,20 @@ QWidget* MainWindow::buildEntryForm()
     m_ui.but_ItemRaufZuerst->setToolTip(tr("move to the top"));
     m_ui.but_ItemRaufZuletzt->setToolTip(tr("move to the bottom"));
     m_ui.cmdQuickGo = button(QStringLiteral("cmdQuickGo"), tr("quick go"), form);
+    // The options panel is built first; index 0 is still the main window's box.
+    m_ui.chkMobile.resize(2);
+    m_ui.chkMobile[0] = checkBox(QStringLiteral("chkMobile_0"),
+                                 QStringLiteral("load only QuickPictures (no Update for ListItem)"), form);
+    m_ui.cmdCloseExtended =
+        button(QStringLiteral("cmdCloseExtended"), QStringLiteral("close extension"), form);
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_ui.cmdAdd, m_ui.cmdDelete, m_ui.chkEdit, m_ui.but_ItemRaufZuerst,
                                          m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuletzt,
                                          m_ui.cmdSelectAll[0], m_ui.cmdClear[0], m_ui.cmdQuickGo})
         buttons->addWidget(w);
     buttons->addStretch(1);
+    buttons->addWidget(m_ui.chkMobile[0]);
+    buttons->addWidget(m_ui.cmdCloseExtended);
     grid->addLayout(buttons, 1, 0, 1, column);
     for (QPushButton* b :
          {m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuerst, m_ui.but_ItemRaufZuletzt})
@@ -360,8 +367,10 @@ QWidget* MainWindow::buildOptionsPanel()
     m_ui.txt_ShowAllQuotesHintergrund =
         numberEdit(QStringLiteral("txt_ShowAllQuotesHintergrund"), kIntervalPattern, panel);
     m_ui.txtAutoReload = numberEdit(QStringLiteral("txtAutoReload"), kIntervalPattern, panel);
-    m_ui.chkShowToolTip = checkBox(QStringLiteral("chkShowToolTip"), tr("show the info window"), panel);
-    m_ui.chkShowLBLToolTip = checkBox(QStringLiteral("chkShowLBLToolTip"), tr("show label infos"), panel);
+    m_ui.chkShowToolTip =
+        checkBox(QStringLiteral("chkShowToolTip"), QStringLiteral("Zeige Tooltip für Einträge"), panel);
+    m_ui.chkShowLBLToolTip =
+        checkBox(QStringLiteral("chkShowLBLToolTip"), QStringLiteral("zeige Label-ToolTip"), panel);
     m_ui.sldToolTipTransparenz = new QSlider(Qt::Horizontal, panel);
     m_ui.sldToolTipTransparenz->setObjectName(QStringLiteral("sldToolTipTransparenz"));
     m_ui.sldToolTipTransparenz->setRange(0, 255);
@@ -369,13 +378,17 @@ QWidget* MainWindow::buildOptionsPanel()
         checkBox(QStringLiteral("chkAutoMarkLast"), tr("keep the last entry selected"), panel);
     m_ui.chkAutoGetOnlineQuotes =
         checkBox(QStringLiteral("chkAutoGetOnlineQuotes"), tr("check all quotes after loading"), panel);
-    m_ui.chkMobile << checkBox(QStringLiteral("chkMobile_0"),
-                               QStringLiteral("load only QuickPictures (no Update for ListItem)"), panel);
+    m_ui.chkMobile.resize(2);
+    m_ui.chkMobile[1] =
+        checkBox(QStringLiteral("chkMobile_1"),
+                 QStringLiteral("nur QuickPictures laden (kein Update für dein List-Eintrag)"), panel);
     m_ui.txtLstItemsBackcolor = lineEdit(QStringLiteral("txtLstItemsBackcolor"), panel);
 
     int row = 0;
     auto labelled = [&](const QString& caption, QWidget* w, int col) {
-        grid->addWidget(new QLabel(caption, panel), row, col);
+        auto* label = new QLabel(caption, panel);
+        label->setBuddy(w);
+        grid->addWidget(label, row, col);
         grid->addWidget(w, row, col + 1);
     };
     labelled(tr("bank"), m_ui.cboBank, 0);
@@ -387,12 +400,14 @@ QWidget* MainWindow::buildOptionsPanel()
     labelled(tr("background ms"), m_ui.txt_ShowAllQuotesHintergrund, 4);
     ++row;
     labelled(tr("auto reload ms"), m_ui.txtAutoReload, 0);
-    labelled(tr("transparency"), m_ui.sldToolTipTransparenz, 2);
+    // The slider's ends: 0 is the most transparent.
+    labelled(QStringLiteral("(Transparenz: max"), m_ui.sldToolTipTransparenz, 2);
+    grid->addWidget(new QLabel(QStringLiteral("min)"), panel), row, 4);
     ++row;
     const QList<QCheckBox*> checks = {
         m_ui.chkAutoCheck,           m_ui.chkAutoClear,   m_ui.chkAutoRefresh,    m_ui.chkAktQuoteColorBold,
         m_ui.chkMarkMinMaxChange,    m_ui.chkShowToolTip, m_ui.chkShowLBLToolTip, m_ui.chkAutoMarkLast,
-        m_ui.chkAutoGetOnlineQuotes, m_ui.chkMobile[0]};
+        m_ui.chkAutoGetOnlineQuotes, m_ui.chkMobile[1]};
     for (int i = 0; i < checks.size(); ++i)
         grid->addWidget(checks[i], row + i / 3, (i % 3) * 2, 1, 2);
     return panel;

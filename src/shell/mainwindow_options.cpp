@@ -1,6 +1,7 @@
 // The options as the window shows them, and the list's two layouts.
 #include "platform/twips.h"
 #include "shell/mainwindow.h"
+#include "sidewindows/listlayoutview.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
@@ -90,31 +91,10 @@ MainOptions MainWindow::gatherOptions() const
 
 void MainWindow::toggleListLayout()
 {
-    QTreeView* list = m_ui.lstItems;
-    QPushButton* layoutButton = m_ui.cmdEnhanceListbox;
-    list->hide();
-    if (layoutButton->property("tag").toString() != u"BIG") {
-        list->setFixedWidth(twipsToPx(8130));
-        for (int column : {ColQty, ColValue, ColPlusMinus, ColWkn, ColIsin})
-            list->setColumnHidden(column, true);
-        list->setColumnWidth(ColDateOfBuying, twipsToPx(10));
-        layoutButton->setProperty("tag", QStringLiteral("BIG"));
-        layoutButton->setText(QStringLiteral(">"));
-        m_ui.chartArea->show();
-    } else {
-        const std::pair<int, int> widths[] = {{ColDateOfBuying, 1060}, {ColQty, 850}, {ColValue, 850},
-                                              {ColPlusMinus, 750},     {ColWkn, 820}, {ColIsin, 1400}};
-        for (const auto& [column, twips] : widths) {
-            list->setColumnHidden(column, false);
-            list->setColumnWidth(column, twipsToPx(twips));
-        }
-        list->setFixedWidth(twipsToPx(14700));
-        layoutButton->setProperty("tag", QStringLiteral("SMALL"));
-        layoutButton->setText(QStringLiteral("<"));
-        // The wide list covers the chart area.
-        m_ui.chartArea->hide();
-    }
-    list->show();
+    const ListLayout layout = listLayoutAfterClick(m_ui.cmdEnhanceListbox->property("tag").toString());
+    applyListLayout(m_ui.lstItems, m_ui.cmdEnhanceListbox, layout);
+    // The wide list covers the chart area.
+    m_ui.chartArea->setVisible(!layout.wide);
 }
 
 void MainWindow::toggleOptionsPanel()

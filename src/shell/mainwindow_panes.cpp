@@ -6,6 +6,7 @@
 #include "quotes/selectionflow.h"
 #include "quotes/signaldisplay.h"
 #include "shell/mainwindow.h"
+#include "sidewindows/infodisplay.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
 
@@ -154,8 +155,16 @@ bool MainWindow::handleListMouseEvent(QObject* watched, QEvent* event)
             m_state.iHoverIndex = index.row() + 1;
             m_ui.lstItems->setCurrentIndex(index);
         }
+        // A click on an entry may show the info window first, which then
+        // hands the mouse-up back.
         QMetaObject::invokeMethod(
-            this, [this, button, position] { m_selectionFlow->onListMouseUp(button, position); },
+            this,
+            [this, button, position, onEntry = index.isValid()] {
+                if (onEntry)
+                    m_infoDisplay->onItemClick(button, position);
+                else
+                    m_selectionFlow->onListMouseUp(button, position);
+            },
             Qt::QueuedConnection);
     } else if (watched == m_ui.lstStop->viewport()) {
         QMetaObject::invokeMethod(

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QWindow>
@@ -28,7 +29,6 @@ namespace td {
 
 namespace {
 constexpr int kWidthTwips = 15260;
-constexpr int kResourcesPaneFromTwips = 7400;
 
 } // namespace
 
@@ -41,9 +41,13 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(par
     m_tmrRefresh.setObjectName(QStringLiteral("tmrRefresh"));
     buildUi();
     createPanes();
+    createSideWindows();
     connectShell();
     connectListFile();
     connectSelection();
+    connectShortcuts();
+    nameControls();
+    makeReadable();
     startUp();
 }
 
@@ -177,13 +181,6 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     closeInfoWindow();
 }
 
-void MainWindow::layoutResourcesPane()
-{
-    // The resources pane shows below the list once the window is taller than
-    // its minimum; the layout gives it the extra height.
-    m_ui.resourcesPaneHost->setVisible(pxToTwips(height()) > kResourcesPaneFromTwips);
-}
-
 void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
@@ -215,6 +212,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == m_ui.fraEinstellungen && event->type() == QEvent::MouseMove)
         onBackgroundMouseMove();
+    if (m_ui.tabData && (watched == m_ui.tabData || watched == m_ui.tabData->tabBar()) &&
+        event->type() == QEvent::MouseMove)
+        onTabDataMouseMove();
     handleListMouseEvent(watched, event);
     return QWidget::eventFilter(watched, event);
 }
@@ -273,10 +273,7 @@ void MainWindow::fillBenefits()
 
 // Steps owned by other subsystems, called at the points start-up and the
 // list file give them. Each stays empty until its subsystem fills it.
-void MainWindow::hideLabelInfoFrame() {}
-void MainWindow::closeInfoWindow() {}
 void MainWindow::openIndexWindow() {}
 void MainWindow::startVersionCheck() {}
-void MainWindow::placeExtendedPane() {}
 
 } // namespace td

@@ -24,6 +24,7 @@ struct MainWindowUi
     QLabel* lblHeadMove = nullptr;
     QPushButton* cmdOptions = nullptr;
     QPushButton* but_Exit = nullptr;
+    QWidget* fraMain = nullptr; // keeps the minimum height; the resources pane lies below
 
     // Button panel (Picture2) with the file controls and the run buttons.
     QFrame* Picture2 = nullptr;
@@ -87,6 +88,8 @@ struct MainWindowUi
     QCheckBox* chkLockTab = nullptr;
     QPushButton* cmdNAS = nullptr;
     QPushButton* cmdFullBrowser = nullptr;
+    QPushButton* cmdCloseExtended = nullptr;
+    QPushButton* cmdHide = nullptr;
 
     // Options panel.
     QFrame* fraEinstellungen = nullptr;

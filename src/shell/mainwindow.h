@@ -17,6 +17,8 @@
 namespace td {
 
 class BatchCheck;
+class LinkMenus;
+class ResourcesPanel;
 class QuoteReading;
 class SignalDisplay;
 class WatchListModel;
@@ -91,6 +93,9 @@ public:
     // The entry pop-up menu; other commands add their items to it.
     QMenu* mnuPop() const { return m_mnuPop; }
 
+    // Research sites: the request goes to a new preview window.
+    void vOpenSite(const QString& sKey);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -151,6 +156,10 @@ private:
     bool handleListMouseEvent(QObject* watched, QEvent* event);
     void showEntryMenu(const QString& source);
 
+    // Research sites, quick search, resources list and link menus.
+    void createSitesSubsystem();
+    void openPreviewWindow(const QString& kind);
+
     // What the selection asks of the window.
     bool mobileMode() const override;
     bool nasdaqPaneOpen() const override;
@@ -172,6 +181,8 @@ private:
     QuoteReading* m_quoteReading = nullptr;
     SignalDisplay* m_signalDisplay = nullptr;
     BatchCheck* m_batchCheck = nullptr;
+    ResourcesPanel* m_resourcesPanel = nullptr;
+    LinkMenus* m_linkMenus = nullptr;
     QString m_showChartsSource = QStringLiteral("LIST");
     QMenu* m_mnuPop = nullptr;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

@@ -346,7 +346,7 @@ void TestMainWindow::shutdownWritesTheIniFile()
     QFile::remove(file);
     TestPlatform p;
     PlatformContext context{settings,    p.hosts, p.dialogs, p.clipboard,
-                            p.processes, p.clock, p.panes,   p.programDir.path()};
+                            p.processes, p.clock, p.panes,   p.programDir.path(), p.urls};
     {
         MainWindow w(context);
         activate(w);

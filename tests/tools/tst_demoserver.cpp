@@ -156,6 +156,10 @@ void TestDemoServer::otherAnswers()
     const Fetched unknown = get(QStringLiteral("/inf/search/all.html?SEARCH_VALUE=NOPE.XXX&x=11&y=7"));
     QCOMPARE(unknown.status, 200);
     QVERIFY(!unknown.body.isEmpty() && !unknown.body.contains(">Kursdaten<"));
+    // Every research site answers with a page naming what it was asked for.
+    const Fetched site = get(QStringLiteral("/mb/SAP"));
+    QCOMPARE(site.status, 200);
+    QVERIFY(site.body.contains("/mb/SAP"));
     QCOMPARE(get(QStringLiteral("/")).status, 404);
     QCOMPARE(get(QStringLiteral("/inf/other.html")).status, 404);
 }

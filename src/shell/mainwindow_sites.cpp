@@ -1,6 +1,7 @@
 // Research sites: the entry menu's site items, the resources pane's
 // commands and the link menus.
 #include "platform/eventpump.h"
+#include "platform/twips.h"
 #include "shell/mainwindow.h"
 #include "sites/entrymenu.h"
 #include "sites/linkmenus.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 
 namespace td {
 
@@ -22,6 +24,8 @@ QPushButton* siteButton(const QString& name, const QString& caption, QWidget* pa
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    // Picture2's row is full: the buttons are only as wide as their captions.
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance(caption) + twipsToPx(240));
     return b;
 }
 
@@ -42,15 +46,16 @@ void MainWindow::createSitesSubsystem()
     m_ui.txtQuickName = new QLineEdit(panel);
     m_ui.txtQuickName->setObjectName(QStringLiteral("txtQuickName"));
     m_ui.txtQuickName->setAccessibleName(tr("quick search"));
-    m_ui.imgsearch =
-        clickLabel(QStringLiteral("imgsearch"), QStringLiteral("\U0001F50D"), tr("search"), panel);
+    m_ui.txtQuickName->setFixedWidth(twipsToPx(1300));
+    m_ui.imgsearch = clickLabel(QStringLiteral("imgsearch"), QString(), tr("search"), panel);
+    m_ui.imgsearch->setPixmap(
+        style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(twipsToPx(240)));
     m_ui.mnuSearch = new QMenu(this);
     m_ui.mnuSearch->setObjectName(QStringLiteral("mnuSearch"));
     m_ui.cmdShowChart = siteButton(QStringLiteral("cmdShowChart"), tr("chart"), panel);
     m_ui.lblTA = clickLabel(QStringLiteral("lblTA"), QStringLiteral("TA"), tr("technical chart"), panel);
     m_ui.cmdBack = siteButton(QStringLiteral("cmdBack"), tr("back"), panel);
-    m_ui.lblRes =
-        clickLabel(QStringLiteral("lblRes"), QStringLiteral("\u29C9"), tr("open in new window"), panel);
+    m_ui.lblRes = clickLabel(QStringLiteral("lblRes"), tr("new"), tr("open in new window"), panel);
     m_ui.cmdBenefits = siteButton(QStringLiteral("cmdBenefits"), QStringLiteral("LINKS"), panel);
     m_ui.cmdOwn = siteButton(QStringLiteral("cmdOwn"), QStringLiteral("OWN"), panel);
     m_ui.mnuLINKS = new QMenu(this);

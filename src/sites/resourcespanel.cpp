@@ -217,7 +217,8 @@ bool ResourcesPanel::eventFilter(QObject* watched, QEvent* event)
         QMetaObject::invokeMethod(
             this, [this, button] { technicalChart(button); }, Qt::QueuedConnection);
     } else if (watched == m_ui.lblRes) {
-        emit siteRequested(kOtherKey);
+        QMetaObject::invokeMethod(
+            this, [this] { emit siteRequested(kOtherKey); }, Qt::QueuedConnection);
     }
     return false;
 }

@@ -27,9 +27,10 @@ int main(int argc, char* argv[])
     td::SystemClipboard clipboard;
     td::SystemProcessLauncher processes;
     td::SystemClock clock;
+    td::DesktopUrlOpener urls;
     td::QtPaneFactory panes(td::pageTimeoutMs(settings));
-    td::PlatformContext platform{settings,  hosts, dialogs, clipboard,
-                                 processes, clock, panes,   td::programDir()};
+    td::PlatformContext platform{settings, hosts, dialogs,          clipboard, processes,
+                                 clock,    panes, td::programDir(), urls};
 
     td::MainWindow window(platform);
     dialogs.setParent(&window);

@@ -1,6 +1,7 @@
 #include "platform/services.h"
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QProcess>
 
@@ -21,6 +22,11 @@ QString SystemClipboard::text() const
 bool SystemProcessLauncher::start(const QString& program, const QStringList& arguments)
 {
     return QProcess::startDetached(program, arguments);
+}
+
+bool DesktopUrlOpener::open(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace td

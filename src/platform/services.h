@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 namespace td {
 
@@ -33,6 +34,20 @@ class SystemProcessLauncher final : public ProcessLauncher
 {
 public:
     bool start(const QString& program, const QStringList& arguments) override;
+};
+
+// Opens a file or address with the desktop's default application for it.
+class UrlOpener
+{
+public:
+    virtual ~UrlOpener() = default;
+    virtual bool open(const QUrl& url) = 0;
+};
+
+class DesktopUrlOpener final : public UrlOpener
+{
+public:
+    bool open(const QUrl& url) override;
 };
 
 class Clock

@@ -20,6 +20,8 @@ class BatchCheck;
 class ExtendedPane;
 class InfoDisplay;
 class MobileMode;
+class LinkMenus;
+class ResourcesPanel;
 class QuoteReading;
 class SignalDisplay;
 class WatchListModel;
@@ -94,6 +96,9 @@ public:
     // The entry pop-up menu; other commands add their items to it.
     QMenu* mnuPop() const { return m_mnuPop; }
 
+    // Research sites: the request goes to a new preview window.
+    void vOpenSite(const QString& sKey);
+
     // The side windows: the info window and hover box, the resources pane.
     InfoDisplay& infoDisplay() { return *m_infoDisplay; }
     ExtendedPane& extendedPane() { return *m_extendedPane; }
@@ -162,6 +167,10 @@ private:
     bool handleListMouseEvent(QObject* watched, QEvent* event);
     void showEntryMenu(const QString& source);
 
+    // Research sites, quick search, resources list and link menus.
+    void createSitesSubsystem();
+    void openPreviewWindow(const QString& kind);
+
     // What the selection asks of the window.
     bool mobileMode() const override;
     bool nasdaqPaneOpen() const override;
@@ -193,6 +202,8 @@ private:
     InfoDisplay* m_infoDisplay = nullptr;
     ExtendedPane* m_extendedPane = nullptr;
     MobileMode* m_mobileMode = nullptr;
+    ResourcesPanel* m_resourcesPanel = nullptr;
+    LinkMenus* m_linkMenus = nullptr;
     QString m_showChartsSource = QStringLiteral("LIST");
     QMenu* m_mnuPop = nullptr;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

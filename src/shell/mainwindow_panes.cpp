@@ -230,9 +230,8 @@ void MainWindow::startBatchCheck()
     m_ui.cmdCheckAllQuotes->click();
 }
 
-// The site catalogue's chart command and the overview buttons are not part
-// of this program yet; the list events call them at their places.
-void MainWindow::pressShowChart() {}
+// The overview buttons are not part of this program yet; the list events
+// call them at their places.
 void MainWindow::pressChartOverview(int) {}
 
 } // namespace td

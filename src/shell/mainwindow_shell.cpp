@@ -45,6 +45,7 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(par
     connectShell();
     connectListFile();
     connectSelection();
+    createSitesSubsystem();
     connectShortcuts();
     nameControls();
     makeReadable();
@@ -263,12 +264,6 @@ void MainWindow::shutdown()
     state.indexWindowOpen = index && index->isVisible();
     writeMainOptions(m_platform.settings, gatherOptions(), state);
     m_windows.closeAll();
-}
-
-void MainWindow::fillBenefits()
-{
-    // The entries belong to the site catalogue; until it exists the box
-    // offers none.
 }
 
 // Steps owned by other subsystems, called at the points start-up and the

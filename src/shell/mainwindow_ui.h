@@ -111,6 +111,19 @@ struct MainWindowUi
     QCheckBox* chkAutoGetOnlineQuotes = nullptr;
     QList<QCheckBox*> chkMobile; // 0 main window, 1 settings tab
     QLineEdit* txtLstItemsBackcolor = nullptr;
+
+    // Quick search, resources pane commands and link menus (Picture2's row).
+    QLineEdit* txtQuickName = nullptr;
+    QLabel* imgsearch = nullptr;
+    QMenu* mnuSearch = nullptr;
+    QPushButton* cmdShowChart = nullptr;
+    QLabel* lblTA = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QLabel* lblRes = nullptr;
+    QPushButton* cmdBenefits = nullptr;
+    QPushButton* cmdOwn = nullptr;
+    QMenu* mnuLINKS = nullptr;
+    QMenu* mnuOWN = nullptr;
 };
 
 } // namespace td

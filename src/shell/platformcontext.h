@@ -21,6 +21,7 @@ struct PlatformContext
     Clock& clock;
     PaneFactory& panes;
     QString programDir;
+    UrlOpener& urls;
 };
 
 } // namespace td

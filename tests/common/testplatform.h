@@ -62,6 +62,19 @@ public:
     QList<std::pair<QString, QStringList>> started;
 };
 
+// Records what would have been opened; `succeeds` scripts the answer.
+class RecordingUrlOpener final : public UrlOpener
+{
+public:
+    bool open(const QUrl& url) override
+    {
+        opened.append(url);
+        return succeeds;
+    }
+    QList<QUrl> opened;
+    bool succeeds = true;
+};
+
 class FixedClock final : public Clock
 {
 public:
@@ -82,6 +95,7 @@ struct TestPlatform
     RecordingLauncher processes;
     FixedClock clock;
     TestPaneFactory panes;
+    RecordingUrlOpener urls;
     PlatformContext context;
 
     // Every site key to this server.

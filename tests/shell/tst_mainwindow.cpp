@@ -321,7 +321,7 @@ void TestMainWindow::shutdownWritesTheIniFile()
     settings.write(QStringLiteral("Benefits"), QStringLiteral("3"));
     TestPlatform p;
     PlatformContext context{settings,    p.hosts, p.dialogs, p.clipboard,
-                            p.processes, p.clock, p.panes,   p.programDir.path()};
+                            p.processes, p.clock, p.panes,   p.programDir.path(), p.urls};
     {
         MainWindow w(context);
         activate(w);

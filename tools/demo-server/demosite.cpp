@@ -2,6 +2,8 @@
 
 #include "chartimage.h"
 #include "platform/textfile.h"
+#include "sites/resourcepane.h"
+#include "sites/sitecatalogue.h"
 
 #include <QUrlQuery>
 
@@ -44,6 +46,45 @@ bool isChartPagePath(const QString& path)
 {
     return path == u"/html/search/main.html" || path == u"/html/detail/main.html" ||
            path == u"/html/is_snippet_chartmodul.html";
+}
+
+// Paths of the research sites, the resources and the quick search: "{" in a
+// template starts a value, so the fixed part before it must match.
+bool matchesTemplate(const QString& path, bool hasQuery, const SitePage& page)
+{
+    if (page.host.isEmpty())
+        return false;
+    const QString fixed = page.path.section(u'?', 0, 0);
+    const qsizetype brace = fixed.indexOf(u'{');
+    if (brace >= 0)
+        return brace > 1 && path.startsWith(fixed.left(brace));
+    if (fixed == u"/")
+        return hasQuery;
+    return path == fixed;
+}
+
+bool isResearchPath(const QString& path, bool hasQuery)
+{
+    const auto matches = [&](const SitePage& page) {
+        return matchesTemplate(path, hasQuery, page);
+    };
+    for (const SiteRow& row : siteCatalogue()) {
+        if (matches(row.page))
+            return true;
+    }
+    for (const PreviewTab& tab : previewTabs()) {
+        if (matches(tab.page))
+            return true;
+    }
+    for (const SearchDestination& d : searchDestinations()) {
+        if (matches(d.page))
+            return true;
+    }
+    for (const QString& name : resourceNames()) {
+        if (matches(*resourcePage(name)))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -89,6 +130,10 @@ HttpReply DemoSite::answer(const QUrl& target)
         if (ok && number >= 1 && number <= 25)
             return {200, "image/png", bannerPng(number)};
     }
+    if (isResearchPath(path, target.hasQuery()))
+        return htmlReply(QStringLiteral("<HTML><HEAD><TITLE>Demo</TITLE></HEAD><BODY><H1>") +
+                         target.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority).toHtmlEscaped() +
+                         QStringLiteral("</H1></BODY></HTML>"));
     return {404, {}, {}};
 }
 

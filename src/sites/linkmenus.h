@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QFrame;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace td {
+
+class Dialogs;
+class UrlOpener;
+struct LinkMenuSpec;
+
+// cmdBenefits and cmdOwn: each click reads its link file afresh into
+// mnuLINKS / mnuOWN and pops the menu up; "{edit menu}" opens the file.
+class LinkMenus : public QObject
+{
+    Q_OBJECT
+public:
+    struct Controls
+    {
+        QWidget* window = nullptr;
+        QFrame* Picture2 = nullptr; // the menus pop up at its corner
+        QPushButton* cmdBenefits = nullptr;
+        QPushButton* cmdOwn = nullptr;
+        QMenu* mnuLINKS = nullptr;
+        QMenu* mnuOWN = nullptr;
+    };
+    struct Services
+    {
+        Dialogs& dialogs;
+        UrlOpener& urls;
+        QString programDir;
+    };
+
+    LinkMenus(const Controls& controls, const Services& services, QObject* parent);
+
+public slots:
+    // Rebuilds the menu from its file; pops it up unless the file is missing.
+    void showMenu(const td::LinkMenuSpec& spec);
+    void editFile(const td::LinkMenuSpec& spec);
+
+signals:
+    void linkChosen(const QString& address);
+
+private:
+    QMenu* menuOf(const LinkMenuSpec& spec) const;
+    // False when the file is missing: the menu is then not shown.
+    bool rebuild(const LinkMenuSpec& spec);
+    void message(const QString& text);
+
+    Controls m_ui;
+    Services m_services;
+};
+
+} // namespace td

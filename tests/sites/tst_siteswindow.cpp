@@ -1,0 +1,263 @@
+#include "platform/twips.h"
+#include "shell/mainwindow.h"
+#include "sites/linkfile.h"
+#include "sites/resourcepane.h"
+#include "sites/sitemenu.h"
+#include "testplatform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+using namespace td;
+using td::test::TestPlatform;
+
+namespace {
+
+struct Window
+{
+    explicit Window(const QString& searchDest = {})
+    {
+        if (!searchDest.isNull())
+            p.settings.write(kSearchDestKey, searchDest);
+        w = std::make_unique<MainWindow>(p.context);
+    }
+    template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
+    QStringList checkedDestinations()
+    {
+        QStringList out;
+        for (QAction* a : child<QMenu>(QStringLiteral("mnuSearch"))->actions()) {
+            if (a->isChecked())
+                out << a->text();
+        }
+        return out;
+    }
+    test::RecordingPane& resources() { return *p.panes.recording(QStringLiteral("wbrRealTimeRessources")); }
+    QMenu& links() { return *child<QMenu>(QStringLiteral("mnuLINKS")); }
+    QStringList linkCaptions()
+    {
+        QStringList out;
+        for (QAction* a : links().actions())
+            out << a->text();
+        return out;
+    }
+    QStringList messages()
+    {
+        QStringList out;
+        for (const MessageRequest& m : p.dialogs.shown)
+            out << m.text;
+        return out;
+    }
+
+    TestPlatform p;
+    std::unique_ptr<MainWindow> w;
+};
+
+// The menu's items as "caption" lines; sub-menus as "caption>" followed by
+// their items indented, separators as "-".
+void flatten(const QList<QAction*>& actions, const QString& indent, QStringList& out)
+{
+    for (QAction* a : actions) {
+        if (a->isSeparator())
+            out << indent + u'-';
+        else if (a->menu())
+            out << indent + a->text() + u'>', flatten(a->menu()->actions(), indent + u' ', out);
+        else
+            out << indent + a->text();
+    }
+}
+
+void flatten(const QList<MenuNode>& nodes, const QString& indent, QStringList& out)
+{
+    for (const MenuNode& n : nodes) {
+        if (n.kind == MenuNode::Kind::Separator)
+            out << indent + u'-';
+        else if (n.kind == MenuNode::Kind::SubMenu)
+            out << indent + n.caption + u'>', flatten(n.children, indent + u' ', out);
+        else
+            out << indent + n.caption;
+    }
+}
+
+} // namespace
+
+class TstSitesWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void entryMenuOrder()
+    {
+        Window win;
+        QStringList shown;
+        flatten(win.w->mnuPop()->actions(), {}, shown);
+        QStringList expected;
+        flatten(entryMenuSiteItems(), {}, expected);
+        QCOMPARE(shown.mid(0, expected.size()), expected);
+        // The window's own items follow, and "Show all" is its one chart-overview item.
+        QVERIFY(shown.mid(expected.size()).contains(QStringLiteral("Copy Name")));
+        QVERIFY(shown.mid(expected.size()).contains(QStringLiteral("Refresh")));
+        QCOMPARE(win.w->findChildren<QAction*>(QStringLiteral("mnuShowCharts")).size(), 1);
+    }
+
+    void searchDestinationRestored_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QString() << QStringLiteral("Comdirect");
+        QTest::newRow("W:O") << QStringLiteral("W:O") << QStringLiteral("W:O");
+        QTest::newRow("unknown") << QStringLiteral("Bing") << QStringLiteral("Comdirect");
+    }
+    void searchDestinationRestored()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        Window win(stored);
+        QCOMPARE(win.checkedDestinations(), QStringList{expected});
+        QCOMPARE(win.child<QLineEdit>(QStringLiteral("txtQuickName"))->text(), expected);
+    }
+
+    void destinationSwitch_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("placeholder") << QStringLiteral("Comdirect") << QStringLiteral("News");
+        QTest::newRow("search text") << QStringLiteral("SAP") << QStringLiteral("SAP");
+    }
+    void destinationSwitch()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        Window win;
+        auto* box = win.child<QLineEdit>(QStringLiteral("txtQuickName"));
+        box->setText(text);
+        win.child<QAction>(QStringLiteral("mnuSearchNews"))->trigger();
+        QCOMPARE(win.checkedDestinations(), QStringList{QStringLiteral("News")});
+        QCOMPARE(box->text(), after);
+        win.w->close();
+        QCOMPARE(win.p.settings.read(kSearchDestKey, {}), QStringLiteral("News"));
+    }
+
+    void placeholderFollowsFocus()
+    {
+        Window win(QStringLiteral("Google"));
+        auto* box = win.child<QLineEdit>(QStringLiteral("txtQuickName"));
+        auto* search = win.child<QPushButton>(QStringLiteral("cmdSearch"));
+        QFocusEvent in(QEvent::FocusIn);
+        QCoreApplication::sendEvent(box, &in);
+        QVERIFY(box->text().isEmpty());
+        QVERIFY(search->isDefault());
+        QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::black));
+        QFocusEvent out(QEvent::FocusOut);
+        QCoreApplication::sendEvent(box, &out);
+        QCOMPARE(box->text(), QStringLiteral("Google"));
+        QVERIFY(!search->isDefault());
+        QCOMPARE(box->palette().color(QPalette::Text), QColor(0x80, 0x80, 0x80));
+        // The placeholder is searched for as it stands.
+        search->click();
+        QCOMPARE(win.resources().addresses.last(),
+                 quickSearchAddress(QStringLiteral("Google"), QStringLiteral("Google"), win.p.hosts));
+    }
+
+    void resourcesList_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("heightTwips");
+        QTest::newRow("blank") << 0 << kCollapsedHeightTwips;
+        QTest::newRow("Calendar") << 4 << kResourcesHeightTwips;
+    }
+    void resourcesList()
+    {
+        QFETCH(int, position);
+        QFETCH(int, heightTwips);
+        Window win;
+        auto* list = win.child<QComboBox>(QStringLiteral("cboBenefits"));
+        QCOMPARE(list->count(), resourceListItems().size());
+        win.w->resize(win.w->width(), twipsToPx(9000));
+        const qsizetype loads = win.resources().addresses.size();
+        // A user's choice: the change, then the click (also on the item already chosen).
+        list->setCurrentIndex(position);
+        emit list->activated(position);
+        QCOMPARE(win.w->height(), twipsToPx(heightTwips));
+        SiteValues today;
+        today.today = win.p.clock.now().date();
+        const QStringList expected =
+            position ? QStringList{buildAddress(*resourcePage(list->itemText(position)), today, win.p.hosts)}
+                     : QStringList{};
+        QCOMPARE(win.resources().addresses.mid(loads), expected);
+        win.w->close();
+        QCOMPARE(win.p.settings.read(QStringLiteral("Benefits"), {}), QString::number(position));
+    }
+
+    void linkMenu_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("badLines");
+        QTest::newRow("three valid") << QByteArray(
+                                            "One;about:one\r\nTwo;http://two.test/;x\r\nThree;about:3\r\n")
+                                     << QStringList{"One", "Two", "Three"} << QStringList{};
+        QTest::newRow("bad third line") << QByteArray("One;about:one\nTwo;about:two\nThree;\n")
+                                        << QStringList{"One", "Two", ""} << QStringList{"3"};
+        QTest::newRow("script address")
+            << QByteArray("Run;javascript:alert(1)\n") << QStringList{""} << QStringList{"1"};
+    }
+    void linkMenu()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, badLines);
+        Window win;
+        const QString path = win.p.writeFile(QStringLiteral("tic/links.intern"), file);
+        auto* button = win.child<QPushButton>(QStringLiteral("cmdBenefits"));
+        // A second click reads the file afresh and duplicates nothing.
+        for (int click = 0; click < 2; ++click) {
+            win.p.dialogs.shown.clear();
+            button->click();
+            QCOMPARE(win.linkCaptions(), QStringList{kEditMenuCaption} + captions);
+            QStringList expected;
+            for (const QString& line : badLines)
+                expected << invalidLinkLineMessage(path, line.toInt());
+            QCOMPARE(win.messages(), expected);
+            QVERIFY(win.links().isVisible());
+            win.links().hide();
+        }
+        if (badLines.isEmpty()) {
+            win.links().actions().at(2)->trigger();
+            QCOMPARE(win.resources().addresses.last(), QStringLiteral("http://two.test/"));
+            QVERIFY(win.resources().isSilent());
+        }
+    }
+
+    void missingLinkFile()
+    {
+        Window win;
+        win.child<QPushButton>(QStringLiteral("cmdOwn"))->click();
+        QCOMPARE(win.messages(), QStringList{QStringLiteral("Cant find file /tic/links.own")});
+        QVERIFY(!win.child<QMenu>(QStringLiteral("mnuOWN"))->isVisible());
+    }
+
+    void editItemOpensFile_data()
+    {
+        QTest::addColumn<bool>("succeeds");
+        QTest::newRow("opened") << true;
+        QTest::newRow("failed") << false;
+    }
+    void editItemOpensFile()
+    {
+        QFETCH(bool, succeeds);
+        Window win;
+        win.p.urls.succeeds = succeeds;
+        win.child<QAction>(QStringLiteral("mnuOWNEdit"))->trigger();
+        const QString path = linkFilePath(win.p.programDir.path(), ownLinks());
+        QCOMPARE(win.p.urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+        QCOMPARE(win.messages(), succeeds ? QStringList{} : QStringList{linkEditorFailedMessage(path)});
+    }
+};
+
+QTEST_MAIN(TstSitesWindow)
+#include "tst_siteswindow.moc"

@@ -28,8 +28,11 @@ int main(int argc, char* argv[])
     td::SystemProcessLauncher processes;
     td::SystemClock clock;
     td::QtPaneFactory panes(td::pageTimeoutMs(settings));
-    td::PlatformContext platform{settings,  hosts, dialogs, clipboard,
-                                 processes, clock, panes,   td::programDir()};
+    // A download that stalls or drags on fails like a page that does.
+    td::QtDownloader downloader(td::pageTimeoutMs(settings), td::pageTimeoutMs(settings));
+    td::SystemUrlOpener urls;
+    td::PlatformContext platform{settings, hosts, dialogs,          clipboard,  processes,
+                                 clock,    panes, td::programDir(), downloader, urls};
 
     td::MainWindow window(platform);
     dialogs.setParent(&window);

@@ -35,6 +35,20 @@ public:
     bool start(const QString& program, const QStringList& arguments) override;
 };
 
+// Opens a web address in the user's browser, without waiting.
+class UrlOpener
+{
+public:
+    virtual ~UrlOpener() = default;
+    virtual bool open(const QString& url) = 0;
+};
+
+class SystemUrlOpener final : public UrlOpener
+{
+public:
+    bool open(const QString& url) override;
+};
+
 class Clock
 {
 public:

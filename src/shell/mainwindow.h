@@ -16,9 +16,11 @@
 
 namespace td {
 
+class AboutBox;
 class BatchCheck;
 class QuoteReading;
 class SignalDisplay;
+class UpdateCheck;
 class WatchListModel;
 
 // frm_main: the program. Closing it ends the program. The window builds the
@@ -158,6 +160,11 @@ private:
     void showChartArea() override;
     void applyMoveButtonStates(const MoveButtonStates& states) override;
 
+    // Version check, downloads and the about box.
+    void buildUpdateControls();
+    void createUpdateSubsystem();
+    void applyInformationLayout();
+
     PlatformContext& m_platform;
     MainWindowUi m_ui;
     MainState m_state;
@@ -172,6 +179,8 @@ private:
     QuoteReading* m_quoteReading = nullptr;
     SignalDisplay* m_signalDisplay = nullptr;
     BatchCheck* m_batchCheck = nullptr;
+    UpdateCheck* m_updateCheck = nullptr;
+    AboutBox* m_aboutBox = nullptr;
     QString m_showChartsSource = QStringLiteral("LIST");
     QMenu* m_mnuPop = nullptr;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

@@ -44,6 +44,7 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(par
     connectShell();
     connectListFile();
     connectSelection();
+    createUpdateSubsystem();
     startUp();
 }
 
@@ -276,7 +277,6 @@ void MainWindow::fillBenefits()
 void MainWindow::hideLabelInfoFrame() {}
 void MainWindow::closeInfoWindow() {}
 void MainWindow::openIndexWindow() {}
-void MainWindow::startVersionCheck() {}
 void MainWindow::placeExtendedPane() {}
 
 } // namespace td

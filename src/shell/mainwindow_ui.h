@@ -8,6 +8,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 class QSlider;
 class QTabWidget;
@@ -108,6 +109,15 @@ struct MainWindowUi
     QCheckBox* chkAutoGetOnlineQuotes = nullptr;
     QList<QCheckBox*> chkMobile; // 0 main window, 1 settings tab
     QLineEdit* txtLstItemsBackcolor = nullptr;
+
+    // Version check, downloads and the credit.
+    QPushButton* cmdupdate = nullptr;
+    QPushButton* cmdDownloadEXE = nullptr;
+    QPushButton* cmdDownloadEXEMan = nullptr;
+    QPushButton* cmdDownloadTickerFile = nullptr;
+    QLineEdit* txtDownloadTickerFile = nullptr;
+    QPlainTextEdit* txtDownloadedTickerFile = nullptr;
+    QLabel* Label6 = nullptr;
 };
 
 } // namespace td

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 #include "recordingpane.h"
+#include "scripteddownloader.h"
 #include "shell/platformcontext.h"
 
 #include <QDateTime>
@@ -62,6 +63,17 @@ public:
     QList<std::pair<QString, QStringList>> started;
 };
 
+class RecordingUrlOpener final : public UrlOpener
+{
+public:
+    bool open(const QString& url) override
+    {
+        opened.append(url);
+        return true;
+    }
+    QStringList opened;
+};
+
 class FixedClock final : public Clock
 {
 public:
@@ -82,6 +94,8 @@ struct TestPlatform
     RecordingLauncher processes;
     FixedClock clock;
     TestPaneFactory panes;
+    ScriptedDownloader downloader;
+    RecordingUrlOpener urls;
     PlatformContext context;
 
     // Every site key to this server.

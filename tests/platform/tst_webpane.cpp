@@ -160,8 +160,8 @@ void TstWebPane::selectingAnEntryLoadsItsChartSnippets()
     });
     QtPaneFactory panes(5000);
     TestPlatform& p = served.platform;
-    PlatformContext context{p.settings,  p.hosts, p.dialogs, p.clipboard,
-                            p.processes, p.clock, panes,     p.programDir.path()};
+    PlatformContext context{p.settings, p.hosts, p.dialogs,           p.clipboard,  p.processes,
+                            p.clock,    panes,   p.programDir.path(), p.downloader, p.urls};
     MainWindow window(context);
     activate(window);
     served.server.clearRequests();

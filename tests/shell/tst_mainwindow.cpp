@@ -345,8 +345,8 @@ void TestMainWindow::shutdownWritesTheIniFile()
     QVERIFY(file.endsWith(QStringLiteral("brightmoor/brightmoor.ini")));
     QFile::remove(file);
     TestPlatform p;
-    PlatformContext context{settings,    p.hosts, p.dialogs, p.clipboard,
-                            p.processes, p.clock, p.panes,   p.programDir.path()};
+    PlatformContext context{settings, p.hosts, p.dialogs,           p.clipboard,  p.processes,
+                            p.clock,  p.panes, p.programDir.path(), p.downloader, p.urls};
     {
         MainWindow w(context);
         activate(w);

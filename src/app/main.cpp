@@ -29,8 +29,10 @@ int main(int argc, char* argv[])
     td::SystemClock clock;
     td::DesktopUrlOpener urls;
     td::QtPaneFactory panes(td::pageTimeoutMs(settings));
-    td::PlatformContext platform{settings, hosts, dialogs,          clipboard, processes,
-                                 clock,    panes, td::programDir(), urls};
+    // A download that stalls or drags on fails like a page that does.
+    td::QtDownloader downloader(td::pageTimeoutMs(settings), td::pageTimeoutMs(settings));
+    td::PlatformContext platform{settings, hosts, dialogs,          clipboard,  processes,
+                                 clock,    panes, td::programDir(), downloader, urls};
 
     td::MainWindow window(platform);
     dialogs.setParent(&window);

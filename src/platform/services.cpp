@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QUrl>
 
 namespace td {
 

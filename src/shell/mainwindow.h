@@ -16,6 +16,7 @@
 
 namespace td {
 
+class AboutBox;
 class BatchCheck;
 class ExtendedPane;
 class InfoDisplay;
@@ -24,6 +25,7 @@ class LinkMenus;
 class ResourcesPanel;
 class QuoteReading;
 class SignalDisplay;
+class UpdateCheck;
 class WatchListModel;
 
 // frm_main: the program. Closing it ends the program. The window builds the
@@ -104,7 +106,7 @@ public:
     ExtendedPane& extendedPane() { return *m_extendedPane; }
 
 public slots:
-    // F1: the about sequence, built with the about box; until then nothing.
+    // F1 and cmdInfo: the about window, then the message with start time and version.
     void showAboutBox();
 
 protected:
@@ -184,6 +186,10 @@ private:
     void connectShortcuts();
     void nameControls();
     void makeReadable();
+    // Version check, downloads and the about box.
+    void buildUpdateControls();
+    void createUpdateSubsystem();
+    void applyInformationLayout();
 
     PlatformContext& m_platform;
     MainWindowUi m_ui;
@@ -204,6 +210,8 @@ private:
     MobileMode* m_mobileMode = nullptr;
     ResourcesPanel* m_resourcesPanel = nullptr;
     LinkMenus* m_linkMenus = nullptr;
+    UpdateCheck* m_updateCheck = nullptr;
+    AboutBox* m_aboutBox = nullptr;
     QString m_showChartsSource = QStringLiteral("LIST");
     QMenu* m_mnuPop = nullptr;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

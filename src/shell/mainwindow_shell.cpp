@@ -46,6 +46,7 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(par
     connectListFile();
     connectSelection();
     createSitesSubsystem();
+    createUpdateSubsystem();
     connectShortcuts();
     nameControls();
     makeReadable();
@@ -269,6 +270,5 @@ void MainWindow::shutdown()
 // Steps owned by other subsystems, called at the points start-up and the
 // list file give them. Each stays empty until its subsystem fills it.
 void MainWindow::openIndexWindow() {}
-void MainWindow::startVersionCheck() {}
 
 } // namespace td

@@ -6,6 +6,7 @@
 #include "sidewindows/extendedpane.h"
 #include "sidewindows/infodisplay.h"
 #include "sidewindows/mobilemode.h"
+#include "update/aboutbox.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
@@ -92,6 +93,9 @@ void MainWindow::layoutResourcesPane()
         m_extendedPane->followWindowHeight();
 }
 
-void MainWindow::showAboutBox() {}
+void MainWindow::showAboutBox()
+{
+    m_aboutBox->showAbout();
+}
 
 } // namespace td

@@ -8,6 +8,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 class QSlider;
 class QTabWidget;
@@ -124,6 +125,14 @@ struct MainWindowUi
     QPushButton* cmdOwn = nullptr;
     QMenu* mnuLINKS = nullptr;
     QMenu* mnuOWN = nullptr;
+    // Version check, downloads and the credit.
+    QPushButton* cmdupdate = nullptr;
+    QPushButton* cmdDownloadEXE = nullptr;
+    QPushButton* cmdDownloadEXEMan = nullptr;
+    QPushButton* cmdDownloadTickerFile = nullptr;
+    QLineEdit* txtDownloadTickerFile = nullptr;
+    QPlainTextEdit* txtDownloadedTickerFile = nullptr;
+    QLabel* Label6 = nullptr;
 };
 
 } // namespace td

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "platform/downloader.h"
 #include "platform/panefactory.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
@@ -21,6 +22,7 @@ struct PlatformContext
     Clock& clock;
     PaneFactory& panes;
     QString programDir;
+    Downloader& downloader;
     UrlOpener& urls;
 };
 

@@ -28,7 +28,8 @@ std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& reques
 }
 
 TestPlatform::TestPlatform()
-    : context{settings, hosts, dialogs, clipboard, processes, clock, panes, programDir.path(), urls}
+    : context{settings, hosts, dialogs,           clipboard,  processes,
+              clock,    panes, programDir.path(), downloader, urls}
 {
     // No test reaches an outside site: every host points at a loopback port
     // that refuses, until a test points it at its own server.

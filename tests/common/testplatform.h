@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 #include "recordingpane.h"
+#include "scripteddownloader.h"
 #include "shell/platformcontext.h"
 
 #include <QDateTime>
@@ -95,6 +96,7 @@ struct TestPlatform
     RecordingLauncher processes;
     FixedClock clock;
     TestPaneFactory panes;
+    ScriptedDownloader downloader;
     RecordingUrlOpener urls;
     PlatformContext context;
 

@@ -320,8 +320,8 @@ void TestMainWindow::shutdownWritesTheIniFile()
     // The resources list has no entries yet: its stored choice stands.
     settings.write(QStringLiteral("Benefits"), QStringLiteral("3"));
     TestPlatform p;
-    PlatformContext context{settings,    p.hosts, p.dialogs, p.clipboard,
-                            p.processes, p.clock, p.panes,   p.programDir.path(), p.urls};
+    PlatformContext context{settings, p.hosts, p.dialogs,           p.clipboard,  p.processes,
+                            p.clock,  p.panes, p.programDir.path(), p.downloader, p.urls};
     {
         MainWindow w(context);
         activate(w);

@@ -220,9 +220,5 @@ void MainWindow::startBatchCheck()
     m_ui.cmdCheckAllQuotes->click();
 }
 
-// The site catalogue's chart command and the overview buttons are not part
-// of this program yet; the list events call them at their places.
-void MainWindow::pressShowChart() {}
-void MainWindow::pressChartOverview(int) {}
 
 } // namespace td

@@ -44,6 +44,7 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(par
     connectShell();
     connectListFile();
     connectSelection();
+    connectOverview();
     startUp();
 }
 
@@ -52,6 +53,7 @@ MainWindow::~MainWindow()
     // The focus moves while the widget dies; the editing form's focus
     // handler must not run on members already gone.
     disconnect(qApp, nullptr, this, nullptr);
+    closePreviewWindows();
 }
 
 void MainWindow::startUp()
@@ -275,7 +277,6 @@ void MainWindow::fillBenefits()
 // list file give them. Each stays empty until its subsystem fills it.
 void MainWindow::hideLabelInfoFrame() {}
 void MainWindow::closeInfoWindow() {}
-void MainWindow::openIndexWindow() {}
 void MainWindow::startVersionCheck() {}
 void MainWindow::placeExtendedPane() {}
 

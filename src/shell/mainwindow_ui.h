@@ -7,6 +7,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPushButton;
 class QSlider;
@@ -108,6 +109,16 @@ struct MainWindowUi
     QCheckBox* chkAutoGetOnlineQuotes = nullptr;
     QList<QCheckBox*> chkMobile; // 0 main window, 1 settings tab
     QLineEdit* txtLstItemsBackcolor = nullptr;
+
+    // Overview commands and the window list of the preview windows.
+    QList<QPushButton*> cmdGo; // 0 watch list, 1 stop list
+    QPushButton* cmdBenchmark = nullptr;
+    QPushButton* cmdFV = nullptr;
+    QPushButton* cmdShowIndex = nullptr;
+    QPushButton* cmdValueOnly = nullptr;
+    QFrame* fraHTMWindows = nullptr;
+    QListWidget* lstHTMWindows = nullptr;
+    QList<QLabel*> lblHTMWindowNavi; // 0 previous, 1 next
 };
 
 } // namespace td

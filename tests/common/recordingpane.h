@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 namespace td {
 class FetchPane;
 }
@@ -70,6 +72,8 @@ public:
     RecordingPane* recording(const QString& name) const;
     FetchPane* fetch(const QString& name) const;
     QStringList names() const { return m_panes.keys(); }
+    // Called with every display pane as it is made.
+    std::function<void(RecordingPane*)> onCreate;
 
 private:
     QNetworkAccessManager m_network;

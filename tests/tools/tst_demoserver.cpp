@@ -156,6 +156,10 @@ void TestDemoServer::otherAnswers()
     const Fetched unknown = get(QStringLiteral("/inf/search/all.html?SEARCH_VALUE=NOPE.XXX&x=11&y=7"));
     QCOMPARE(unknown.status, 200);
     QVERIFY(!unknown.body.isEmpty() && !unknown.body.contains(">Kursdaten<"));
+    // The screener's chart view names each ticker asked for, in order.
+    const QByteArray screener = get(QStringLiteral("/screener.ashx?v=212&t=AAPL,,MSFT&o=company")).body;
+    QVERIFY(screener.indexOf("<B>AAPL</B>") >= 0 &&
+            screener.indexOf("<B>AAPL</B>") < screener.indexOf("<B>MSFT</B>"));
     QCOMPARE(get(QStringLiteral("/")).status, 404);
     QCOMPARE(get(QStringLiteral("/inf/other.html")).status, 404);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "overview/previewhost.h"
 #include "platform/programname.h"
 #include "quotes/quotescratch.h"
 #include "quotes/selectionflow.h"
@@ -30,7 +31,7 @@ class WatchListModel;
 
 // frm_main: the program. Closing it ends the program. The window builds the
 // subsystems, hands each its own controls and panes, and wires them.
-class MainWindow : public QWidget, private SelectionHost
+class MainWindow : public QWidget, private SelectionHost, private PreviewHost
 {
     Q_OBJECT
 public:
@@ -75,6 +76,8 @@ public:
     // (0 watch list, 1 stop list); filled with those subsystems.
     void pressShowChart();
     void pressChartOverview(int button);
+    // A new preview window of this kind: an overview kind or a site key.
+    void openPreviewWindow(const QString& kind);
 
     // Editing: entry form, moves, marks, check all, clear, sort.
     void vAddEntry();
@@ -161,6 +164,24 @@ private:
     // Editing.
     void connectEditing();
     void openPreviewWindow();
+
+    // Overview commands, preview windows and their window list.
+    void buildOverviewControls();
+    void connectOverview();
+    void pressBenchmark();
+    void pressFinViz();
+    void pressShowIndex();
+    void pressValueOnly();
+    void stepWindowList(int index);
+    void onWindowListMouseUp(Qt::MouseButton button);
+    void closePreviewWindows();
+    QWidget* previewWindowOf(int windowId) const;
+    void selectEntryForPreview(int position) override;
+    QString resourcesAddress() const override;
+    void addWindowEntry(int windowId, const QString& caption) override;
+    void updateWindowEntry(int windowId, const QString& caption) override;
+    int removeWindowEntry(int windowId) override;
+    void restoreMobileOption() override;
 
     // Panes and the quote subsystem.
     void createPanes();

@@ -289,9 +289,6 @@ void MainWindow::vQuickGo()
     openPreviewWindow();
 }
 
-// The preview window is a window of its own, built with the overview pages.
-void MainWindow::openPreviewWindow() {}
-
 void MainWindow::vSortByColumn(int column)
 {
     if (m_batchCheck->isRunning())

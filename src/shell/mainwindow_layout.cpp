@@ -95,6 +95,7 @@ void MainWindow::buildUi()
                                     QStringLiteral("check all/none"), this);
         m_ui.cmdClear << button(QStringLiteral("cmdClear_%1").arg(i), QStringLiteral("clear list"), this);
     }
+    buildOverviewControls();
     // Everything but the resources pane keeps the minimum window's height;
     // a taller window gives the extra room to the resources pane below.
     auto* outer = new QVBoxLayout(this);
@@ -140,6 +141,7 @@ void MainWindow::buildUi()
     m_ui.lblAktInfo->setObjectName(QStringLiteral("lblAktInfo"));
     m_ui.lblAktInfo->setTextFormat(Qt::PlainText);
     listColumn->addWidget(m_ui.lblAktInfo);
+    listColumn->addWidget(m_ui.fraHTMWindows);
     middle->addLayout(listColumn);
     m_ui.cmdEnhanceListbox = button(QStringLiteral("cmdEnhanceListbox"), QStringLiteral("<"), this);
     m_ui.cmdEnhanceListbox->setProperty("tag", QStringLiteral("SMALL"));
@@ -255,6 +257,8 @@ QWidget* MainWindow::buildEntryForm()
                                          m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuletzt,
                                          m_ui.cmdSelectAll[0], m_ui.cmdClear[0], m_ui.cmdQuickGo})
         buttons->addWidget(w);
+    for (QPushButton* b : {m_ui.cmdGo[0], m_ui.cmdBenchmark, m_ui.cmdFV, m_ui.cmdShowIndex, m_ui.cmdValueOnly})
+        buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(m_ui.chkMobile[0]);
     buttons->addWidget(m_ui.cmdCloseExtended);
@@ -336,6 +340,7 @@ QWidget* MainWindow::buildChartArea()
     stopButtons->addWidget(m_ui.cmdSelectAll[1]);
     stopButtons->addWidget(m_ui.cmdClear[1]);
     stopButtons->addWidget(m_ui.cmdRemove);
+    stopButtons->addWidget(m_ui.cmdGo[1]);
     stopButtons->addStretch(1);
     stopColumn->addLayout(stopButtons);
     m_ui.tabData->addTab(stopPage, tr("stop list"));

@@ -230,8 +230,5 @@ void MainWindow::startBatchCheck()
     m_ui.cmdCheckAllQuotes->click();
 }
 
-// The overview buttons are not part of this program yet; the list events
-// call them at their places.
-void MainWindow::pressChartOverview(int) {}
 
 } // namespace td

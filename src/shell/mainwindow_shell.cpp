@@ -50,6 +50,7 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(par
     connectShortcuts();
     nameControls();
     makeReadable();
+    connectOverview();
     startUp();
 }
 
@@ -58,6 +59,7 @@ MainWindow::~MainWindow()
     // The focus moves while the widget dies; the editing form's focus
     // handler must not run on members already gone.
     disconnect(qApp, nullptr, this, nullptr);
+    closePreviewWindows();
 }
 
 void MainWindow::startUp()
@@ -269,6 +271,5 @@ void MainWindow::shutdown()
 
 // Steps owned by other subsystems, called at the points start-up and the
 // list file give them. Each stays empty until its subsystem fills it.
-void MainWindow::openIndexWindow() {}
 
 } // namespace td

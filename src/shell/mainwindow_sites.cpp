@@ -105,8 +105,4 @@ void MainWindow::vOpenSite(const QString& sKey)
     letEventsRun();
 }
 
-// ---- Placeholder: the preview window's own change supplies this body. ----
-void MainWindow::openPreviewWindow(const QString&) {}
-// ---- End of placeholder. ----
-
 } // namespace td

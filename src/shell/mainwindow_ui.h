@@ -7,6 +7,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -133,6 +134,15 @@ struct MainWindowUi
     QLineEdit* txtDownloadTickerFile = nullptr;
     QPlainTextEdit* txtDownloadedTickerFile = nullptr;
     QLabel* Label6 = nullptr;
+    // Overview commands and the window list of the preview windows.
+    QList<QPushButton*> cmdGo; // 0 watch list, 1 stop list
+    QPushButton* cmdBenchmark = nullptr;
+    QPushButton* cmdFV = nullptr;
+    QPushButton* cmdShowIndex = nullptr;
+    QPushButton* cmdValueOnly = nullptr;
+    QFrame* fraHTMWindows = nullptr;
+    QListWidget* lstHTMWindows = nullptr;
+    QList<QLabel*> lblHTMWindowNavi; // 0 previous, 1 next
 };
 
 } // namespace td

@@ -71,8 +71,11 @@ QVariant WatchListModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return e.columns[column];
     case Qt::ForegroundRole:
-        if (column == ColName)
-            return toQColor(highlighted && !m_highlightShowsMark ? colour::Blue : e.ownColour());
+        if (column == ColName) {
+            if (highlighted && !m_highlightShowsMark)
+                return toQColor(colour::Blue);
+            return m_nameColours.value(e.id, toQColor(e.ownColour()));
+        }
         return toQColor(e.styles[column].colour);
     case Qt::FontRole: {
         const bool bold = column == ColName ? highlighted : e.styles[column].bold;
@@ -235,10 +238,23 @@ void WatchListModel::setImportant(int row, bool important)
     if (row < 0 || row >= size())
         return;
     m_entries[row].important = important;
+    m_nameColours.remove(m_entries[row].id);
     // Marking the highlighted entry shows its new colour at once; the bold
     // stays until the highlight moves on.
     if (row == m_highlightRow)
         m_highlightShowsMark = true;
+    const QModelIndex i = index(row, ColName);
+    Q_EMIT dataChanged(i, i, {Qt::ForegroundRole});
+}
+
+void WatchListModel::setNameColour(int row, const QColor& colour)
+{
+    if (row < 0 || row >= size())
+        return;
+    if (colour.isValid())
+        m_nameColours.insert(m_entries[row].id, colour);
+    else
+        m_nameColours.remove(m_entries[row].id);
     const QModelIndex i = index(row, ColName);
     Q_EMIT dataChanged(i, i, {Qt::ForegroundRole});
 }

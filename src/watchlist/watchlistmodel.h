@@ -3,6 +3,8 @@
 #include "watchlist/watchentry.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
+#include <QHash>
 #include <QIcon>
 #include <QList>
 
@@ -49,6 +51,9 @@ public:
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
     void setImportant(int row, bool important);
+    // A name colour over the entry's own (the value-only view); an invalid
+    // colour removes it.
+    void setNameColour(int row, const QColor& colour);
     // Reorders the entries (ids travel with them).
     void reorder(const QList<int>& newOrderOfOldRows);
 
@@ -66,6 +71,7 @@ private:
     QStringList m_headers;
     QList<WatchEntry> m_entries;
     int m_highlightRow = -1;
+    QHash<quint64, QColor> m_nameColours; // by entry id
     bool m_highlightShowsMark = false;
     quint64 m_nextId = 1;
 };

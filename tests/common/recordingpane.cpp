@@ -60,6 +60,8 @@ BrowserPane* TestPaneFactory::create(const QString& name, PaneKind kind, QObject
         pane = new RecordingPane(name, parent);
     m_panes.insert(name, pane);
     m_kinds.insert(name, kind);
+    if (auto* recording = qobject_cast<RecordingPane*>(pane); recording && onCreate)
+        onCreate(recording);
     return pane;
 }
 

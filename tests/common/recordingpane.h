@@ -9,6 +9,12 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
+namespace td {
+class FetchPane;
+}
+
 namespace td::test {
 
 // Stands in for a display pane: records every address and completes each
@@ -59,6 +65,10 @@ public:
     RecordingPane* recording(const QString& name) const;
     // The kind a pane was asked for.
     PaneKind kind(const QString& name) const { return m_kinds.value(name); }
+    FetchPane* fetch(const QString& name) const;
+    QStringList names() const { return m_panes.keys(); }
+    // Called with every display pane as it is made.
+    std::function<void(RecordingPane*)> onCreate;
 
 private:
     QNetworkAccessManager m_network;

@@ -117,6 +117,8 @@ HttpReply DemoSite::answer(const QUrl& target)
         return chartImage(chartSymbol(query));
     if (isChartPagePath(path))
         return chartPage(chartSymbol(query));
+    if (path == u"/screener.ashx")
+        return screenerPage(queryValue(query, QStringLiteral("t")));
     if (path == u"/version.txt")
         return {200, "text/plain; charset=us-ascii", m_versionText.toLatin1() + "\r\n"};
     if (path == u"/TDCK.exe")
@@ -178,6 +180,22 @@ HttpReply DemoSite::chartPage(const QString& symbol) const
     return htmlReply(QStringLiteral("<HTML><HEAD><TITLE>Chart</TITLE></HEAD><BODY><H3>") +
                      symbol.toHtmlEscaped() + QStringLiteral("</H3><IMG src=\"") + image.toHtmlEscaped() +
                      QStringLiteral("\" border=\"0\"></BODY></HTML>"));
+}
+
+// The screener's chart view: one chart per ticker, in the order asked.
+HttpReply DemoSite::screenerPage(const QString& tickers) const
+{
+    QString page = QStringLiteral("<HTML><HEAD><TITLE>Screener</TITLE></HEAD><BODY><H3>Screener: ") +
+                   tickers.toHtmlEscaped() + QStringLiteral("</H3>");
+    for (const QString& ticker : tickers.split(u',', Qt::SkipEmptyParts)) {
+        QUrlQuery imageQuery;
+        imageQuery.addQueryItem(QStringLiteral("sSym"), ticker);
+        const QString image = QStringLiteral("/charts/big.chart?") + imageQuery.toString(QUrl::FullyEncoded);
+        page += QStringLiteral("<DIV style=\"display:inline-block; margin:4px\"><B>") +
+                ticker.toHtmlEscaped() + QStringLiteral("</B><BR><IMG src=\"") + image.toHtmlEscaped() +
+                QStringLiteral("\"></DIV>");
+    }
+    return htmlReply(page + QStringLiteral("</BODY></HTML>"));
 }
 
 HttpReply DemoSite::chartImage(const QString& symbol)

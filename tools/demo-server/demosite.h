@@ -30,6 +30,7 @@ private:
     HttpReply signalPage(const QString& isin) const;
     HttpReply chartPage(const QString& symbol) const;
     HttpReply chartImage(const QString& symbol);
+    HttpReply screenerPage(const QString& tickers) const;
 
     QuoteBook& m_book;
     QString m_quoteLayout;

@@ -192,7 +192,6 @@ private:
 
     // Research sites, quick search, resources list and link menus.
     void createSitesSubsystem();
-    void openPreviewWindow(const QString& kind);
 
     // What the selection asks of the window.
     bool mobileMode() const override;

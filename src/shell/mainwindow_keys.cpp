@@ -132,6 +132,7 @@ void MainWindow::nameControls()
         {m_ui.txtQuantity, tr("Quantity")},
         {m_ui.txtWKN, tr("WKN")},
         {m_ui.txtISIN, tr("ISIN")},
+        {m_ui.cboBenefits, tr("resources list")},
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(name);

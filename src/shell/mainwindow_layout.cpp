@@ -257,12 +257,16 @@ QWidget* MainWindow::buildEntryForm()
                                          m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuletzt,
                                          m_ui.cmdSelectAll[0], m_ui.cmdClear[0], m_ui.cmdQuickGo})
         buttons->addWidget(w);
-    for (QPushButton* b : {m_ui.cmdGo[0], m_ui.cmdBenchmark, m_ui.cmdFV, m_ui.cmdShowIndex, m_ui.cmdValueOnly})
-        buttons->addWidget(b);
     buttons->addStretch(1);
-    buttons->addWidget(m_ui.chkMobile[0]);
-    buttons->addWidget(m_ui.cmdCloseExtended);
     grid->addLayout(buttons, 1, 0, 1, column);
+    // The overview commands and the pane switches get a row of their own.
+    auto* overview = new QHBoxLayout;
+    for (QPushButton* b : {m_ui.cmdGo[0], m_ui.cmdBenchmark, m_ui.cmdFV, m_ui.cmdShowIndex, m_ui.cmdValueOnly})
+        overview->addWidget(b);
+    overview->addStretch(1);
+    overview->addWidget(m_ui.chkMobile[0]);
+    overview->addWidget(m_ui.cmdCloseExtended);
+    grid->addLayout(overview, 2, 0, 1, column);
     for (QPushButton* b :
          {m_ui.but_ItemRauf, m_ui.but_ItemRunter, m_ui.but_ItemRaufZuerst, m_ui.but_ItemRaufZuletzt})
         b->setEnabled(false);

@@ -78,7 +78,9 @@ void TestSelection::selectionLoadsInOrder()
     QVERIFY(!w.ui().picHandelssignalSymbol[0]->isVisibleTo(&w));
 
     // Status page, then the chart snippet.
-    const QStringList quotePane = f.display("wbrRealTimeQuote").addresses.mid(1);
+    // The update box of the start-up check shows there before the entry's pages.
+    QStringList quotePane = f.display("wbrRealTimeQuote").addresses.mid(1);
+    quotePane.removeIf([](const QString& page) { return page.contains(QStringLiteral("this version: ")); });
     QCOMPARE(quotePane.size(), 2);
     QVERIFY(quotePane[0].contains(QStringLiteral(">receive data<br>BMW.ETR [Quote]<")));
     QVERIFY(quotePane[1].contains(f.server.baseUrl() +
@@ -232,8 +234,8 @@ void TestSelection::entryTextsAreEscaped()
     Q_EMIT pane(w, QStringLiteral("wbrRealTimeChart")).navigateError(QStringLiteral("http://x"), 500);
     for (const QString& name : {QStringLiteral("wbrRealTimeQuote"), QStringLiteral("wbrRealTimeChart")}) {
         QCOMPARE(f.platform.panes.kind(name), PaneKind::Snippet);
-        const QStringList pages =
-            f.platform.panes.recording(name)->addresses.filter(QStringLiteral("about:<"));
+        QStringList pages = f.platform.panes.recording(name)->addresses.filter(QStringLiteral("about:<"));
+        pages.removeIf([](const QString& page) { return page.contains(QStringLiteral("this version: ")); });
         QVERIFY(pages.size() >= 2);
         for (const QString& page : pages)
             QVERIFY2(page.contains(escaped) && !page.contains(ticker), qPrintable(page));

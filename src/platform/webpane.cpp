@@ -1,5 +1,8 @@
 #include "platform/webpane.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <QLoggingCategory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineSettings>
@@ -77,6 +80,8 @@ QWebEngineView* WebPane::view()
         // cover the picture.
         m_page->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
         m_page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, m_javaScript);
+        // The overview pages are local files that show charts from the web.
+        m_page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
         connect(m_page, &QWebEnginePage::loadingChanged, this, &WebPane::onLoadingChanged);
         m_pending = false;
     }
@@ -120,6 +125,7 @@ void WebPane::startNavigation(const QString& address)
     m_address = address;
     m_navigation = generation();
     m_pending = true;
+    m_localPage.clear();
     if (address.compare(u"about:blank", Qt::CaseInsensitive) == 0) {
         m_expected = QUrl(QStringLiteral("about:blank"));
         v->setUrl(m_expected);
@@ -128,8 +134,30 @@ void WebPane::startNavigation(const QString& address)
         v->setHtml(aboutDocument(address), m_expected);
     } else {
         m_expected = webAddress(address);
-        v->setUrl(m_expected);
+        m_localPage = pageFileOf(m_expected);
+        if (m_localPage.isEmpty())
+            v->setUrl(m_expected);
+        else
+            showLocalPage();
     }
+}
+
+// The program's page files have no extension, so the engine would not take
+// them for HTML; they are handed over as HTML with the file as their base.
+QString WebPane::pageFileOf(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return {};
+    const QFileInfo file(url.toLocalFile());
+    return file.isFile() && file.suffix().isEmpty() ? file.absoluteFilePath() : QString();
+}
+
+void WebPane::showLocalPage()
+{
+    QFile file(m_localPage);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_page->setContent(bytes, QStringLiteral("text/html;charset=windows-1252"),
+                       QUrl::fromLocalFile(m_localPage));
 }
 
 // The engine reports one start and one end per stretch of loading: a load
@@ -165,13 +193,21 @@ void WebPane::goBack()
 
 void WebPane::refresh()
 {
-    if (m_view && !m_pending)
+    if (!m_view || m_pending)
+        return;
+    if (!m_localPage.isEmpty())
+        showLocalPage(); // reads the file afresh
+    else
         m_view->reload();
 }
 
 void WebPane::refresh2()
 {
-    if (m_view && !m_pending)
+    if (!m_view || m_pending)
+        return;
+    if (!m_localPage.isEmpty())
+        showLocalPage();
+    else
         m_page->triggerAction(QWebEnginePage::ReloadAndBypassCache);
 }
 

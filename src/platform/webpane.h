@@ -66,11 +66,14 @@ protected:
 
 private:
     QWebEngineView* view();
+    static QString pageFileOf(const QUrl& url);
+    void showLocalPage();
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
 
     QPointer<QWebEngineView> m_view;
     PanePage* m_page = nullptr;
     QString m_address;
+    QString m_localPage; // the page file shown, when it is one
     quint64 m_navigation = 0;
     bool m_pending = false;
     bool m_javaScript = true;

@@ -9,6 +9,7 @@
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -33,6 +34,7 @@ class TstWebPane : public QObject
 private slots:
     void initTestCase();
     void chartSnippetLoadsItsImage();
+    void pageFileShowsAsHtmlAndReloadsAfresh();
     void snippetPanesRunNoScript_data();
     void snippetPanesRunNoScript();
     void failureCompletes();
@@ -66,6 +68,29 @@ void TstWebPane::chartSnippetLoadsItsImage()
     QCOMPARE(log.events, QStringList{completeEvent(address)});
     QCOMPARE(server.targets(), QStringList{"/chart"});
     QCOMPARE(m_pane->locationUrl(), address);
+}
+
+// The overview pages are files without an extension, with charts from the web.
+void TstWebPane::pageFileShowsAsHtmlAndReloadsAfresh()
+{
+    PageServer server;
+    server.setFallback([](const PageRequest&) { return PageResponse::page(kPng, "image/png"); });
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("~charts"));
+    const auto write = [&path, &server](const char* chart) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><img src=\"" + server.url(QString::fromLatin1(chart)).toUtf8() +
+                   "\"></body></html>\r\n");
+    };
+    write("/first");
+    PaneEvents log(*m_pane);
+    m_pane->navigate(path);
+    QVERIFY(log.waitForCompletion());
+    QTRY_COMPARE(server.targets(), QStringList{"/first"});
+    write("/second");
+    m_pane->refresh();
+    QTRY_COMPARE(server.targets(), (QStringList{"/first", "/second"}));
 }
 
 void TstWebPane::snippetPanesRunNoScript_data()

@@ -18,22 +18,22 @@ namespace td {
 LinkMenus::LinkMenus(const Controls& controls, const Services& services, QObject* parent)
     : QObject(parent), m_ui(controls), m_services(services)
 {
-    for (const LinkMenuSpec* spec : {&internLinks(), &ownLinks()}) {
-        QMenu* menu = menuOf(*spec);
-        menu->setObjectName(spec->menu);
-        menu->setTitle(spec->menuCaption);
+    for (const LinkMenuSpec* links : {&internLinks(), &ownLinks()}) {
+        QMenu* menu = menuOf(*links);
+        menu->setObjectName(links->menu);
+        menu->setTitle(links->menuCaption);
         QAction* edit = menu->addAction(kEditMenuCaption);
-        edit->setObjectName(spec->editItem);
-        connect(edit, &QAction::triggered, this, [this, spec] { editFile(*spec); });
+        edit->setObjectName(links->editItem);
+        connect(edit, &QAction::triggered, this, [this, links] { editFile(*links); });
     }
     m_ui.cmdBenefits->setToolTip(internLinks().buttonToolTip);
     connect(m_ui.cmdBenefits, &QPushButton::clicked, this, [this] { showMenu(internLinks()); });
     connect(m_ui.cmdOwn, &QPushButton::clicked, this, [this] { showMenu(ownLinks()); });
 }
 
-QMenu* LinkMenus::menuOf(const LinkMenuSpec& spec) const
+QMenu* LinkMenus::menuOf(const LinkMenuSpec& links) const
 {
-    return &spec == &internLinks() ? m_ui.mnuLINKS : m_ui.mnuOWN;
+    return &links == &internLinks() ? m_ui.mnuLINKS : m_ui.mnuOWN;
 }
 
 void LinkMenus::message(const QString& text)
@@ -41,22 +41,22 @@ void LinkMenus::message(const QString& text)
     m_services.dialogs.message({kProgramName, text, DialogButtons::Ok, DialogIcon::None});
 }
 
-bool LinkMenus::rebuild(const LinkMenuSpec& spec)
+bool LinkMenus::rebuild(const LinkMenuSpec& links)
 {
-    QMenu* menu = menuOf(spec);
+    QMenu* menu = menuOf(links);
     const QList<QAction*> actions = menu->actions();
     for (QAction* action : actions) {
-        if (action->objectName() != spec.editItem) {
+        if (action->objectName() != links.editItem) {
             menu->removeAction(action);
             action->deleteLater();
         }
     }
     letEventsRun();
 
-    const QString path = linkFilePath(m_services.programDir, spec);
+    const QString path = linkFilePath(m_services.programDir, links);
     const std::optional<LinkFile> file = readLinkFile(path);
     if (!file) {
-        message(missingLinkFileMessage(spec));
+        message(missingLinkFileMessage(links));
         return false;
     }
     int nextInvalid = 0;
@@ -64,7 +64,7 @@ bool LinkMenus::rebuild(const LinkMenuSpec& spec)
         const LinkItem& item = file->items[i];
         // Captions are literal: "&" is no mnemonic.
         QAction* action = menu->addAction(QString(item.caption).replace(u'&', QStringLiteral("&&")));
-        action->setObjectName(spec.menu + QStringLiteral("0_") + QString::number(i));
+        action->setObjectName(links.menu + QStringLiteral("0_") + QString::number(i));
         if (item.valid) {
             const QString address = item.address;
             connect(action, &QAction::triggered, this, [this, address] { emit linkChosen(address); });
@@ -76,18 +76,18 @@ bool LinkMenus::rebuild(const LinkMenuSpec& spec)
     return true;
 }
 
-void LinkMenus::showMenu(const LinkMenuSpec& spec)
+void LinkMenus::showMenu(const LinkMenuSpec& links)
 {
-    if (!rebuild(spec))
+    if (!rebuild(links))
         return;
     const QPoint corner = m_ui.Picture2->mapTo(m_ui.window, QPoint(0, 0));
     const int offset = twipsToPx(kLinkMenuOffsetTwips);
-    menuOf(spec)->popup(m_ui.window->mapToGlobal(corner + QPoint(offset, offset)));
+    menuOf(links)->popup(m_ui.window->mapToGlobal(corner + QPoint(offset, offset)));
 }
 
-void LinkMenus::editFile(const LinkMenuSpec& spec)
+void LinkMenus::editFile(const LinkMenuSpec& links)
 {
-    const QString path = linkFilePath(m_services.programDir, spec);
+    const QString path = linkFilePath(m_services.programDir, links);
     if (!m_services.urls.open(QUrl::fromLocalFile(path)))
         message(linkEditorFailedMessage(path));
 }

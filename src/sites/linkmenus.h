@@ -40,16 +40,16 @@ public:
 
 public slots:
     // Rebuilds the menu from its file; pops it up unless the file is missing.
-    void showMenu(const td::LinkMenuSpec& spec);
-    void editFile(const td::LinkMenuSpec& spec);
+    void showMenu(const td::LinkMenuSpec& links);
+    void editFile(const td::LinkMenuSpec& links);
 
 signals:
     void linkChosen(const QString& address);
 
 private:
-    QMenu* menuOf(const LinkMenuSpec& spec) const;
+    QMenu* menuOf(const LinkMenuSpec& links) const;
     // False when the file is missing: the menu is then not shown.
-    bool rebuild(const LinkMenuSpec& spec);
+    bool rebuild(const LinkMenuSpec& links);
     void message(const QString& text);
 
     Controls m_ui;

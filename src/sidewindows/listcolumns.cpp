@@ -1,5 +1,7 @@
 #include "sidewindows/listcolumns.h"
 
+#include "watchlist/listedit.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -7,19 +9,8 @@ namespace td {
 
 bool isFigureColumn(int column)
 {
-    switch (column) {
-    case ColBuying:
-    case ColQuote:
-    case ColPct:
-    case ColBChg:
-    case ColBPct:
-    case ColQty:
-    case ColValue:
-    case ColPlusMinus:
-        return true;
-    default:
-        return false;
-    }
+    // The figures are the columns that hold German numbers.
+    return isNumericColumn(column);
 }
 
 bool isAmountColumn(int column)

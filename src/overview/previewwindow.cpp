@@ -400,7 +400,8 @@ void PreviewWindow::rollUp()
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // Read only after the type says it is a mouse event.
+    const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
     if (watched == Label4) {
         if (event->type() == QEvent::MouseButtonDblClick) {
             rollUp();

@@ -236,7 +236,8 @@ void ToolTipWindow::onTimer1()
 bool ToolTipWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // Read only after the type says it is a mouse event.
+    const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
     if (watched == m_text->viewport() && type == QEvent::MouseButtonPress) {
         m_touched = true;
     } else if (watched == m_menuImage && (type == QEvent::MouseMove || type == QEvent::Enter)) {

@@ -19,12 +19,14 @@ int main(int argc, char** argv)
 
     if (args.value(1) == u"--rss-child")
         return rssChild(args.value(2) == u"loaded", args.value(3));
+    if (args.value(1) == u"--pss-child")
+        return pssChild(args.value(2));
 
     QString jsonPath;
     if (const qsizetype at = args.indexOf(QStringLiteral("--json")); at > 0)
         jsonPath = args.value(at + 1);
 
-    // --only list|batch|memory|page runs one group, for profiling.
+    // --only list|batch|memory|processes|page runs one group, for profiling.
     const QString only = args.value(args.indexOf(QStringLiteral("--only")) + 1);
     const auto wanted = [&](QStringView group) {
         return !args.contains(u"--only") || only == group;
@@ -42,6 +44,8 @@ int main(int argc, char** argv)
         rows.append(batchRows());
     if (wanted(u"memory"))
         rows.append(memoryRow(app.applicationFilePath(), listPath));
+    if (wanted(u"processes"))
+        rows.append(processMemoryRows(app.applicationFilePath()));
     if (wanted(u"page"))
         rows.append(pageRow());
 

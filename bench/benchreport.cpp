@@ -83,7 +83,8 @@ QString comparison(const BenchRow& r)
     case BenchRow::Goal::Share:
         return QStringLiteral("%1 %").arg(r.floor > 0 ? r.ours * 100.0 / r.floor : 0, 0, 'f', 1);
     case BenchRow::Goal::Above:
-        return QStringLiteral("+%1 %2").arg(number(r.ours - r.floor), r.unit);
+        return QStringLiteral("%1%2 %3").arg(r.ours >= r.floor ? u"+" : u"", number(r.ours - r.floor),
+                                             r.unit);
     case BenchRow::Goal::Absolute:
     case BenchRow::Goal::Report:
         return QStringLiteral("-");

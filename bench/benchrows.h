@@ -20,4 +20,11 @@ BenchRow memoryRow(const QString& program, const QString& listPath);
 // The child's side: prints "rss <kB>" and returns the exit code.
 int rssChild(bool loaded, const QString& listPath);
 
+// Proportional set size of the program and every process it started, the
+// web engine's included: the main window alone and with a preview window
+// whose ten tabs are loaded, each against a plain program showing as much.
+QList<BenchRow> processMemoryRows(const QString& program);
+// The child's side: prints "pss <kB>" and returns the exit code.
+int pssChild(const QString& mode);
+
 } // namespace td::bench

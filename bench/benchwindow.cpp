@@ -7,12 +7,19 @@
 
 namespace td::bench {
 
-BenchWindow::BenchWindow(const QByteArray& defaultList)
+BenchWindow::BenchWindow(const QByteArray& defaultList, PaneFactory* panes,
+                         const std::function<void(SettingsStore&)>& presets)
 {
+    if (presets)
+        presets(platform.settings);
     platform.pointHostsAt(server.baseUrl());
     if (!defaultList.isEmpty())
         platform.writeFile(QStringLiteral("tic/default.tic"), defaultList);
-    window = std::make_unique<MainWindow>(platform.context);
+    const PlatformContext& c = platform.context;
+    context = std::make_unique<PlatformContext>(
+        PlatformContext{c.settings, c.hosts, c.dialogs, c.clipboard, c.processes, c.clock,
+                        panes ? *panes : c.panes, c.programDir, c.downloader, c.urls});
+    window = std::make_unique<MainWindow>(*context);
     window->show();
     if (!QTest::qWaitFor([this] { return !window->state().bFirstActivate; }, 60000)) {
         std::fprintf(stderr, "the main window never finished its first activation\n");

@@ -11,6 +11,11 @@ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DTICKERDECK_BENCH=ON ${CM
 cmake --build "$build_dir" -j "$(nproc)" --target tickerdeck-bench
 
 export QT_QPA_PLATFORM=offscreen
+# The memory rows start the web engine: no GPU offscreen, and no sandbox as root.
+export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:-} --disable-gpu"
+if [ "$(id -u)" -eq 0 ]; then
+    export QTWEBENGINE_CHROMIUM_FLAGS="$QTWEBENGINE_CHROMIUM_FLAGS --no-sandbox"
+fi
 export LC_ALL=C.UTF-8
 # The batch rows run a real window; keep its settings out of the user's folder.
 export XDG_CONFIG_HOME="$build_dir/bench/config"

@@ -111,7 +111,8 @@ HttpReply DemoSite::answer(const QUrl& target)
     const QUrlQuery query(target);
     if (path == u"/inf/search/all.html")
         return siteSearch(queryValue(query, QStringLiteral("SEARCH_VALUE")).trimmed());
-    if (path == u"/cgi-bin/de/search.pl")
+    // The forecast search shares the signal page's path; only the signal asks by ISIN.
+    if (path == u"/cgi-bin/de/search.pl" && query.hasQueryItem(QStringLiteral("isin")))
         return signalPage(queryValue(query, QStringLiteral("isin")).trimmed());
     if (isChartImagePath(path))
         return chartImage(chartSymbol(query));

@@ -430,19 +430,16 @@ private Q_SLOTS:
     {
         Window win({{"AAPL", "NAS", false, ""}, {"SAP", "ETR", false, "10"}, {"KO", "NYS", false, ""}});
         win.w.items().setImportant(2, true);
-        const auto colour = [&](int row) {
-            return win.w.items().data(win.w.items().index(row, ColName), Qt::ForegroundRole).value<QColor>();
-        };
-        const QColor valued = colour(1);
+        const QColor valued = win.colour(1);
         QPushButton* button = win.w.findChild<QPushButton*>(QStringLiteral("cmdValueOnly"));
         button->click();
-        QCOMPARE(colour(0), toQColor(kValueOnlyGrey));
-        QCOMPARE(colour(2), toQColor(kValueOnlyGrey));
+        QCOMPARE(win.colour(0), toQColor(kValueOnlyGrey));
+        QCOMPARE(win.colour(2), toQColor(kValueOnlyGrey));
         button->click();
         const QColor text = QApplication::palette().color(QPalette::WindowText);
-        QCOMPARE(colour(0), text);
-        QCOMPARE(colour(2), text); // the important mark's purple is not remembered
-        QCOMPARE(colour(1), valued);
+        QCOMPARE(win.colour(0), text);
+        QCOMPARE(win.colour(2), text); // the important mark's purple is not remembered
+        QCOMPARE(win.colour(1), valued);
         QCOMPARE(button->property("tag").toString(), kValueOnlyStartTag);
     }
     void windowListFollowsTheWindows()

@@ -584,9 +584,7 @@ private Q_SLOTS:
         const int charts = s.p.panes.recording(QStringLiteral("wbrRealTimeChart"))->addresses.size();
         s.p.dialogs.queueAnswer(DialogAnswer::Cancel);
         QTest::keyClick(target, keys[0].key(), keys[0].keyboardModifiers());
-        QFile file(s.path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll() != kList, effect == Effect::Saved);
+        QCOMPARE(readAll(s.path) != kList, effect == Effect::Saved);
         QCOMPARE(s.p.dialogs.fileDialogs.size(), effect == Effect::FileChosen ? 1 : 0);
         QCOMPARE(s.p.panes.recording(QStringLiteral("wbrRealTimeChart"))->addresses.size() > charts,
                  effect == Effect::Refreshed);

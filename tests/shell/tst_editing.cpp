@@ -1,3 +1,6 @@
+#include "overview/overviewcommands.h"
+#include "overview/overviewpage.h"
+#include "overview/previewwindow.h"
 #include "shell/mainwindow.h"
 #include "testplatform.h"
 #include "watchlist/watchlistmodel.h"
@@ -5,13 +8,16 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
@@ -33,16 +39,48 @@ void addEntry(MainWindow& w, const QString& name)
     ui.cmdAdd->click();
 }
 
-// A window whose list holds the named entries, unchanged.
+struct Row
+{
+    const char* ticker;
+    const char* place;
+    bool checked;
+    const char* qty;
+};
+
 struct Window
 {
+    // The list holds the named entries, unchanged.
     explicit Window(const QStringList& entries = {})
     {
         for (const QString& n : entries)
             addEntry(w, n);
         w.state().bListChanged = false;
     }
-
+    explicit Window(const QList<Row>& rows)
+    {
+        for (const Row& r : rows) {
+            WatchEntry e;
+            e.columns[ColName] = QStringLiteral("N") + QLatin1String(r.ticker);
+            e.columns[ColTicker] = QLatin1String(r.ticker);
+            e.columns[ColPlace] = QLatin1String(r.place);
+            e.columns[ColQty] = QLatin1String(r.qty);
+            e.columns[ColValue] = *r.qty ? QStringLiteral("100") : QString();
+            e.checked = r.checked;
+            w.items().append(e);
+        }
+    }
+    // Presses the button and returns the new window once its view is built.
+    PreviewWindow* press(const char* button)
+    {
+        const int before = static_cast<int>(w.windows().windows().size());
+        w.findChild<QPushButton*>(QLatin1String(button))->click();
+        const QList<QWidget*> open = w.windows().windows();
+        if (open.size() != before + 1)
+            return nullptr;
+        auto* preview = qobject_cast<PreviewWindow*>(open.last());
+        QSignalSpy built(preview, &PreviewWindow::viewBuilt);
+        return built.wait() ? preview : nullptr;
+    }
     // The window is never activated: a selection loads no pages.
     void select(int row) { td::test::clickEntry(w, row); }
     QStringList names()
@@ -55,12 +93,7 @@ struct Window
     QVariant nameData(int row, int role) { return w.items().data(w.items().index(row, ColName), role); }
     QColor colour(int row) { return nameData(row, Qt::ForegroundRole).value<QColor>(); }
     bool bold(int row) { return nameData(row, Qt::FontRole).value<QFont>().bold(); }
-    void trigger(const char* action)
-    {
-        auto* a = w.findChild<QAction*>(QLatin1String(action));
-        QVERIFY2(a, action);
-        a->trigger();
-    }
+    void trigger(const char* action) { td::test::control<QAction>(w, QLatin1String(action)).trigger(); }
     bool& changed() { return w.state().bListChanged; }
 
     TestPlatform p;
@@ -70,314 +103,366 @@ struct Window
 
 } // namespace
 
+Q_DECLARE_METATYPE(Row)
+
 class TestEditing : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void moveButtons_data();
-    void moveButtons();
-    void checkAllNone();
-    void deleteTwice();
-    void markSurvivesMoveAndSelection();
-    void sortByHeader();
-    void editModeAndTyping();
-    void stopListAndSmallCommands();
-    void buildAndSave();
-    void enterAddsFromTheNamingFields_data();
-    void enterAddsFromTheNamingFields();
-};
-
-void TestEditing::moveButtons_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<MoveButton>("which");
-    QTest::addColumn<QStringList>("order");
-    QTest::addColumn<QString>("enabled"); // down, up, to top, to bottom
-    QTest::newRow("up") << 4 << 3 << MoveButton::Up << QStringList{"A", "C", "B", "D"} << "DUTB";
-    QTest::newRow("up to the top") << 4 << 2 << MoveButton::Up << QStringList{"B", "A", "C", "D"} << "D--B";
-    QTest::newRow("down to the bottom")
-        << 4 << 3 << MoveButton::Down << QStringList{"A", "B", "D", "C"} << "-UT-";
-    QTest::newRow("to top") << 4 << 3 << MoveButton::ToTop << QStringList{"C", "A", "B", "D"} << "D--B";
-    QTest::newRow("to bottom") << 4 << 2 << MoveButton::ToBottom << QStringList{"A", "C", "D", "B"} << "-UT-";
-    QTest::newRow("only entry, down") << 1 << 1 << MoveButton::Down << QStringList{"A"} << "----";
-    QTest::newRow("to top from the top") << 2 << 1 << MoveButton::ToTop << QStringList{"A", "B"} << "D--B";
-}
-
-void TestEditing::moveButtons()
-{
-    QFETCH(int, count);
-    QFETCH(int, position);
-    QFETCH(MoveButton, which);
-    QFETCH(QStringList, order);
-    const QStringList initial = QStringList{"A", "B", "C", "D"}.mid(0, count);
-    Window t(initial);
-    t.select(position - 1);
-    QPushButton* buttons[] = {t.ui.but_ItemRauf, t.ui.but_ItemRunter, t.ui.but_ItemRaufZuerst,
-                              t.ui.but_ItemRaufZuletzt};
-    QPushButton* button = buttons[static_cast<int>(which)];
-    // A button left enabled from an earlier state follows the table all the same.
-    button->setEnabled(true);
-    button->click();
-
-    QCOMPARE(t.names(), order);
-    const int row = static_cast<int>(order.indexOf(initial[position - 1]));
-    QCOMPARE(t.w.currentRow(), row);
-    QCOMPARE(t.w.items().highlightRow(), row);
-    QCOMPARE(t.changed(), order != initial);
-    QString enabled;
-    for (auto [b, letter] : {std::pair{t.ui.but_ItemRunter, u'D'},
-                             {t.ui.but_ItemRauf, u'U'},
-                             {t.ui.but_ItemRaufZuerst, u'T'},
-                             {t.ui.but_ItemRaufZuletzt, u'B'}})
-        enabled += b->isEnabled() ? letter : u'-';
-    QTEST(enabled, "enabled");
-}
-
-// AutoCheck says whether the first press checks or unchecks all.
-void TestEditing::checkAllNone()
-{
-    for (const bool first : {true, false}) {
-        TestPlatform p;
-        p.settings.write(QStringLiteral("AutoCheck"), first ? QStringLiteral("1") : QStringLiteral("0"));
-        MainWindow w(p.context);
-        addEntry(w, QStringLiteral("A"));
-        addEntry(w, QStringLiteral("B"));
-        w.items().setChecked(first ? 1 : 0, !first);
-        QPushButton* watch = w.ui().cmdSelectAll[0];
-        QPushButton* stop = w.ui().cmdSelectAll[1];
-
-        // An empty list only flips the tag.
-        stop->click();
-        QCOMPARE(stop->property("tag").toString(), first ? QStringLiteral("False") : QStringLiteral("True"));
-
-        for (bool expected : {first, !first}) {
-            w.state().bListChanged = false;
-            watch->click();
-            for (const WatchEntry& e : w.items().entries())
-                QCOMPARE(e.checked, expected);
-            QVERIFY(w.state().bListChanged);
-        }
-        w.state().bListChanged = false;
-        w.stopList().append(WatchEntry());
-        stop->click();
-        QCOMPARE(w.stopList().entry(0).checked, !first);
-        QVERIFY(!w.state().bListChanged);
+    void moveButtons_data()
+    {
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<MoveButton>("which");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QString>("enabled"); // down, up, to top, to bottom
+        QTest::newRow("up") << "ABCD" << 3 << MoveButton::Up << "ACBD"
+                            << "DUTB";
+        QTest::newRow("up to the top") << "ABCD" << 2 << MoveButton::Up << "BACD"
+                                       << "D--B";
+        QTest::newRow("down to the bottom") << "ABCD" << 3 << MoveButton::Down << "ABDC"
+                                            << "-UT-";
+        QTest::newRow("to top") << "ABCD" << 3 << MoveButton::ToTop << "CABD"
+                                << "D--B";
+        QTest::newRow("to bottom") << "ABCD" << 2 << MoveButton::ToBottom << "ACDB"
+                                   << "-UT-";
+        QTest::newRow("only entry, down") << "A" << 1 << MoveButton::Down << "A"
+                                          << "----";
+        QTest::newRow("to top from the top") << "AB" << 1 << MoveButton::ToTop << "AB"
+                                             << "D--B";
     }
-}
-
-void TestEditing::deleteTwice()
-{
-    Window t({"A", "B", "C"});
-    t.select(1);
-    t.ui.cmdDelete->click();
-    QCOMPARE(t.names(), (QStringList{"A", "C"}));
-    QCOMPARE(t.w.currentRow(), -1);
-    QCOMPARE(t.w.items().highlightRow(), -1);
-    QVERIFY(t.changed());
-
-    // Nothing selected: delete, move and mark do nothing.
-    t.changed() = false;
-    t.ui.cmdDelete->click();
-    t.w.vPressMoveButton(MoveButton::ToTop);
-    t.trigger("mnuMarkImportant");
-    QCOMPARE(t.names(), (QStringList{"A", "C"}));
-    QVERIFY(!t.w.items().entry(0).important && !t.w.items().entry(1).important);
-    QVERIFY(!t.changed());
-}
-
-void TestEditing::markSurvivesMoveAndSelection()
-{
-    Window t({"A", "B", "C"});
-    const QColor blue(0, 0, 255), purple(128, 0, 128), black(0, 0, 0);
-    t.select(0);
-    t.trigger("mnuMarkImportant");
-    QVERIFY(!t.changed());
-    QCOMPARE(t.colour(0), purple); // the mark shows at once, still bold
-    QVERIFY(t.bold(0));
-    t.w.vPressMoveButton(MoveButton::Down);
-    QCOMPARE(t.names(), (QStringList{"B", "A", "C"}));
-    QCOMPARE(t.colour(1), blue);
-    QVERIFY(t.bold(1));
-
-    t.select(2);
-    QCOMPARE(t.colour(1), purple);
-    QVERIFY(!t.bold(1));
-    QCOMPARE(t.colour(2), blue);
-
-    t.select(1);
-    t.trigger("mnuMarkNone");
-    t.select(0);
-    QCOMPARE(t.colour(1), black);
-    QCOMPARE(t.colour(2), black);
-}
-
-void TestEditing::sortByHeader()
-{
-    Window t({"E0", "E1", "E2", "E3"});
-    const int column = ColBuying;
-    const QStringList texts = {"12,50", "", "9,00", "1.000"};
-    for (int row = 0; row < texts.size(); ++row)
-        t.w.items().setColumn(row, column, texts[row]);
-    t.select(2);
-    QHeaderView* header = t.ui.lstItems->header();
-
-    // No sorting while a batch check runs.
-    t.ui.cmdCheckAllQuotes->setText(QStringLiteral("0"));
-    Q_EMIT header->sectionClicked(column);
-    QCOMPARE(t.names(), (QStringList{"E0", "E1", "E2", "E3"}));
-    QVERIFY(!t.changed());
-    t.ui.cmdCheckAllQuotes->setText(QStringLiteral("!"));
-
-    for (const QStringList& expected :
-         {QStringList{"E3", "E0", "E2", "E1"}, QStringList{"E2", "E0", "E3", "E1"}}) {
-        Q_EMIT header->sectionClicked(column);
-        QCOMPARE(t.names(), expected);
-        const int row = static_cast<int>(expected.indexOf(QStringLiteral("E2")));
-        QCOMPARE(t.w.items().highlightRow(), row);
+    void moveButtons()
+    {
+        QFETCH(QString, initial);
+        QFETCH(int, position);
+        QFETCH(MoveButton, which);
+        QFETCH(QString, order);
+        Window t(initial.split(QString(), Qt::SkipEmptyParts));
+        t.select(position - 1);
+        QPushButton* buttons[] = {t.ui.but_ItemRauf, t.ui.but_ItemRunter, t.ui.but_ItemRaufZuerst,
+                                  t.ui.but_ItemRaufZuletzt};
+        QPushButton* button = buttons[static_cast<int>(which)];
+        // A button left enabled from an earlier state follows the table all the same.
+        button->setEnabled(true);
+        button->click();
+        QCOMPARE(t.names().join(QString()), order);
+        const int row = static_cast<int>(order.indexOf(initial[position - 1]));
         QCOMPARE(t.w.currentRow(), row);
+        QCOMPARE(t.w.items().highlightRow(), row);
+        QCOMPARE(t.changed(), order != initial);
+        QString enabled;
+        for (auto [b, letter] : {std::pair{t.ui.but_ItemRunter, u'D'},
+                                 {t.ui.but_ItemRauf, u'U'},
+                                 {t.ui.but_ItemRaufZuerst, u'T'},
+                                 {t.ui.but_ItemRaufZuletzt, u'B'}})
+            enabled += b->isEnabled() ? letter : u'-';
+        QTEST(enabled, "enabled");
+    }
+    // AutoCheck says whether the first press checks or unchecks all.
+    void checkAllNone()
+    {
+        for (const bool first : {true, false}) {
+            TestPlatform p;
+            p.settings.write(QStringLiteral("AutoCheck"), first ? QStringLiteral("1") : QStringLiteral("0"));
+            MainWindow w(p.context);
+            addEntry(w, QStringLiteral("A"));
+            addEntry(w, QStringLiteral("B"));
+            w.items().setChecked(first ? 1 : 0, !first);
+            QPushButton* watch = w.ui().cmdSelectAll[0];
+            QPushButton* stop = w.ui().cmdSelectAll[1];
+            // An empty list only flips the tag.
+            stop->click();
+            QCOMPARE(stop->property("tag").toString(),
+                     first ? QStringLiteral("False") : QStringLiteral("True"));
+            for (bool expected : {first, !first}) {
+                w.state().bListChanged = false;
+                watch->click();
+                for (const WatchEntry& e : w.items().entries())
+                    QCOMPARE(e.checked, expected);
+                QVERIFY(w.state().bListChanged);
+            }
+            w.state().bListChanged = false;
+            w.stopList().append(WatchEntry());
+            stop->click();
+            QCOMPARE(w.stopList().entry(0).checked, !first);
+            QVERIFY(!w.state().bListChanged);
+        }
+    }
+    void deleteTwice()
+    {
+        Window t({"A", "B", "C"});
+        t.select(1);
+        t.ui.cmdDelete->click();
+        QCOMPARE(t.names(), (QStringList{"A", "C"}));
+        QCOMPARE(t.w.currentRow(), -1);
+        QCOMPARE(t.w.items().highlightRow(), -1);
         QVERIFY(t.changed());
-        QVERIFY(t.ui.lstItems->isVisibleTo(&t.w));
+        // Nothing selected: delete, move and mark do nothing.
+        t.changed() = false;
+        t.ui.cmdDelete->click();
+        t.w.vPressMoveButton(MoveButton::ToTop);
+        t.trigger("mnuMarkImportant");
+        QCOMPARE(t.names(), (QStringList{"A", "C"}));
+        QVERIFY(!t.w.items().entry(0).important && !t.w.items().entry(1).important);
+        QVERIFY(!t.changed());
     }
-}
-
-void TestEditing::editModeAndTyping()
-{
-    Window t({"A", "B"});
-    t.w.items().setColumn(0, ColQuote, QStringLiteral("10"));
-    t.select(0);
-    QTest::keyClicks(t.ui.txtQuantity, QStringLiteral("5"));
-    QCOMPARE(t.w.items().entry(0).columns[ColQty], QString());
-    QVERIFY(!t.changed());
-
-    t.ui.txtName->setText(QStringLiteral("Renamed"));
-    t.ui.txtQuantity->setText(QStringLiteral("1500"));
-    t.ui.chkEdit->setChecked(true);
-    QCOMPARE(t.w.items().entry(0).name(), QStringLiteral("Renamed"));
-    QCOMPARE(t.w.items().entry(0).columns[ColQty], QStringLiteral("1500"));
-    QCOMPARE(t.w.items().entry(0).columns[ColValue], QString());
-    QVERIFY(t.changed());
-
-    QTest::keyClicks(t.ui.txtName, QStringLiteral(";x"));
-    QCOMPARE(t.ui.txtName->text(), QStringLiteral("Renamedx"));
-    QCOMPARE(t.w.items().entry(0).name(), QStringLiteral("Renamedx"));
-    QCOMPARE(t.w.items().entry(0).columns[ColQty], QStringLiteral("1.500"));
-    QCOMPARE(t.w.items().entry(0).columns[ColValue], QStringLiteral("15.000"));
-
-    t.select(1);
-    QVERIFY(!t.ui.chkEdit->isChecked());
-    QCOMPARE(t.ui.txtName->text(), QStringLiteral("B"));
-    QCOMPARE(t.w.items().entry(1).columns[ColQty], QString());
-}
-
-void TestEditing::stopListAndSmallCommands()
-{
-    Window t({"A", "B"});
-    t.select(1);
-    t.trigger("mnuCopyName");
-    QCOMPARE(t.p.clipboard.text(), QStringLiteral("B"));
-    t.ui.txtTicker->setText(QStringLiteral("TCK"));
-    t.ui.cmdQuickGo->click();
-    QCOMPARE(t.w.state().selection.sSelName, QList<QString>{"B"});
-    QCOMPARE(t.w.state().selection.sSelTicker, QList<QString>{"TCK"});
-
-    for (const char* n : {"S0", "S1", "S2"}) {
-        WatchEntry e;
-        e.columns[ColName] = QString::fromLatin1(n);
-        t.w.stopList().append(e);
+    void markSurvivesMoveAndSelection()
+    {
+        Window t({"A", "B", "C"});
+        const QColor blue(0, 0, 255), purple(128, 0, 128), black(0, 0, 0);
+        t.select(0);
+        t.trigger("mnuMarkImportant");
+        QVERIFY(!t.changed());
+        QCOMPARE(t.colour(0), purple); // the mark shows at once, still bold
+        QVERIFY(t.bold(0));
+        t.w.vPressMoveButton(MoveButton::Down);
+        QCOMPARE(t.names(), (QStringList{"B", "A", "C"}));
+        QCOMPARE(t.colour(1), blue);
+        QVERIFY(t.bold(1));
+        t.select(2);
+        QCOMPARE(t.colour(1), purple);
+        QVERIFY(!t.bold(1));
+        QCOMPARE(t.colour(2), blue);
+        t.select(1);
+        t.trigger("mnuMarkNone");
+        t.select(0);
+        QCOMPARE(t.colour(1), black);
+        QCOMPARE(t.colour(2), black);
     }
-    t.ui.tabData->setTabIcon(3, entryIconImage(EntryIcon::Stop));
-    t.ui.tabData->setCurrentIndex(3);
-    t.ui.lstStop->setCurrentIndex(t.w.stopList().index(1, ColName));
-    t.ui.cmdRemove->click();
-    QCOMPARE(t.w.stopList().size(), 2);
-    QCOMPARE(t.w.stopList().entry(1).name(), QStringLiteral("S2"));
-    t.ui.cmdClear[1]->click();
-    QCOMPARE(t.w.stopList().size(), 0);
-    QVERIFY(t.ui.tabData->tabIcon(3).isNull());
-    QCOMPARE(t.ui.tabData->currentIndex(), 0);
-    t.ui.cmdRemove->click();
-
-    t.ui.cmdClear[0]->click();
-    QCOMPARE(t.w.items().size(), 0);
-    QCOMPARE(t.w.currentRow(), -1);
-    QVERIFY(t.changed()); // closing must not write the emptied list silently
-    t.ui.cmdQuickGo->click();
-    QCOMPARE(t.w.state().selection.sSelTicker, QList<QString>{"TCK"});
-}
-
-void TestEditing::buildAndSave()
-{
-    Window t;
-    QAbstractItemModelTester tester(&t.w.items(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QDir().mkpath(t.p.ticFolder());
-    const QString path = t.p.ticFolder() + QStringLiteral("/built.tic");
-    t.ui.txt_TickerFile->setText(path);
-
-    const QStringList alpha = {"Alpha", "ALP", "ETR", "01.02.2024", "9", "EUR", "1500", "A1", "DE1"};
-    QLineEdit* fields[] = {t.ui.txtName,     t.ui.txtTicker,   t.ui.txtPlace, t.ui.txtDate, t.ui.txtQuote,
-                           t.ui.txtWaehrung, t.ui.txtQuantity, t.ui.txtWKN,   t.ui.txtISIN};
-    for (int i = 0; i < alpha.size(); ++i)
-        fields[i]->setText(alpha[i]);
-    t.ui.cmdAdd->click();
-    addEntry(t.w, QStringLiteral("Beta"));
-    addEntry(t.w, QStringLiteral("Gamma"));
-    QCOMPARE(t.w.items().highlightRow(), 2);
-    QCOMPARE(t.w.state().iLastIndex, 3);
-
-    t.w.items().setColumn(0, ColQuote, QStringLiteral("10")); // as a quote evaluation leaves it
-    t.select(0);
-    t.ui.chkEdit->setChecked(true);
-    t.ui.txtQuantity->clear();
-    QTest::keyClicks(t.ui.txtQuantity, QStringLiteral("1500"));
-    QCOMPARE(t.w.items().entry(0).styles[ColPlusMinus].colour, colour::DarkGreen);
-    t.select(1);
-    t.trigger("mnuMarkImportant");
-    t.w.items().setData(t.w.items().index(2, ColName), Qt::Checked, Qt::CheckStateRole);
-    t.select(2);
-    t.w.vPressMoveButton(MoveButton::ToTop);
-
-    t.p.dialogs.queueAnswer(DialogAnswer::Yes);
-    t.ui.cmdSaveList->click();
-    QVERIFY(!t.changed());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(),
-             QByteArray("Gamma;;;;;True;;;;;;;;;;;0\r\n"
-                        "Alpha;ALP;ETR;01.02.2024;9;False;10;;;;EUR;1.500;15.000;1.500;A1;DE1;0\r\n"
-                        "Beta;;;;;False;;;;;;;;;;;-1\r\n"));
-}
-
-void TestEditing::enterAddsFromTheNamingFields_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<bool>("adds");
-    QTest::newRow("name") << "txtName" << true;
-    QTest::newRow("ticker") << "txtTicker" << true;
-    QTest::newRow("place") << "txtPlace" << true;
-    QTest::newRow("date, after the place") << "txtDate" << false;
-    QTest::newRow("the list") << "lstItems" << false;
-}
-
-// Enter adds an entry only while Add is the default button; leaving the
-// place field takes that away.
-void TestEditing::enterAddsFromTheNamingFields()
-{
-    QFETCH(QString, field);
-    QFETCH(bool, adds);
-    Window t;
-    td::test::activate(t.w);
-    t.w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&t.w));
-    t.ui.txtName->setText(QStringLiteral("Z"));
-    t.ui.txtPlace->setFocus();
-    QTRY_VERIFY(t.ui.cmdAdd->isDefault());
-    QWidget& focus = td::test::control<QWidget>(t.w, field);
-    focus.setFocus();
-    QTRY_COMPARE(t.ui.cmdAdd->isDefault(), adds);
-    QTest::keyClick(&focus, Qt::Key_Return);
-    QCOMPARE(t.w.items().size(), adds ? 1 : 0);
-}
+    void sortByHeader()
+    {
+        Window t({"E0", "E1", "E2", "E3"});
+        const int column = ColBuying;
+        const QStringList texts = {"12,50", "", "9,00", "1.000"};
+        for (int row = 0; row < texts.size(); ++row)
+            t.w.items().setColumn(row, column, texts[row]);
+        t.select(2);
+        QHeaderView* header = t.ui.lstItems->header();
+        // No sorting while a batch check runs.
+        t.ui.cmdCheckAllQuotes->setText(QStringLiteral("0"));
+        Q_EMIT header->sectionClicked(column);
+        QCOMPARE(t.names(), (QStringList{"E0", "E1", "E2", "E3"}));
+        QVERIFY(!t.changed());
+        t.ui.cmdCheckAllQuotes->setText(QStringLiteral("!"));
+        for (const QStringList& expected :
+             {QStringList{"E3", "E0", "E2", "E1"}, QStringList{"E2", "E0", "E3", "E1"}}) {
+            Q_EMIT header->sectionClicked(column);
+            QCOMPARE(t.names(), expected);
+            const int row = static_cast<int>(expected.indexOf(QStringLiteral("E2")));
+            QCOMPARE(t.w.items().highlightRow(), row);
+            QCOMPARE(t.w.currentRow(), row);
+            QVERIFY(t.changed());
+            QVERIFY(t.ui.lstItems->isVisibleTo(&t.w));
+        }
+    }
+    void editModeAndTyping()
+    {
+        Window t(QStringList{"A", "B"});
+        t.w.items().setColumn(0, ColQuote, QStringLiteral("10"));
+        t.select(0);
+        QTest::keyClicks(t.ui.txtQuantity, QStringLiteral("5"));
+        QCOMPARE(t.w.items().entry(0).columns[ColQty], QString());
+        QVERIFY(!t.changed());
+        t.ui.txtName->setText(QStringLiteral("Renamed"));
+        t.ui.txtQuantity->setText(QStringLiteral("1500"));
+        t.ui.chkEdit->setChecked(true);
+        QCOMPARE(t.w.items().entry(0).name(), QStringLiteral("Renamed"));
+        QCOMPARE(t.w.items().entry(0).columns[ColQty], QStringLiteral("1500"));
+        QCOMPARE(t.w.items().entry(0).columns[ColValue], QString());
+        QVERIFY(t.changed());
+        QTest::keyClicks(t.ui.txtName, QStringLiteral(";x"));
+        QCOMPARE(t.ui.txtName->text(), QStringLiteral("Renamedx"));
+        QCOMPARE(t.w.items().entry(0).name(), QStringLiteral("Renamedx"));
+        QCOMPARE(t.w.items().entry(0).columns[ColQty], QStringLiteral("1.500"));
+        QCOMPARE(t.w.items().entry(0).columns[ColValue], QStringLiteral("15.000"));
+        t.select(1);
+        QVERIFY(!t.ui.chkEdit->isChecked());
+        QCOMPARE(t.ui.txtName->text(), QStringLiteral("B"));
+        QCOMPARE(t.w.items().entry(1).columns[ColQty], QString());
+    }
+    void stopListAndSmallCommands()
+    {
+        Window t(QStringList{"A", "B"});
+        t.select(1);
+        t.trigger("mnuCopyName");
+        QCOMPARE(t.p.clipboard.text(), QStringLiteral("B"));
+        t.ui.txtTicker->setText(QStringLiteral("TCK"));
+        t.ui.cmdQuickGo->click();
+        QCOMPARE(t.w.state().selection.sSelName, QList<QString>{"B"});
+        QCOMPARE(t.w.state().selection.sSelTicker, QList<QString>{"TCK"});
+        for (const char* n : {"S0", "S1", "S2"}) {
+            WatchEntry e;
+            e.columns[ColName] = QString::fromLatin1(n);
+            t.w.stopList().append(e);
+        }
+        t.ui.tabData->setTabIcon(3, entryIconImage(EntryIcon::Stop));
+        t.ui.tabData->setCurrentIndex(3);
+        t.ui.lstStop->setCurrentIndex(t.w.stopList().index(1, ColName));
+        t.ui.cmdRemove->click();
+        QCOMPARE(t.w.stopList().size(), 2);
+        QCOMPARE(t.w.stopList().entry(1).name(), QStringLiteral("S2"));
+        t.ui.cmdClear[1]->click();
+        QCOMPARE(t.w.stopList().size(), 0);
+        QVERIFY(t.ui.tabData->tabIcon(3).isNull());
+        QCOMPARE(t.ui.tabData->currentIndex(), 0);
+        t.ui.cmdRemove->click();
+        t.ui.cmdClear[0]->click();
+        QCOMPARE(t.w.items().size(), 0);
+        QCOMPARE(t.w.currentRow(), -1);
+        QVERIFY(t.changed()); // closing must not write the emptied list silently
+        t.ui.cmdQuickGo->click();
+        QCOMPARE(t.w.state().selection.sSelTicker, QList<QString>{"TCK"});
+    }
+    void buildAndSave()
+    {
+        Window t;
+        QAbstractItemModelTester tester(&t.w.items(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QDir().mkpath(t.p.ticFolder());
+        const QString path = t.p.ticFolder() + QStringLiteral("/built.tic");
+        t.ui.txt_TickerFile->setText(path);
+        const QStringList alpha = {"Alpha", "ALP", "ETR", "01.02.2024", "9", "EUR", "1500", "A1", "DE1"};
+        QLineEdit* fields[] = {t.ui.txtName,     t.ui.txtTicker,   t.ui.txtPlace, t.ui.txtDate, t.ui.txtQuote,
+                               t.ui.txtWaehrung, t.ui.txtQuantity, t.ui.txtWKN,   t.ui.txtISIN};
+        for (int i = 0; i < alpha.size(); ++i)
+            fields[i]->setText(alpha[i]);
+        t.ui.cmdAdd->click();
+        addEntry(t.w, QStringLiteral("Beta"));
+        addEntry(t.w, QStringLiteral("Gamma"));
+        QCOMPARE(t.w.items().highlightRow(), 2);
+        QCOMPARE(t.w.state().iLastIndex, 3);
+        t.w.items().setColumn(0, ColQuote, QStringLiteral("10")); // as a quote evaluation leaves it
+        t.select(0);
+        t.ui.chkEdit->setChecked(true);
+        t.ui.txtQuantity->clear();
+        QTest::keyClicks(t.ui.txtQuantity, QStringLiteral("1500"));
+        QCOMPARE(t.w.items().entry(0).styles[ColPlusMinus].colour, colour::DarkGreen);
+        t.select(1);
+        t.trigger("mnuMarkImportant");
+        t.w.items().setData(t.w.items().index(2, ColName), Qt::Checked, Qt::CheckStateRole);
+        t.select(2);
+        t.w.vPressMoveButton(MoveButton::ToTop);
+        t.p.dialogs.queueAnswer(DialogAnswer::Yes);
+        t.ui.cmdSaveList->click();
+        QVERIFY(!t.changed());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(),
+                 QByteArray("Gamma;;;;;True;;;;;;;;;;;0\r\n"
+                            "Alpha;ALP;ETR;01.02.2024;9;False;10;;;;EUR;1.500;15.000;1.500;A1;DE1;0\r\n"
+                            "Beta;;;;;False;;;;;;;;;;;-1\r\n"));
+    }
+    void enterAddsFromTheNamingFields_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("adds");
+        QTest::newRow("name") << "txtName" << true;
+        QTest::newRow("ticker") << "txtTicker" << true;
+        QTest::newRow("place") << "txtPlace" << true;
+        QTest::newRow("date, after the place") << "txtDate" << false;
+        QTest::newRow("the list") << "lstItems" << false;
+    }
+    // Enter adds an entry only while Add is the default button; leaving the
+    // place field takes that away.
+    void enterAddsFromTheNamingFields()
+    {
+        QFETCH(QString, field);
+        QFETCH(bool, adds);
+        Window t;
+        td::test::activate(t.w);
+        t.w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w));
+        t.ui.txtName->setText(QStringLiteral("Z"));
+        t.ui.txtPlace->setFocus();
+        QTRY_VERIFY(t.ui.cmdAdd->isDefault());
+        QWidget& focus = td::test::control<QWidget>(t.w, field);
+        focus.setFocus();
+        QTRY_COMPARE(t.ui.cmdAdd->isDefault(), adds);
+        QTest::keyClick(&focus, Qt::Key_Return);
+        QCOMPARE(t.w.items().size(), adds ? 1 : 0);
+    }
+    void buttonsCollectTheirEntries_data()
+    {
+        QTest::addColumn<QList<Row>>("rows");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("expected");
+        QList<Row> ten;
+        for (const char* ticker : {"A0", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9"})
+            ten << Row{ticker, "ETR", false, ""};
+        ten[1].checked = ten[4].checked = ten[8].checked = true;
+        QTest::newRow("charts, three of ten") << ten << "cmdGo_0" << QStringList{"A1", "A4", "A8"};
+        QTest::newRow("fv") << QList<Row>{{"AAPL", "NAS", true, ""},
+                                          {"SAP", "ETR", true, ""},
+                                          {"MSFT", "NAS", false, ""},
+                                          {"KO", "NYS", true, ""}}
+                            << "cmdFV" << QStringList{"AAPL", "KO"};
+        QTest::newRow("benchmark") << QList<Row>{{"AAPL", "NAS", true, ""}, {"SAP", "ETR", false, "10"}}
+                                   << "cmdBenchmark" << QStringList{"SAP"};
+    }
+    void buttonsCollectTheirEntries()
+    {
+        QFETCH(QList<Row>, rows);
+        QFETCH(QString, button);
+        Window win(rows);
+        PreviewWindow* preview = win.press(button.toLatin1().constData());
+        QVERIFY(preview);
+        QStringList tickers;
+        for (const PreviewEntry& e : preview->entries())
+            tickers << e.ticker;
+        QTEST(tickers, "expected");
+        QCOMPARE(preview->kind(), win.w.windows().kindOf(preview));
+    }
+    void noTickedEntryWritesTheEmptyLine()
+    {
+        Window win({{"AAPL", "NAS", false, ""}});
+        QVERIFY(win.press("cmdGo_0"));
+        QFile page(pageFilePath(win.p.programDir.path(), kChartsFile));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<center><a>kein TickerSymbol angegeben</a></center>"));
+    }
+    void indexWindowOnlyOnce()
+    {
+        Window win;
+        QVERIFY(win.press("cmdShowIndex"));
+        QCOMPARE(win.press("cmdShowIndex"), nullptr);
+        QCOMPARE(win.w.windows().windows().size(), 1);
+    }
+    void valueOnlyTwice()
+    {
+        Window win({{"AAPL", "NAS", false, ""}, {"SAP", "ETR", false, "10"}, {"KO", "NYS", false, ""}});
+        win.w.items().setImportant(2, true);
+        const QColor valued = win.colour(1);
+        QPushButton* button = win.w.findChild<QPushButton*>(QStringLiteral("cmdValueOnly"));
+        button->click();
+        QCOMPARE(win.colour(0), toQColor(kValueOnlyGrey));
+        QCOMPARE(win.colour(2), toQColor(kValueOnlyGrey));
+        button->click();
+        const QColor text = QApplication::palette().color(QPalette::WindowText);
+        QCOMPARE(win.colour(0), text);
+        QCOMPARE(win.colour(2), text); // the important mark's purple is not remembered
+        QCOMPARE(win.colour(1), valued);
+        QCOMPARE(button->property("tag").toString(), kValueOnlyStartTag);
+    }
+    void windowListFollowsTheWindows()
+    {
+        Window win({{"AAPL", "NAS", true, ""}});
+        win.p.settings.write(QStringLiteral("Mobile"), QStringLiteral("1"));
+        auto* list = win.w.findChild<QListWidget*>(QStringLiteral("lstHTMWindows"));
+        PreviewWindow* first = win.press("cmdGo_0");
+        PreviewWindow* second = win.press("cmdBenchmark");
+        QVERIFY(first && second);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), second->windowTitle());
+        // A right click closes the window of the selected entry.
+        list->setCurrentRow(0);
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        QCOMPARE(list->count(), 1);
+        QVERIFY(!win.w.ui().chkMobile[0]->isChecked());
+        second->close();
+        QCOMPARE(list->count(), 0);
+        QVERIFY(win.w.ui().chkMobile[0]->isChecked());
+    }
+};
 
 QTEST_MAIN(TestEditing)
 #include "tst_editing.moc"

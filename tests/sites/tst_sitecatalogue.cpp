@@ -137,34 +137,45 @@ private slots:
         QCOMPARE(buildAddress(r->fallback, sampleValues(), hosts()), QString::fromLatin1(e.fallback));
     }
 
-    void valuesGoInAsTheyStand_data()
+    // A row's page (key set) or else a preview tab's, with these values going in as they stand.
+    void page_data()
     {
         QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("wkn");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("name untouched") << "GoogleSearchItem"
-                                        << " a&b {Ticker} ä%20 "
-                                        << "W123"
-                                        << "http://google.test/search?num=100&hl=de&q= a&b {Ticker} ä%20 ";
-        QTest::newRow("empty WKN sent empty")
-            << "W:OForum"
-            << "Acme Corp"
-            << ""
-            << "http://wallstreet-online.test/community/search.php?instrument=";
+        QTest::addColumn<QString>("fallback");
+        const QString n = QStringLiteral("Acme Corp");
+        const QString w = QStringLiteral("W123");
+        const QString bank = QStringLiteral("http://comdirect.test/inf/search/all.html?SEARCH_VALUE=");
+        const QString wo = QStringLiteral("http://wallstreet-online.test/community/search.php?instrument=");
+        const QString odd = QStringLiteral(" a&b {Ticker} ä%20 ");
+        QTest::newRow("tab 0") << QString() << 0 << n << w << bank + "TKR.PLC&x=11&y=7"
+                               << bank + "W123&x=11&y=7";
+        QTest::newRow("tab 2 by WKN") << QString() << 2 << n << w << wo + w << QString();
+        QTest::newRow("tab 2 by Ticker") << QString() << 2 << n << QString() << wo + "TKR" << QString();
+        QTest::newRow("empty WKN sent empty") << "W:OForum" << 0 << n << QString() << wo << QString();
+        QTest::newRow("name untouched") << "GoogleSearchItem" << 0 << odd << w
+                                        << "http://google.test/search?num=100&hl=de&q=" + odd << QString();
     }
-    void valuesGoInAsTheyStand()
+    void page()
     {
         QFETCH(QString, key);
-        SiteValues v = sampleValues();
+        QFETCH(int, tab);
         QFETCH(QString, name);
         QFETCH(QString, wkn);
+        SiteValues v = sampleValues();
         v.name = name;
         v.wkn = wkn;
         TabFlags loaded{};
         const SiteRow* r = takeSiteRow(key, loaded);
-        QVERIFY(r);
-        QTEST(buildAddress(r->page, v, hosts()), "expected");
+        QCOMPARE(r != nullptr, !key.isEmpty());
+        const PreviewTab& t = previewTabs()[tab];
+        QTEST(buildAddress(r ? r->page : t.page, v, hosts()), "expected");
+        QTEST(buildAddress(r ? r->fallback : t.fallback, v, hosts()), "fallback");
+        if (!r)
+            QCOMPARE(t.viaUrlBox, tab == 2);
     }
 
     void request_data()
@@ -191,13 +202,10 @@ private slots:
             << "NASDAQ" << QList<int>{1, 3, 4, 5, 6, 7, 8, 9} << -1 << all;
         QTest::newRow("unticked tab stays unloaded")
             << "0100000000" << none << "ComdirectIntradayChart" << QList<int>{1} << 0 << "1100000000";
-        QTest::newRow("chart after auto-loaded tab 0")
-            << "1000000000" << none << "ComdirectIntradayChart" << QList<int>{0} << -1 << "1000000000";
         QTest::newRow("always row on loaded tabs")
             << none << all << "PCQuoteRealTime" << QList<int>{} << 0 << all;
         QTest::newRow("always row leaves its flag")
             << none << none << "calendar" << QList<int>{} << 0 << none;
-        QTest::newRow("always row on tab 9") << none << all << "News" << QList<int>{} << 9 << all;
         QTest::newRow("once row on tab 9") << none << none << "NewsItem" << QList<int>{} << 9 << "0000000001";
         QTest::newRow("tab 0 click key has no row")
             << "0010000000" << none << "Kursinformationen" << QList<int>{2} << -1 << "0010000000";
@@ -216,32 +224,6 @@ private slots:
         const SiteRow* r = takeSiteRow(key, flagsNow);
         QCOMPARE(r ? r->tab : -1, tab);
         QVERIFY(flagsNow == flags(loadedAfter));
-    }
-
-    void tabPage_data()
-    {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("wkn");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("fallback");
-        const QString w = QStringLiteral("W123");
-        const QString wo = QStringLiteral("http://wallstreet-online.test/community/search.php?instrument=");
-        QTest::newRow("0") << 0 << w
-                           << "http://comdirect.test/inf/search/all.html?SEARCH_VALUE=TKR.PLC&x=11&y=7"
-                           << "http://comdirect.test/inf/search/all.html?SEARCH_VALUE=W123&x=11&y=7";
-        QTest::newRow("2 by WKN") << 2 << w << wo + w << QString();
-        QTest::newRow("2 by Ticker") << 2 << QString() << wo + "TKR" << QString();
-    }
-    void tabPage()
-    {
-        QFETCH(int, tab);
-        QFETCH(QString, wkn);
-        SiteValues v = sampleValues();
-        v.wkn = wkn;
-        const PreviewTab& t = previewTabs()[tab];
-        QTEST(buildAddress(t.page, v, hosts()), "expected");
-        QTEST(buildAddress(t.fallback, v, hosts()), "fallback");
-        QCOMPARE(t.viaUrlBox, tab == 2);
     }
 
     void tabClickSelectsItsOwnTab()

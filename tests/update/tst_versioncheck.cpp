@@ -75,7 +75,6 @@ private slots:
         const QString red = QStringLiteral("color:#aa6060\"> <> update version: ");
         const QString failed = QStringLiteral("color:#aa6060\"> update check failed</span></div>");
         QTest::newRow("same, while checking") << "1.0.1.0859" << false << 0 << green;
-        QTest::newRow("same, with banner") << "1.0.1.0859" << false << 25 << green;
         QTest::newRow("before the check") << "" << false << 0 << red;
         QTest::newRow("other, with banner") << "1.0.2.0859" << false << 1 << red;
         QTest::newRow("markup in the file") << "<b>2.0</b>&<i>" << false << 3 << red;

@@ -81,7 +81,6 @@ private Q_SLOTS:
         RecordingPane& box = *f.platform.panes.recording(QStringLiteral("wbrRealTimeQuote"));
         const qsizetype before = box.addresses.size();
         f.button("cmdupdate")->click();
-
         const QString mine = f.window->state().sProgramVersion;
         const bool same = updateVersion == mine;
         // The network retries a refused request once.
@@ -144,7 +143,6 @@ private Q_SLOTS:
         f.platform.downloader.queueFile(kDownloaded);
         f.platform.dialogs.queueAnswer(answer);
         f.button("cmdDownloadTickerFile")->click();
-
         QCOMPARE(f.platform.downloader.requests.size(), 1);
         QCOMPARE(f.platform.downloader.requests[0].url, defaultTickerListAddress(f.platform.hosts));
         QCOMPARE(f.platform.downloader.requests[0].filePath, f.ticPath());
@@ -184,7 +182,6 @@ private Q_SLOTS:
         else
             f.platform.downloader.queueFailure();
         f.window->findChild<QPushButton*>(button)->click();
-
         const QString path =
             f.platform.programDir.path() + QStringLiteral("/TDCK_") + kStamp + QStringLiteral(".exe");
         QCOMPARE(f.platform.downloader.requests.size(), 1);
@@ -234,7 +231,6 @@ private Q_SLOTS:
         f.button("cmdInfo")->click();
         QCOMPARE(f.window->findChildren<QDialog*>(QStringLiteral("frm_Info")).size(), 1);
         QVERIFY(f.platform.dialogs.shown.isEmpty());
-
         QTest::mouseClick(info, Qt::LeftButton);
         QTRY_COMPARE(f.platform.dialogs.shown.size(), 1);
         QVERIFY(!info || !info->isVisible());

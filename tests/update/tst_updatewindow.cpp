@@ -37,14 +37,10 @@ struct Fixture : ServedWindow
     {
         return window->findChild<QPushButton*>(QLatin1String(name));
     }
-    QString lastBox() const
-    {
-        return platform.panes.recording(QStringLiteral("wbrRealTimeQuote"))->addresses.last();
-    }
     UpdateCheck& check() const { return *window->findChild<UpdateCheck*>(QStringLiteral("updateCheck")); }
-    QString ticPath(const QString& stamp = kStamp) const
+    QString ticPath() const
     {
-        return platform.ticFolder() + QStringLiteral("/downloaded{") + stamp + QStringLiteral("}.tic");
+        return platform.ticFolder() + QStringLiteral("/downloaded{") + kStamp + QStringLiteral("}.tic");
     }
     QByteArray read(const QString& path) const
     {
@@ -59,235 +55,201 @@ class TestUpdateWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void versionCheck_data();
-    void versionCheck();
-    void offerWithdrawnByTheNextStep_data();
-    void offerWithdrawnByTheNextStep();
-    void tickerListDownload_data();
-    void tickerListDownload();
-    void programFileDownload_data();
-    void programFileDownload();
-    void namesWithinOneSecond_data();
-    void namesWithinOneSecond();
-    void secondClickWhileRunningDoesNothing();
-    void aboutSequence();
-    void creditOpensTheHomePage();
-};
-
-void TestUpdateWindow::versionCheck_data()
-{
-    QTest::addColumn<int>("status"); // 0: the connection is refused
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("updateVersion"); // "" for a failed check
-    const QString mine =
-        programVersionText(TICKERDECK_VERSION_MAJOR, TICKERDECK_VERSION_MINOR, TICKERDECK_VERSION_PATCH);
-    QTest::newRow("equal with CR LF") << 200 << mine.toLatin1() + "\r\n" << mine;
-    QTest::newRow("another version") << 200 << QByteArray("9.9.9\r\n") << QStringLiteral("9.9.9");
-    QTest::newRow("trailing blank") << 200 << mine.toLatin1() + " \r\n" << mine + u' ';
-    QTest::newRow("not found") << 404 << QByteArray("<html>gone</html>") << QString();
-    QTest::newRow("empty file") << 200 << QByteArray("\r\n") << QString();
-    QTest::newRow("refused") << 0 << QByteArray() << QString();
-}
-
-void TestUpdateWindow::versionCheck()
-{
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(QString, updateVersion);
-    Fixture f;
-    f.server.setResponse(QStringLiteral("/version.txt"), status == 0 ? PageResponse::refuse()
-                                                         : status == 200
-                                                             ? PageResponse::page(body, "text/plain")
-                                                             : PageResponse::error(status, body));
-    f.window->ui().tabData->show();
-    RecordingPane& box = *f.platform.panes.recording(QStringLiteral("wbrRealTimeQuote"));
-    const qsizetype before = box.addresses.size();
-    f.button("cmdupdate")->click();
-
-    const QString mine = f.window->state().sProgramVersion;
-    const bool same = updateVersion == mine;
-    // The network retries a refused request once.
-    QStringList asked = f.server.targets();
-    asked.removeDuplicates();
-    QCOMPARE(asked, QStringList{QStringLiteral("/version.txt")});
-    QCOMPARE(f.check().sUpdateVersion(), updateVersion);
-    QCOMPARE(f.button("cmdDownloadEXE")->isVisibleTo(f.window.get()), !same && !updateVersion.isEmpty());
-    QVERIFY(!f.window->ui().tabData->isVisibleTo(f.window.get()));
-    // First without the banner, then the result with it.
-    QCOMPARE(box.addresses.size(), before + 2);
-    QVERIFY(!box.addresses[before].contains(QStringLiteral("/bilder/tdck/tdck")));
-    const QString shown = f.lastBox();
-    QVERIFY(shown.contains(QStringLiteral("/bilder/tdck/tdck")));
-    QCOMPARE(shown.contains(QStringLiteral("color:#60aa60\"> = ")), same);
-    QCOMPARE(shown.contains(QStringLiteral("color:#aa6060")), !same);
-    QCOMPARE(shown.contains(QStringLiteral("update version: ")), !updateVersion.isEmpty());
-}
-
-void TestUpdateWindow::offerWithdrawnByTheNextStep_data()
-{
-    QTest::addColumn<QString>("step");
-    QTest::newRow("check") << QStringLiteral("check");
-    QTest::newRow("download") << QStringLiteral("download");
-    QTest::newRow("list click") << QStringLiteral("list click");
-}
-
-void TestUpdateWindow::offerWithdrawnByTheNextStep()
-{
-    QFETCH(QString, step);
-    Fixture f;
-    f.server.setResponse(QStringLiteral("/version.txt"), PageResponse::page("9.9.9", "text/plain"));
-    f.button("cmdupdate")->click();
-    QVERIFY(f.button("cmdDownloadEXE")->isVisibleTo(f.window.get()));
-    if (step == u"check") {
-        f.server.setResponse(QStringLiteral("/version.txt"), PageResponse::error(500));
+    void versionCheck_data()
+    {
+        QTest::addColumn<int>("status"); // 0: the connection is refused
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("updateVersion"); // "" for a failed check
+        const QString mine =
+            programVersionText(TICKERDECK_VERSION_MAJOR, TICKERDECK_VERSION_MINOR, TICKERDECK_VERSION_PATCH);
+        QTest::newRow("equal with CR LF") << 200 << mine.toLatin1() + "\r\n" << mine;
+        QTest::newRow("another version") << 200 << QByteArray("9.9.9\r\n") << QStringLiteral("9.9.9");
+        QTest::newRow("not found") << 404 << QByteArray("<html>gone</html>") << QString();
+        QTest::newRow("refused") << 0 << QByteArray() << QString();
+    }
+    void versionCheck()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, updateVersion);
+        Fixture f;
+        f.server.setResponse(QStringLiteral("/version.txt"), status == 0 ? PageResponse::refuse()
+                                                             : status == 200
+                                                                 ? PageResponse::page(body, "text/plain")
+                                                                 : PageResponse::error(status, body));
+        f.window->ui().tabData->show();
+        RecordingPane& box = *f.platform.panes.recording(QStringLiteral("wbrRealTimeQuote"));
+        const qsizetype before = box.addresses.size();
         f.button("cmdupdate")->click();
-    } else if (step == u"download") {
-        f.platform.downloader.queueFailure();
-        f.button("cmdDownloadTickerFile")->click();
-    } else {
-        QTreeView* list = f.window->ui().lstItems;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(f.window->items().index(0, 0)).center());
+        const QString mine = f.window->state().sProgramVersion;
+        const bool same = updateVersion == mine;
+        // The network retries a refused request once.
+        QStringList asked = f.server.targets();
+        asked.removeDuplicates();
+        QCOMPARE(asked, QStringList{QStringLiteral("/version.txt")});
+        QCOMPARE(f.check().sUpdateVersion(), updateVersion);
+        QCOMPARE(f.button("cmdDownloadEXE")->isVisibleTo(f.window.get()), !same && !updateVersion.isEmpty());
+        QVERIFY(!f.window->ui().tabData->isVisibleTo(f.window.get()));
+        // First without the banner, then the result with it.
+        QCOMPARE(box.addresses.size(), before + 2);
+        QVERIFY(!box.addresses[before].contains(QStringLiteral("/bilder/tdck/tdck")));
+        const QString shown = box.addresses.last();
+        QVERIFY(shown.contains(QStringLiteral("/bilder/tdck/tdck")));
+        QCOMPARE(shown.contains(QStringLiteral("color:#60aa60\"> = ")), same);
+        QCOMPARE(shown.contains(QStringLiteral("color:#aa6060")), !same);
+        QCOMPARE(shown.contains(QStringLiteral("update version: ")), !updateVersion.isEmpty());
     }
-    QVERIFY(!f.button("cmdDownloadEXE")->isVisibleTo(f.window.get()));
-}
 
-void TestUpdateWindow::tickerListDownload_data()
-{
-    QTest::addColumn<DialogAnswer>("answer");
-    QTest::addColumn<int>("entries");
-    QTest::newRow("yes loads it") << DialogAnswer::Yes << 2;
-    QTest::newRow("no keeps the list") << DialogAnswer::No << 1;
-}
+    void offerWithdrawnByTheNextStep_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("check") << QStringLiteral("check");
+        QTest::newRow("download") << QStringLiteral("download");
+        QTest::newRow("list click") << QStringLiteral("list click");
+    }
+    void offerWithdrawnByTheNextStep()
+    {
+        QFETCH(QString, step);
+        Fixture f;
+        f.server.setResponse(QStringLiteral("/version.txt"), PageResponse::page("9.9.9", "text/plain"));
+        f.button("cmdupdate")->click();
+        QVERIFY(f.button("cmdDownloadEXE")->isVisibleTo(f.window.get()));
+        if (step == u"check") {
+            f.server.setResponse(QStringLiteral("/version.txt"), PageResponse::error(500));
+            f.button("cmdupdate")->click();
+        } else if (step == u"download") {
+            f.platform.downloader.queueFailure();
+            f.button("cmdDownloadTickerFile")->click();
+        } else {
+            QTreeView* list = f.window->ui().lstItems;
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(f.window->items().index(0, 0)).center());
+        }
+        QVERIFY(!f.button("cmdDownloadEXE")->isVisibleTo(f.window.get()));
+    }
 
-void TestUpdateWindow::tickerListDownload()
-{
-    QFETCH(DialogAnswer, answer);
-    Fixture f;
-    const QString shownPath = f.window->ui().txt_TickerFile->text();
-    f.platform.downloader.queueFile(kDownloaded);
-    f.platform.dialogs.queueAnswer(answer);
-    f.button("cmdDownloadTickerFile")->click();
+    void tickerListDownload_data()
+    {
+        QTest::addColumn<DialogAnswer>("answer");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("yes loads it") << DialogAnswer::Yes << 2;
+        QTest::newRow("no keeps the list") << DialogAnswer::No << 1;
+    }
+    void tickerListDownload()
+    {
+        QFETCH(DialogAnswer, answer);
+        Fixture f;
+        const QString shownPath = f.window->ui().txt_TickerFile->text();
+        f.platform.downloader.queueFile(kDownloaded);
+        f.platform.dialogs.queueAnswer(answer);
+        f.button("cmdDownloadTickerFile")->click();
+        QCOMPARE(f.platform.downloader.requests.size(), 1);
+        QCOMPARE(f.platform.downloader.requests[0].url, defaultTickerListAddress(f.platform.hosts));
+        QCOMPARE(f.platform.downloader.requests[0].filePath, f.ticPath());
+        QCOMPARE(f.read(f.ticPath()), kDownloaded);
+        QVERIFY(f.window->findChild<QPlainTextEdit*>(QStringLiteral("txtDownloadedTickerFile"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("Delta;DEL;NAS")));
+        QCOMPARE(f.platform.dialogs.shown.size(), 1);
+        const MessageRequest& asked = f.platform.dialogs.shown[0];
+        QCOMPARE(asked.text, QStringLiteral("Download complete. Open file in TDCK?"));
+        QCOMPARE(asked.buttons, DialogButtons::YesNo);
+        QCOMPARE(asked.icon, DialogIcon::Information);
+        QTEST(f.window->items().size(), "entries");
+        QCOMPARE(f.window->ui().txt_TickerFile->text(),
+                 answer == DialogAnswer::Yes ? f.ticPath() : shownPath);
+    }
 
-    QCOMPARE(f.platform.downloader.requests.size(), 1);
-    QCOMPARE(f.platform.downloader.requests[0].url, defaultTickerListAddress(f.platform.hosts));
-    QCOMPARE(f.platform.downloader.requests[0].filePath, f.ticPath());
-    QCOMPARE(f.read(f.ticPath()), kDownloaded);
-    QVERIFY(f.window->findChild<QPlainTextEdit*>(QStringLiteral("txtDownloadedTickerFile"))
-                ->toPlainText()
-                .contains(QStringLiteral("Delta;DEL;NAS")));
-    QCOMPARE(f.platform.dialogs.shown.size(), 1);
-    const MessageRequest& asked = f.platform.dialogs.shown[0];
-    QCOMPARE(asked.text, QStringLiteral("Download complete. Open file in TDCK?"));
-    QCOMPARE(asked.buttons, DialogButtons::YesNo);
-    QCOMPARE(asked.icon, DialogIcon::Information);
-    QTEST(f.window->items().size(), "entries");
-    QCOMPARE(f.window->ui().txt_TickerFile->text(), answer == DialogAnswer::Yes ? f.ticPath() : shownPath);
-}
+    void programFileDownload_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("succeeds");
+        QTest::addColumn<QString>("message");
+        const QString done = QStringLiteral("download complete.\r\nlocation:\r\n    ");
+        QTest::newRow("complete") << QStringLiteral("cmdDownloadEXEMan") << true << done;
+        QTest::newRow("offer complete") << QStringLiteral("cmdDownloadEXE") << true << done;
+        QTest::newRow("failed") << QStringLiteral("cmdDownloadEXEMan") << false
+                                << QStringLiteral("error downloading file!");
+    }
+    void programFileDownload()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, succeeds);
+        QFETCH(QString, message);
+        Fixture f;
+        if (succeeds)
+            f.platform.downloader.queueFile("MZ program");
+        else
+            f.platform.downloader.queueFailure();
+        f.window->findChild<QPushButton*>(button)->click();
+        const QString path =
+            f.platform.programDir.path() + QStringLiteral("/TDCK_") + kStamp + QStringLiteral(".exe");
+        QCOMPARE(f.platform.downloader.requests.size(), 1);
+        QCOMPARE(f.platform.downloader.requests[0].url, programFileAddress(f.platform.hosts));
+        QCOMPARE(f.platform.dialogs.shown.size(), 1);
+        QCOMPARE(f.platform.dialogs.shown[0].text, succeeds ? message + path : message);
+        QCOMPARE(f.platform.dialogs.shown[0].buttons, DialogButtons::Ok);
+        QCOMPARE(QFileInfo::exists(path), succeeds);
+        QVERIFY(!QFileInfo(path).isExecutable());
+    }
 
-void TestUpdateWindow::programFileDownload_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("succeeds");
-    QTest::addColumn<QString>("message");
-    const QString done = QStringLiteral("download complete.\r\nlocation:\r\n    ");
-    QTest::newRow("complete") << QStringLiteral("cmdDownloadEXEMan") << true << done;
-    QTest::newRow("offer complete") << QStringLiteral("cmdDownloadEXE") << true << done;
-    QTest::newRow("failed") << QStringLiteral("cmdDownloadEXEMan") << false
-                            << QStringLiteral("error downloading file!");
-}
+    // Later names differ by the second (tst_versioncheck's filePath); within one the file is replaced.
+    void sameSecondReplacesTheFile()
+    {
+        Fixture f;
+        for (const QByteArray& bytes : {kShown, kDownloaded}) {
+            f.platform.downloader.queueFile(bytes);
+            f.platform.dialogs.queueAnswer(DialogAnswer::No);
+            f.button("cmdDownloadTickerFile")->click();
+        }
+        QCOMPARE(f.read(f.ticPath()), kDownloaded);
+    }
 
-void TestUpdateWindow::programFileDownload()
-{
-    QFETCH(QString, button);
-    QFETCH(bool, succeeds);
-    QFETCH(QString, message);
-    Fixture f;
-    if (succeeds)
-        f.platform.downloader.queueFile("MZ program");
-    else
-        f.platform.downloader.queueFailure();
-    f.window->findChild<QPushButton*>(button)->click();
-
-    const QString path =
-        f.platform.programDir.path() + QStringLiteral("/TDCK_") + kStamp + QStringLiteral(".exe");
-    QCOMPARE(f.platform.downloader.requests.size(), 1);
-    QCOMPARE(f.platform.downloader.requests[0].url, programFileAddress(f.platform.hosts));
-    QCOMPARE(f.platform.dialogs.shown.size(), 1);
-    QCOMPARE(f.platform.dialogs.shown[0].text, succeeds ? message + path : message);
-    QCOMPARE(f.platform.dialogs.shown[0].buttons, DialogButtons::Ok);
-    QCOMPARE(QFileInfo::exists(path), succeeds);
-    QVERIFY(!QFileInfo(path).isExecutable());
-}
-
-void TestUpdateWindow::namesWithinOneSecond_data()
-{
-    QTest::addColumn<int>("secondsApart");
-    QTest::newRow("same second") << 0;
-    QTest::newRow("next second") << 1;
-}
-
-void TestUpdateWindow::namesWithinOneSecond()
-{
-    QFETCH(int, secondsApart);
-    Fixture f;
-    for (const QByteArray& bytes : {kShown, kDownloaded}) {
-        f.platform.downloader.queueFile(bytes);
+    void secondClickWhileRunningDoesNothing()
+    {
+        Fixture f;
+        QPushButton* list = f.button("cmdDownloadTickerFile");
+        QPushButton* program = f.button("cmdDownloadEXEMan");
+        f.platform.downloader.queueFile(kDownloaded, [&] {
+            QVERIFY(f.check().isDownloading());
+            list->click();
+            program->click();
+        });
         f.platform.dialogs.queueAnswer(DialogAnswer::No);
-        f.button("cmdDownloadTickerFile")->click();
-        f.platform.clock.time = f.platform.clock.time.addSecs(secondsApart);
-    }
-    const QString second =
-        f.ticPath(f.platform.clock.time.addSecs(-secondsApart).toString(QStringLiteral("yyyyMMddhhmmss")));
-    QCOMPARE(f.read(second), kDownloaded);
-    QCOMPARE(f.read(f.ticPath()), secondsApart == 0 ? kDownloaded : kShown);
-}
-
-void TestUpdateWindow::secondClickWhileRunningDoesNothing()
-{
-    Fixture f;
-    QPushButton* list = f.button("cmdDownloadTickerFile");
-    QPushButton* program = f.button("cmdDownloadEXEMan");
-    f.platform.downloader.queueFile(kDownloaded, [&] {
-        QVERIFY(f.check().isDownloading());
         list->click();
-        program->click();
-    });
-    f.platform.dialogs.queueAnswer(DialogAnswer::No);
-    list->click();
-    QCOMPARE(f.platform.downloader.requests.size(), 1);
-    QCOMPARE(f.platform.dialogs.shown.size(), 1);
-    QVERIFY(!f.check().isDownloading());
-}
+        QCOMPARE(f.platform.downloader.requests.size(), 1);
+        QCOMPARE(f.platform.dialogs.shown.size(), 1);
+        QVERIFY(!f.check().isDownloading());
+    }
 
-void TestUpdateWindow::aboutSequence()
-{
-    Fixture f;
-    f.button("cmdInfo")->click();
-    QPointer<QDialog> info = f.window->findChild<QDialog*>(QStringLiteral("frm_Info"));
-    QVERIFY(info && info->isVisible());
-    f.button("cmdInfo")->click();
-    QCOMPARE(f.window->findChildren<QDialog*>(QStringLiteral("frm_Info")).size(), 1);
-    QVERIFY(f.platform.dialogs.shown.isEmpty());
+    void aboutSequence()
+    {
+        Fixture f;
+        f.button("cmdInfo")->click();
+        QPointer<QDialog> info = f.window->findChild<QDialog*>(QStringLiteral("frm_Info"));
+        QVERIFY(info && info->isVisible());
+        f.button("cmdInfo")->click();
+        QCOMPARE(f.window->findChildren<QDialog*>(QStringLiteral("frm_Info")).size(), 1);
+        QVERIFY(f.platform.dialogs.shown.isEmpty());
+        QTest::mouseClick(info, Qt::LeftButton);
+        QTRY_COMPARE(f.platform.dialogs.shown.size(), 1);
+        QVERIFY(!info || !info->isVisible());
+        const MessageRequest& shown = f.platform.dialogs.shown[0];
+        QCOMPARE(shown.title, kProgramName);
+        QCOMPARE(shown.icon, DialogIcon::Information);
+        QVERIFY(shown.text.startsWith(makerNotice() + QStringLiteral("gestartet: ")));
+        QVERIFY(shown.text.endsWith(QStringLiteral("\r\nVersion: ") + f.window->state().sProgramVersion));
+    }
 
-    QTest::mouseClick(info, Qt::LeftButton);
-    QTRY_COMPARE(f.platform.dialogs.shown.size(), 1);
-    QVERIFY(!info || !info->isVisible());
-    const MessageRequest& shown = f.platform.dialogs.shown[0];
-    QCOMPARE(shown.title, kProgramName);
-    QCOMPARE(shown.icon, DialogIcon::Information);
-    QVERIFY(shown.text.startsWith(makerNotice() + QStringLiteral("gestartet: ")));
-    QVERIFY(shown.text.endsWith(QStringLiteral("\r\nVersion: ") + f.window->state().sProgramVersion));
-}
-
-void TestUpdateWindow::creditOpensTheHomePage()
-{
-    Fixture f;
-    auto* label = f.window->findChild<QLabel*>(QStringLiteral("Label6"));
-    QCOMPARE(label->text(), makerCredit());
-    QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(f.platform.urls.opened, QList<QUrl>{QUrl(makerHomePage(f.platform.hosts))});
-}
+    void creditOpensTheHomePage()
+    {
+        Fixture f;
+        auto* label = f.window->findChild<QLabel*>(QStringLiteral("Label6"));
+        QCOMPARE(label->text(), makerCredit());
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(f.platform.urls.opened, QList<QUrl>{QUrl(makerHomePage(f.platform.hosts))});
+    }
+};
 
 QTEST_MAIN(TestUpdateWindow)
 #include "tst_updatewindow.moc"

@@ -1,4 +1,7 @@
 #include "platform/settingsstore.h"
+#include "update/aboutmessage.h"
+#include "update/downloadfiles.h"
+#include "update/makersite.h"
 #include "update/versioncheck.h"
 
 #include <QTest>
@@ -8,149 +11,205 @@
 
 using namespace td;
 
+namespace {
+
+QDateTime at(int h, int m, int s)
+{
+    return QDateTime(QDate(2026, 3, 2), QTime(h, m, s));
+}
+
+} // namespace
+
 class TstVersionCheck : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void readVersionFile_data();
-    void readVersionFile();
-    void updateBox_data();
-    void updateBox();
-    void updateBoxAsWritten();
-    void bannerNumber_data();
-    void bannerNumber();
+    void readVersionFile_data()
+    {
+        QTest::addColumn<QString>("markup");
+        QTest::addColumn<bool>("loadFailed");
+        QTest::addColumn<QString>("programVersion");
+        QTest::addColumn<bool>("failed");
+        QTest::addColumn<QString>("updateVersion");
+        QTest::addColumn<bool>("offersDownload");
+        const QString v = QStringLiteral("1.0.1.0859");
+        QTest::newRow("version plus CR LF is this one") << v + "\r\n" << false << v << false << v << false;
+        QTest::newRow("trailing blank differs") << v + " \r\n" << false << v << false << v + ' ' << true;
+        QTest::newRow("wrapped in the markers")
+            << "<HTML><HEAD></HEAD><BODY><PRE>" + v + "\r\n</PRE></BODY></HTML>" << false << v << false << v
+            << false;
+        QTest::newRow("markers in other case stay")
+            << "<pre>" + v + "</pre>" << false << v << false << "<pre>" + v + "</pre>" << true;
+        QTest::newRow("one pass per marker") << "<HTML><HE<HTML><HEAD></HEAD>AD></HEAD>" + v << false << v
+                                             << false << "<HTML><HEAD></HEAD>" + v << true;
+        QTest::newRow("line breaks inside go") << "1.0.\r\n1.\n0859\r" << false << v << false << v << false;
+        QTest::newRow("case counts") << "1.0.1.0859-RC" << false << "1.0.1.0859-rc" << false
+                                     << "1.0.1.0859-RC" << true;
+        QTest::newRow("newer version") << "1.0.2.0859\r\n" << false << v << false << "1.0.2.0859" << true;
+        QTest::newRow("empty body fails") << "" << false << v << true << "" << false;
+        QTest::newRow("only line breaks fail") << "\r\n\r\n" << false << v << true << "" << false;
+        QTest::newRow("only markers fail")
+            << "<HTML><HEAD></HEAD><BODY><PRE></PRE></BODY></HTML>" << false << v << true << "" << false;
+        QTest::newRow("error page is no version")
+            << "<html><body>404 Not Found</body></html>" << true << v << true << "" << false;
+    }
+    void readVersionFile()
+    {
+        QFETCH(QString, markup);
+        QFETCH(bool, loadFailed);
+        QFETCH(QString, programVersion);
+        const VersionFileReading reading = td::readVersionFile(markup, loadFailed);
+        QTEST(reading.failed, "failed");
+        QTEST(reading.updateVersion, "updateVersion");
+        QTEST(offersProgramDownload(programVersion, reading), "offersDownload");
+    }
+
+    void updateBox_data()
+    {
+        QTest::addColumn<QString>("updateVersion");
+        QTest::addColumn<bool>("checkFailed");
+        QTest::addColumn<int>("banner");
+        QTest::addColumn<QString>("mark"); // colour and text after this version
+        const QString green = QStringLiteral("color:#60aa60\"> = update version: ");
+        const QString red = QStringLiteral("color:#aa6060\"> <> update version: ");
+        const QString failed = QStringLiteral("color:#aa6060\"> update check failed</span></div>");
+        QTest::newRow("same, while checking") << "1.0.1.0859" << false << 0 << green;
+        QTest::newRow("before the check") << "" << false << 0 << red;
+        QTest::newRow("other, with banner") << "1.0.2.0859" << false << 1 << red;
+        QTest::newRow("markup in the file") << "<b>2.0</b>&<i>" << false << 3 << red;
+        QTest::newRow("check failed") << "" << true << 0 << failed;
+        QTest::newRow("check failed, with banner") << "" << true << 12 << failed;
+    }
+    void updateBox()
+    {
+        QFETCH(QString, updateVersion);
+        QFETCH(bool, checkFailed);
+        QFETCH(int, banner);
+        QFETCH(QString, mark);
+        MemorySettingsStore hosts;
+        const UpdateBox box{QStringLiteral("1.0.1.0859"), updateVersion, checkFailed, banner};
+        const QString html = updateBoxDocument(hosts, box);
+        QVERIFY(html.startsWith(u"about:<html><body "));
+        QVERIFY(html.endsWith(u"</span></body></html>"));
+        const QString shown = QStringLiteral("this version: 1.0.1.0859</span><span style=\"font-size:8pt; "
+                                             "font-family:Arial; font-weight:normal; ");
+        QVERIFY2(html.contains(shown + mark), qPrintable(html));
+        QCOMPARE(html.contains(u"Tickerdeck.zip"), !checkFailed);
+        QCOMPARE(html.contains(QStringLiteral("/tdck") + QString::number(banner) + ".jpg\""), banner > 0);
+        QCOMPARE(html.count(u"<img "), banner > 0 ? 1 : 0);
+        // The file's text never adds markup: the tags are those of a plain
+        // version with the same comparison.
+        UpdateBox plain = box;
+        if (plain.updateVersion != plain.programVersion)
+            plain.updateVersion = QStringLiteral("x");
+        const QString plainHtml = updateBoxDocument(hosts, plain);
+        QCOMPARE(html.count(u'<'), plainHtml.count(u'<'));
+        QCOMPARE(html.count(u'>'), plainHtml.count(u'>'));
+    }
+
+    // The whole document once, piece by piece as the maker's box has it.
+    void updateBoxAsWritten()
+    {
+        MemorySettingsStore hosts;
+        hosts.write(QStringLiteral("maker-home"), QStringLiteral("http://127.0.0.1:7001"));
+        hosts.write(QStringLiteral("maker-download"), QStringLiteral("http://127.0.0.1:7002"));
+        hosts.write(QStringLiteral("maker-web"), QStringLiteral("http://127.0.0.1:7003"));
+        const QString expected = QStringLiteral(
+            R"(about:<html><body leftMargin=32 topMargin=168 marginheight=10 marginwidth=10 scroll='no'>)"
+            R"(<span style="font-size:14pt; font-family:Arial; font-weight:bold; color:black">)"
+            R"( <a href="http://127.0.0.1:7001" target="_blank"><span style="color:#4040aa">Tickerdeck</span></a></span>)"
+            R"(<span style="font-size:8pt; font-family:Arial; font-weight:bold; color:#606060"><br>made by brightmoor</span>)"
+            R"(<hr noshade width="414px" size="1" align="left" color="#c9c9c9">)"
+            R"(<div id="Layer1" style="position:absolute; width:600px; height:55px; z-index:0; left: 33px; top: 218px;)"
+            R"(border:0px solid #dadada;">)"
+            R"(<span style="font-size:8pt; font-family:Arial; font-weight:normal; color:#909090; ">this version: 1.0.1.0859</span>)"
+            R"(<span style="font-size:8pt; font-family:Arial; font-weight:normal; color:#60aa60"> = )"
+            R"(update version: <a href="http://127.0.0.1:7002/download/p/Tickerdeck.zip">1.0.1.0859)"
+            R"(</a></span></div><br><a href="http://127.0.0.1:7003" target="_blank">)"
+            R"(<img src="http://127.0.0.1:7003/bilder/tdck/tdck7.jpg" border="0"></a>)"
+            R"(</span></body></html>)");
+        QCOMPARE(
+            updateBoxDocument(hosts, {QStringLiteral("1.0.1.0859"), QStringLiteral("1.0.1.0859"), false, 7}),
+            expected);
+    }
+
+    void bannerNumber_data()
+    {
+        QTest::addColumn<double>("uniform");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("zero") << 0.0 << 1;
+        QTest::newRow("on a step") << 0.04 << 2;
+        QTest::newRow("middle") << 0.5 << 13;
+        QTest::newRow("just below one") << std::nextafter(1.0, 0.0) << 25;
+        QTest::newRow("one is out of range") << 1.0 << 25;
+        QTest::newRow("negative") << -0.5 << 1;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 1;
+    }
+    void bannerNumber()
+    {
+        QFETCH(double, uniform);
+        QTEST(td::bannerNumber(uniform), "expected");
+    }
+
+    void filePath_data()
+    {
+        QTest::addColumn<bool>("tic");
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("list") << true << "/opt/td" << at(9, 30, 5)
+                              << "/opt/td/tic/downloaded{20260302093005}.tic";
+        QTest::newRow("program") << false << "/opt/td" << at(9, 30, 5) << "/opt/td/TDCK_20260302093005.exe";
+        QTest::newRow("slash not doubled")
+            << true << "/opt/td/" << at(17, 4, 9) << "/opt/td/tic/downloaded{20260302170409}.tic";
+        QTest::newRow("root, list") << true << "/" << at(0, 0, 0) << "/tic/downloaded{20260302000000}.tic";
+        QTest::newRow("root, program") << false << "/" << QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59))
+                                       << "/TDCK_20251231235959.exe";
+    }
+    void filePath()
+    {
+        QFETCH(bool, tic);
+        QFETCH(QString, programDir);
+        QFETCH(QDateTime, now);
+        QFETCH(QString, expected);
+        const DownloadKind kind = tic ? DownloadKind::Tic : DownloadKind::Exe;
+        QCOMPARE(downloadFilePath(kind, programDir, now), expected);
+        // Later in the same second: the same name, so the newer download replaces the older.
+        QCOMPARE(downloadFilePath(kind, programDir, now.addMSecs(999)), expected);
+        QVERIFY(downloadFilePath(kind, programDir, now.addSecs(1)) != expected);
+    }
+
+    void generalDateTime_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<QString>("expected");
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("German") << german << at(9, 30, 5) << "02.03.2026 09:30:05";
+        QTest::newRow("German, midnight") << german << at(0, 0, 0) << "02.03.2026";
+        QTest::newRow("US afternoon") << us << at(14, 5, 0) << "3/2/2026 2:05:00 PM";
+    }
+    void generalDateTime()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QDateTime, when);
+        QTEST(td::generalDateTime(when, locale), "expected");
+    }
+
+    void aboutMessage()
+    {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const AboutMessage message = td::aboutMessage(QStringLiteral("Tickerdeck"), at(9, 30, 5),
+                                                      QStringLiteral("1.0.1.0859"), german);
+        QCOMPARE(message.title, QStringLiteral("Tickerdeck"));
+        QVERIFY(message.text.startsWith(makerNotice()));
+        QVERIFY(makerNotice().endsWith(u"\r\n"));
+        QVERIFY2(message.text.endsWith(u"\r\ngestartet: 02.03.2026 09:30:05\r\nVersion: 1.0.1.0859"),
+                 qPrintable(message.text));
+    }
 };
-
-void TstVersionCheck::readVersionFile_data()
-{
-    QTest::addColumn<QString>("markup");
-    QTest::addColumn<bool>("loadFailed");
-    QTest::addColumn<QString>("programVersion");
-    QTest::addColumn<bool>("failed");
-    QTest::addColumn<QString>("updateVersion");
-    QTest::addColumn<bool>("offersDownload");
-    const QString v = QStringLiteral("1.0.1.0859");
-    QTest::newRow("version plus CR LF is this one") << v + "\r\n" << false << v << false << v << false;
-    QTest::newRow("trailing blank differs") << v + " \r\n" << false << v << false << v + ' ' << true;
-    QTest::newRow("wrapped in the markers")
-        << "<HTML><HEAD></HEAD><BODY><PRE>" + v + "\r\n</PRE></BODY></HTML>" << false << v << false << v
-        << false;
-    QTest::newRow("markers in other case stay")
-        << "<pre>" + v + "</pre>" << false << v << false << "<pre>" + v + "</pre>" << true;
-    QTest::newRow("one pass per marker") << "<HTML><HE<HTML><HEAD></HEAD>AD></HEAD>" + v << false << v
-                                         << false << "<HTML><HEAD></HEAD>" + v << true;
-    QTest::newRow("line breaks inside go") << "1.0.\r\n1.\n0859\r" << false << v << false << v << false;
-    QTest::newRow("case counts") << "1.0.1.0859-RC" << false << "1.0.1.0859-rc" << false << "1.0.1.0859-RC"
-                                 << true;
-    QTest::newRow("newer version") << "1.0.2.0859\r\n" << false << v << false << "1.0.2.0859" << true;
-    QTest::newRow("empty body fails") << "" << false << v << true << "" << false;
-    QTest::newRow("only line breaks fail") << "\r\n\r\n" << false << v << true << "" << false;
-    QTest::newRow("only markers fail")
-        << "<HTML><HEAD></HEAD><BODY><PRE></PRE></BODY></HTML>" << false << v << true << "" << false;
-    QTest::newRow("error page is no version")
-        << "<html><body>404 Not Found</body></html>" << true << v << true << "" << false;
-}
-
-void TstVersionCheck::readVersionFile()
-{
-    QFETCH(QString, markup);
-    QFETCH(bool, loadFailed);
-    QFETCH(QString, programVersion);
-    const VersionFileReading reading = td::readVersionFile(markup, loadFailed);
-    QTEST(reading.failed, "failed");
-    QTEST(reading.updateVersion, "updateVersion");
-    QTEST(offersProgramDownload(programVersion, reading), "offersDownload");
-}
-
-void TstVersionCheck::updateBox_data()
-{
-    QTest::addColumn<QString>("updateVersion");
-    QTest::addColumn<bool>("checkFailed");
-    QTest::addColumn<int>("banner");
-    QTest::addColumn<QString>("mark"); // colour and text after this version
-    const QString green = QStringLiteral("color:#60aa60\"> = update version: ");
-    const QString red = QStringLiteral("color:#aa6060\"> <> update version: ");
-    const QString failed = QStringLiteral("color:#aa6060\"> update check failed</span></div>");
-    QTest::newRow("same, while checking") << "1.0.1.0859" << false << 0 << green;
-    QTest::newRow("same, with banner") << "1.0.1.0859" << false << 25 << green;
-    QTest::newRow("before the check") << "" << false << 0 << red;
-    QTest::newRow("other, with banner") << "1.0.2.0859" << false << 1 << red;
-    QTest::newRow("markup in the file") << "<b>2.0</b>&<i>" << false << 3 << red;
-    QTest::newRow("check failed") << "" << true << 0 << failed;
-    QTest::newRow("check failed, with banner") << "" << true << 12 << failed;
-}
-
-void TstVersionCheck::updateBox()
-{
-    QFETCH(QString, updateVersion);
-    QFETCH(bool, checkFailed);
-    QFETCH(int, banner);
-    QFETCH(QString, mark);
-    MemorySettingsStore hosts;
-    const UpdateBox box{QStringLiteral("1.0.1.0859"), updateVersion, checkFailed, banner};
-    const QString html = updateBoxDocument(hosts, box);
-    QVERIFY(html.startsWith(u"about:<html><body "));
-    QVERIFY(html.endsWith(u"</span></body></html>"));
-    const QString shown = QStringLiteral("this version: 1.0.1.0859</span><span style=\"font-size:8pt; "
-                                         "font-family:Arial; font-weight:normal; ");
-    QVERIFY2(html.contains(shown + mark), qPrintable(html));
-    QCOMPARE(html.contains(u"Tickerdeck.zip"), !checkFailed);
-    QCOMPARE(html.contains(QStringLiteral("/tdck") + QString::number(banner) + ".jpg\""), banner > 0);
-    QCOMPARE(html.count(u"<img "), banner > 0 ? 1 : 0);
-    // The file's text never adds markup: the tags are those of a plain
-    // version with the same comparison.
-    UpdateBox plain = box;
-    if (plain.updateVersion != plain.programVersion)
-        plain.updateVersion = QStringLiteral("x");
-    const QString plainHtml = updateBoxDocument(hosts, plain);
-    QCOMPARE(html.count(u'<'), plainHtml.count(u'<'));
-    QCOMPARE(html.count(u'>'), plainHtml.count(u'>'));
-}
-
-// The whole document once, piece by piece as the maker's box has it.
-void TstVersionCheck::updateBoxAsWritten()
-{
-    MemorySettingsStore hosts;
-    hosts.write(QStringLiteral("maker-home"), QStringLiteral("http://127.0.0.1:7001"));
-    hosts.write(QStringLiteral("maker-download"), QStringLiteral("http://127.0.0.1:7002"));
-    hosts.write(QStringLiteral("maker-web"), QStringLiteral("http://127.0.0.1:7003"));
-    const QString expected = QStringLiteral(
-        R"(about:<html><body leftMargin=32 topMargin=168 marginheight=10 marginwidth=10 scroll='no'>)"
-        R"(<span style="font-size:14pt; font-family:Arial; font-weight:bold; color:black">)"
-        R"( <a href="http://127.0.0.1:7001" target="_blank"><span style="color:#4040aa">Tickerdeck</span></a></span>)"
-        R"(<span style="font-size:8pt; font-family:Arial; font-weight:bold; color:#606060"><br>made by brightmoor</span>)"
-        R"(<hr noshade width="414px" size="1" align="left" color="#c9c9c9">)"
-        R"(<div id="Layer1" style="position:absolute; width:600px; height:55px; z-index:0; left: 33px; top: 218px;)"
-        R"(border:0px solid #dadada;">)"
-        R"(<span style="font-size:8pt; font-family:Arial; font-weight:normal; color:#909090; ">this version: 1.0.1.0859</span>)"
-        R"(<span style="font-size:8pt; font-family:Arial; font-weight:normal; color:#60aa60"> = )"
-        R"(update version: <a href="http://127.0.0.1:7002/download/p/Tickerdeck.zip">1.0.1.0859)"
-        R"(</a></span></div><br><a href="http://127.0.0.1:7003" target="_blank">)"
-        R"(<img src="http://127.0.0.1:7003/bilder/tdck/tdck7.jpg" border="0"></a>)"
-        R"(</span></body></html>)");
-    QCOMPARE(updateBoxDocument(hosts, {QStringLiteral("1.0.1.0859"), QStringLiteral("1.0.1.0859"), false, 7}),
-             expected);
-}
-
-void TstVersionCheck::bannerNumber_data()
-{
-    QTest::addColumn<double>("uniform");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("zero") << 0.0 << 1;
-    QTest::newRow("on a step") << 0.04 << 2;
-    QTest::newRow("middle") << 0.5 << 13;
-    QTest::newRow("just below one") << std::nextafter(1.0, 0.0) << 25;
-    QTest::newRow("one is out of range") << 1.0 << 25;
-    QTest::newRow("negative") << -0.5 << 1;
-    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 1;
-}
-
-void TstVersionCheck::bannerNumber()
-{
-    QFETCH(double, uniform);
-    QTEST(td::bannerNumber(uniform), "expected");
-}
 
 QTEST_GUILESS_MAIN(TstVersionCheck)
 #include "tst_versioncheck.moc"

@@ -43,7 +43,6 @@ QStringList columnTexts(const WatchEntry& e, std::initializer_list<int> columns)
 class TestEvaluation : public QObject
 {
     Q_OBJECT
-
 private slots:
     void evaluate_data()
     {
@@ -92,7 +91,6 @@ private slots:
         QTEST(e.icon, "icon");
         QVERIFY(!e.styles[ColQuote].bold && !e.styles[ColBPct].bold);
     }
-
     // Steps that cannot compute leave their columns as they were.
     void failedStepsKeepColumns_data()
     {
@@ -114,7 +112,6 @@ private slots:
         const WatchEntry r = evaluateQuote(e, {amount(QStringLiteral("10,5")), {}, {}}, {}).entry;
         QTEST(columnTexts(r, {ColBChg, ColBPct, ColValue, ColPlusMinus}), "expected");
     }
-
     // Buying 10: the change since buying is +5 % at 10,50 and -5 % at 9,50.
     void alarm_data()
     {
@@ -156,7 +153,6 @@ private slots:
         QCOMPARE(again.styles[ColBPct].bold, alarm);
         QVERIFY(!again.styles[ColQuote].bold);
     }
-
     void currency_data()
     {
         QTest::addColumn<QStringList>("in"); // quote text|currency
@@ -175,7 +171,6 @@ private slots:
         // The background twin must not put "10,50&nbsp;EUR" or a bare quote into Cur.
         QCOMPARE(evaluateQuoteBackground(loadedEntry({}, {}), figures, {}).entry.columns[ColCur], in[1]);
     }
-
     void background_data()
     {
         QTest::addColumn<QStringList>("in");       // buying|qty
@@ -208,7 +203,6 @@ private slots:
         QCOMPARE(r.alarm, expected[3] != u"n/a"); // threshold 0: any readable B-% alarms
         QCOMPARE(r.entry.columns[ColWkn], QStringLiteral("519000"));
     }
-
     void stopEntry()
     {
         WatchEntry e = loadedEntry(QStringLiteral("10"), QStringLiteral("100"));

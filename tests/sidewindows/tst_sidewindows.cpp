@@ -183,16 +183,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("labelBox");
         QTest::addColumn<bool>("batch");
-        QTest::newRow("hover box on") << true << false;
-        QTest::newRow("hover box off") << false << false;
-        QTest::newRow("during a batch") << true << true;
+        QTest::addColumn<bool>("leaveOverTabs"); // else over the box's own text
+        QTest::newRow("hover box on") << true << false << false;
+        QTest::newRow("hover box on, left over the tab area") << true << false << true;
+        QTest::newRow("hover box off") << false << false << false;
+        QTest::newRow("during a batch") << true << true << false;
     }
+    // Leaving over the tab area marks the entry shown before the hover again.
     void hoverBox()
     {
         QFETCH(bool, labelBox);
         QFETCH(bool, batch);
+        QFETCH(bool, leaveOverTabs);
         Fixture f;
         f.w.ui().chkShowLBLToolTip->setChecked(labelBox);
+        f.w.ui().chkAutoMarkLast->setChecked(leaveOverTabs);
+        f.w.setCurrentRow(0);
+        f.w.moveHighlightTo(0);
         if (batch)
             f.w.ui().cmdCheckAllQuotes->setText(QStringLiteral("0"));
         QTreeView* list = f.w.ui().lstItems;
@@ -206,8 +213,12 @@ private Q_SLOTS:
             QCOMPARE(text->toPlainText(),
                      hoverText(f.w.items().entry(1)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             QVERIFY(f.w.rect().contains(box->geometry()));
-            moveOver(text->viewport(), QPoint(2, 2));
+            if (leaveOverTabs)
+                moveOver(f.w.ui().tabData->tabBar(), QPoint(3, 3));
+            else
+                moveOver(text->viewport(), QPoint(2, 2));
             QVERIFY(!box->isVisible());
+            QCOMPARE(list->currentIndex().row(), leaveOverTabs ? 0 : 1);
         }
         // No info window during a batch; the click is refused as ever.
         ToolTipWindow* window = f.click(1);
@@ -300,21 +311,6 @@ private Q_SLOTS:
                      on ? QStringLiteral("*** MOBILE OPTION ***") : QString());
             QCOMPARE(history->isHidden(), on);
         }
-    }
-    void tabAreaHidesHoverBoxAndMarksTheEntry()
-    {
-        Fixture f;
-        f.w.ui().chkAutoMarkLast->setChecked(true);
-        f.w.setCurrentRow(1);
-        f.w.moveHighlightTo(1);
-        QTreeView* list = f.w.ui().lstItems;
-        f.hover(0);
-        QFrame* box = f.w.infoDisplay().hoverBox();
-        QVERIFY(box->isVisible());
-        QCOMPARE(list->currentIndex().row(), 0);
-        moveOver(f.w.ui().tabData->tabBar(), QPoint(3, 3));
-        QVERIFY(!box->isVisible());
-        QCOMPARE(list->currentIndex().row(), 1);
     }
 };
 

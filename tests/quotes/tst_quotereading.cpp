@@ -32,22 +32,16 @@ struct Fixture : ServedWindow
 {
     Fixture() : ServedWindow(kList)
     {
-        serve(QStringLiteral("HLD.ETR"), QStringLiteral("10,50"), QStringLiteral("-1,25"),
-              QStringLiteral("EUR"));
-        serve(QStringLiteral("WAT.NYS"), QStringLiteral("99,1234"), QStringLiteral("0,00"),
-              QStringLiteral("USD"));
+        serve("HLD.ETR", "10,50", "-1,25", "EUR");
+        serve("WAT.NYS", "99,1234", "0,00", "USD");
         server.setResponse(
             QStringLiteral("/late"),
-            PageResponse::page(quotePage({QStringLiteral("Late"), QStringLiteral("77,00"),
-                                          QStringLiteral("EUR"), QStringLiteral("0,00"),
-                                          QStringLiteral("LATE01"), QStringLiteral("DE000LATE001")})));
+            PageResponse::page(quotePage({"Late", "77,00", "EUR", "0,00", "LATE01", "DE000LATE001"})));
     }
-
     void serve(const QString& symbol, const QString& quote, const QString& change, const QString& currency)
     {
-        server.setResponse(searchFor(symbol), PageResponse::page(quotePage(
-                                                  {symbol, quote, currency, change, QStringLiteral("A0B1C2"),
-                                                   QStringLiteral("DE000A0B1C23")})));
+        server.setResponse(searchFor(symbol), PageResponse::page(quotePage({symbol, quote, currency, change,
+                                                                            "A0B1C2", "DE000A0B1C23"})));
     }
 };
 

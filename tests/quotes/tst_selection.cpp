@@ -33,9 +33,7 @@ struct Fixture : ServedWindow
     {
         server.setResponse(kBmwSignal, PageResponse::page(signalPage(QStringLiteral(">verkaufen<"))));
         server.setResponse(kBmwSearch, PageResponse::page(quotePage(
-                                           {QStringLiteral("BMW"), QStringLiteral("101,20"),
-                                            QStringLiteral("EUR"), QStringLiteral("1,25"),
-                                            QStringLiteral("519000"), QStringLiteral("DE0005190003")})));
+                                           {"BMW", "101,20", "EUR", "1,25", "519000", "DE0005190003"})));
     }
 
     RecordingPane& display(const char* name) { return *platform.panes.recording(QString::fromLatin1(name)); }
@@ -134,9 +132,7 @@ private Q_SLOTS:
         QFETCH(int, span);
         Fixture f;
         f.server.setFallback([](const PageRequest&) {
-            return PageResponse::page(quotePage({QStringLiteral("Any"), QStringLiteral("1,00"),
-                                                 QStringLiteral("USD"), QStringLiteral("0,00"),
-                                                 QStringLiteral("000001"), QStringLiteral("US0000000001")}));
+            return PageResponse::page(quotePage({"Any", "1,00", "USD", "0,00", "000001", "US0000000001"}));
         });
         MainWindow& w = f.start();
         QCOMPARE(w.ui().cboHis->currentIndex(), 3);

@@ -40,8 +40,7 @@ QString searchFor(const QString& ticker)
 PageResponse quoteFor(const QString& ticker, const QString& quote = QStringLiteral("10,50"))
 {
     return PageResponse::page(
-        quotePage({ticker, quote, QStringLiteral("EUR"), QStringLiteral("1,25"),
-                   QStringLiteral("WKN") + ticker.left(3), QStringLiteral("DE000") + ticker.left(7)}));
+        quotePage({ticker, quote, "EUR", "1,25", "WKN" + ticker.left(3), "DE000" + ticker.left(7)}));
 }
 
 struct Fixture : ServedWindow

@@ -251,8 +251,10 @@ private Q_SLOTS:
         QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible() && f.w.ui().cmdClear[0]->isVisible());
         for (bool enlarged : {false, true}) {
             f.setHeightTwips(9500);
-            if (enlarged)
+            if (enlarged) {
                 button->click();
+                QVERIFY(f.pane()->isVisible() && f.pane()->y() == f.listTop());
+            }
             f.w.ui().cmdCloseExtended->click();
             QCOMPARE(f.w.height(), twipsToPx(kMainMinHeight));
             QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));

@@ -40,8 +40,7 @@ QString searchFor(const QString& ticker)
 PageResponse quoteFor(const QString& ticker, const QString& quote = QStringLiteral("10,50"))
 {
     return PageResponse::page(
-        quotePage({ticker, quote, QStringLiteral("EUR"), QStringLiteral("1,25"),
-                   QStringLiteral("WKN") + ticker.left(3), QStringLiteral("DE000") + ticker.left(7)}));
+        quotePage({ticker, quote, "EUR", "1,25", "WKN" + ticker.left(3), "DE000" + ticker.left(7)}));
 }
 
 struct Fixture : ServedWindow
@@ -71,261 +70,216 @@ class TestBatchCheck : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void batchEvaluatesOnlyTickedEntries();
-    void timersRestAroundABatch_data();
-    void timersRestAroundABatch();
-    void secondPressCancelsAfterTheCurrentEntry();
-    void startUpBatch_data();
-    void startUpBatch();
-    void batchReadsSearchLayoutAfterARetryByWkn();
-    void unreadablePagesChangeNothing_data();
-    void unreadablePagesChangeNothing();
-    void cancellingTheBackgroundCheck_data();
-    void cancellingTheBackgroundCheck();
-    void intervalBoxes_data();
-    void intervalBoxes();
-    void stopListAfterABatch();
+    // Ticked entries at +5 % reach a threshold of 5 and go to the stop list.
+    void batchEvaluatesOnlyTickedEntries()
+    {
+        Fixture f(listOf({{"AAA", true}, {"BBB", false}, {"CCC", true}}));
+        f.platform.settings.write(QStringLiteral("MaxMinChange"), QStringLiteral("5"));
+        MainWindow& w = f.start();
+        QSignalSpy progress(w.ui().picAllProgress, &ProgressBar::progressDrawn);
+        w.ui().cmdCheckAllQuotes->click();
+        QCOMPARE(f.searches(), (QStringList{searchFor("AAA"), searchFor("CCC")}));
+        QCOMPARE(f.entry(0).columns[ColQuote], QStringLiteral("10,50"));
+        QCOMPARE(f.entry(0).columns[ColWkn], QStringLiteral("WKNAAA"));
+        QCOMPARE(f.entry(1).columns[ColQuote], QString());
+        QCOMPARE(f.entry(2).columns[ColQuote], QStringLiteral("10,50"));
+        QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
+        QVERIFY(w.ui().but_Exit->isEnabled());
+        // Every entry, ticked or not, is a step of the progress bar.
+        QList<int> values;
+        for (const auto& call : progress)
+            values << call.at(0).toInt();
+        QCOMPARE(values, (QList<int>{33, 67, 100, 0}));
+        QVERIFY(!w.ui().progressFrame->isVisible());
+        QCOMPARE(w.stopList().size(), 2);
+        QCOMPARE(w.ui().tabData->currentIndex(), 3);
+        QCOMPARE(w.stopList().entry(1).sourcePosition, 3);
+        // A second run empties the stop list first, so nothing is listed twice.
+        w.ui().cmdCheckAllQuotes->click();
+        QCOMPARE(w.stopList().size(), 2);
+    }
+    void timersRestAroundABatch_data()
+    {
+        QTest::addColumn<bool>("autoRefresh");
+        QTest::newRow("auto refresh on") << true;
+        QTest::newRow("auto refresh off") << false;
+    }
+    // No refresh of the shown entry and no title clock while the batch runs;
+    // afterwards the refresh runs again only when it is switched on.
+    void timersRestAroundABatch()
+    {
+        QFETCH(bool, autoRefresh);
+        Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
+        f.platform.settings.write(QStringLiteral("AutoRefresh"),
+                                  autoRefresh ? QStringLiteral("1") : QStringLiteral("0"));
+        MainWindow& w = f.start();
+        QTimer& refresh = timer(w, QStringLiteral("tmrRefresh"));
+        QTimer& clock = timer(w, QStringLiteral("tmrTime"));
+        QCOMPARE(refresh.isActive(), autoRefresh);
+        int runningDuringBatch = 0;
+        connect(&f.server, &PageServer::requestReceived, &w,
+                [&] { runningDuringBatch += int(refresh.isActive()) + int(clock.isActive()); });
+        w.ui().cmdCheckAllQuotes->click();
+        QCOMPARE(f.searches().size(), 2);
+        QCOMPARE(runningDuringBatch, 0);
+        QCOMPARE(refresh.isActive(), autoRefresh);
+        QVERIFY(clock.isActive());
+    }
+    void startUpBatch_data()
+    {
+        QTest::addColumn<QString>("autoGet");
+        QTest::addColumn<int>("searches");
+        QTest::newRow("AutoGetOnlineQuotes on: one batch after the list loaded") << "1" << 2;
+        QTest::newRow("off") << "0" << 0;
+    }
+    void startUpBatch()
+    {
+        QFETCH(QString, autoGet);
+        QFETCH(int, searches);
+        Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
+        f.platform.settings.write(QStringLiteral("AutoGetOnlineQuotes"), autoGet);
+        MainWindow w(f.platform.context);
+        activate(w);
+        QCOMPARE(f.searches().size(), searches);
+        QCOMPARE(w.items().entry(1).columns[ColQuote], searches > 0 ? QStringLiteral("10,50") : QString());
+        QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
+    }
+    void batchReadsSearchLayoutAfterARetryByWkn()
+    {
+        Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
+        f.server.setResponse(searchFor("AAA"), PageResponse::page(searchResultWithoutQuote()));
+        MainWindow& w = f.start();
+        f.click(0);
+        QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent")).tag().isEmpty());
+        w.ui().cmdCheckAllQuotes->click();
+        QCOMPARE(f.entry(1).columns[ColQuote], QStringLiteral("10,50"));
+    }
+    void unreadablePagesChangeNothing_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<QStringList>("failing"); // entries whose page gives no quote
+        QTest::addColumn<QString>("summary");     // "" leaves the info line as it was
+        for (const bool background : {false, true}) {
+            const char* check = background ? "background" : "batch";
+            QTest::addRow("%s: every page read", check) << background << QStringList{} << "";
+            QTest::addRow("%s: 404, reset, garbage, no quote, time-out", check)
+                << background << QStringList{"BBB", "CCC", "DDD", "EEE", "GGG"}
+                << "5 von 6 Kursen konnten nicht gelesen werden";
+            QTest::addRow("%s: an unticked entry is not counted", check)
+                << background << QStringList{"BBB", "FFF"} << "1 von 6 Kursen konnten nicht gelesen werden";
+        }
+    }
+    // A page that gives no quote changes nothing in its entry: no quote of 0, no
+    // alarm, no tick; the check goes on and the info line says how many were not read.
+    void unreadablePagesChangeNothing()
+    {
+        QFETCH(bool, background);
+        QFETCH(QStringList, failing);
+        QFETCH(QString, summary);
+        QList<std::pair<const char*, bool>> entries; // FFF is not ticked
+        for (const char* ticker : {"AAA", "BBB", "CCC", "DDD", "EEE", "FFF", "GGG"})
+            entries.append({ticker, qstrcmp(ticker, "FFF") != 0});
+        Fixture f(listOf(entries, true));
+        const QHash<QString, PageResponse> failures = {
+            {"BBB", PageResponse::error(404)},
+            {"CCC", PageResponse::refuse()},
+            {"DDD", PageResponse::page("\x01\xff<html>>Kursdaten<", "application/octet-stream")},
+            {"EEE", quoteFor("EEE", "k.A.")},
+            {"FFF", PageResponse::error(404)},
+            {"GGG", PageResponse::hang()}};
+        for (const QString& ticker : failing)
+            f.server.setResponse(searchFor(ticker), failures.value(ticker));
+        MainWindow& w = f.start();
+        const QList<WatchEntry> before = w.items().entries();
+        w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("1"));
+        QLabel& info = control<QLabel>(w, QStringLiteral("lblAktInfo"));
+        info.setText(QStringLiteral("before"));
+        f.button(background).click();
+        for (int row = 0; row < before.size(); ++row) {
+            const WatchEntry& e = f.entry(row);
+            if (failing.contains(e.name()) || !before[row].checked) {
+                for (int column = ColQuote; column <= ColPlusMinus; ++column)
+                    QCOMPARE(e.columns[column], before[row].columns[column]);
+                QCOMPARE(e.checked, before[row].checked);
+            } else {
+                QCOMPARE(e.columns[ColQuote], QStringLiteral("10,50"));
+            }
+        }
+        QCOMPARE(w.stopList().size(), 0);
+        QCOMPARE(info.text(), summary.isEmpty() ? QStringLiteral("before") : summary);
+    }
+    void cancelling_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<bool>("whileEvaluationWaits"); // else: while the first page loads
+        QTest::newRow("batch, while a page loads") << false << false;
+        QTest::newRow("background, while a page loads") << true << false;
+        QTest::newRow("background, while an evaluation waits for its timer") << true << true;
+    }
+    // A second press cancels. Nothing is written into any entry after that: not
+    // the page still in flight, not the evaluation still waiting; no further page loads.
+    void cancelling()
+    {
+        QFETCH(bool, background);
+        QFETCH(bool, whileEvaluationWaits);
+        Fixture f(listOf({{"AAA", true}, {"BBB", false}, {"CCC", true}, {"DDD", false}}));
+        if (!whileEvaluationWaits)
+            f.server.setResponse(searchFor("AAA"), quoteFor("AAA").delayed(300));
+        MainWindow& w = f.start();
+        if (background)
+            w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("5000"));
+        QPushButton& run = f.button(background);
+        QTimer& evaluation = timer(w, QStringLiteral("tmrShowAllQuotes"));
+        BrowserPane& checkPane =
+            pane(w, background ? QStringLiteral("wbrQuoteAll") : QStringLiteral("wbrStockContent"));
+        QSignalSpy completions(&checkPane, &BrowserPane::documentComplete);
+        whenTrue(
+            w, [&] { return whileEvaluationWaits ? evaluation.isActive() : !f.server.requests().isEmpty(); },
+            [&] { run.click(); });
+        run.click();
+        QCOMPARE(run.text(), QStringLiteral("!"));
+        QVERIFY(!evaluation.isActive());
+        QTRY_COMPARE(completions.size(), 1);
+        for (int row = 0; row < w.items().size(); ++row) {
+            QCOMPARE(f.entry(row).columns[ColQuote], QString());
+            if (row > 0 || !whileEvaluationWaits) // a page read before the cancel keeps its codes
+                QCOMPARE(f.entry(row).columns[ColWkn], QString());
+        }
+        QCOMPARE(f.searches(), QStringList{searchFor("AAA")});
+    }
+    void intervalBoxes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("one minute accepted") << "60000" << false << 60000;
+        QTest::newRow("over one minute refused") << "60001" << true << 60000;
+        QTest::newRow("leading number") << "1500ms" << false << 1500;
+        QTest::newRow("decimal ties to even") << "2500.5" << false << 2500;
+    }
+    void intervalBoxes()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        QFETCH(int, interval);
+        Fixture f(listOf({}));
+        MainWindow& w = f.start();
+        for (QLineEdit* box :
+             {w.ui().txtRealTimeRefresh, w.ui().txt_ShowAllQuotesHintergrund, w.ui().txtAutoReload}) {
+            f.platform.dialogs.shown.clear();
+            box->setText(QStringLiteral("1"));
+            box->setText(text);
+            QCOMPARE(f.platform.dialogs.shown.size(), refused ? 1 : 0);
+            if (refused) {
+                QCOMPARE(f.platform.dialogs.shown[0].text,
+                         QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"));
+                QCOMPARE(box->text(), QStringLiteral("60000"));
+            }
+        }
+        QCOMPARE(timer(w, QStringLiteral("tmrRefresh")).interval(), interval);
+        QCOMPARE(timer(w, QStringLiteral("tmrShowAllQuotes")).interval(), interval);
+    }
 };
-
-void TestBatchCheck::batchEvaluatesOnlyTickedEntries()
-{
-    Fixture f(listOf({{"AAA", true}, {"BBB", false}, {"CCC", true}}));
-    MainWindow& w = f.start();
-    QSignalSpy progress(w.ui().picAllProgress, &ProgressBar::progressDrawn);
-    w.ui().cmdCheckAllQuotes->click();
-    QCOMPARE(f.searches(), (QStringList{searchFor("AAA"), searchFor("CCC")}));
-    QCOMPARE(f.entry(0).columns[ColQuote], QStringLiteral("10,50"));
-    QCOMPARE(f.entry(0).columns[ColWkn], QStringLiteral("WKNAAA"));
-    QCOMPARE(f.entry(1).columns[ColQuote], QString());
-    QCOMPARE(f.entry(2).columns[ColQuote], QStringLiteral("10,50"));
-    QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
-    QVERIFY(w.ui().but_Exit->isEnabled());
-    // Every entry, ticked or not, is a step of the progress bar.
-    QList<int> values;
-    for (const auto& call : progress)
-        values << call.at(0).toInt();
-    QCOMPARE(values, (QList<int>{33, 67, 100, 0}));
-    QVERIFY(!w.ui().progressFrame->isVisible());
-}
-
-void TestBatchCheck::timersRestAroundABatch_data()
-{
-    QTest::addColumn<bool>("autoRefresh");
-    QTest::newRow("auto refresh on") << true;
-    QTest::newRow("auto refresh off") << false;
-}
-
-// No refresh of the shown entry and no title clock while the batch runs;
-// afterwards the refresh runs again only when it is switched on.
-void TestBatchCheck::timersRestAroundABatch()
-{
-    QFETCH(bool, autoRefresh);
-    Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
-    f.platform.settings.write(QStringLiteral("AutoRefresh"),
-                              autoRefresh ? QStringLiteral("1") : QStringLiteral("0"));
-    MainWindow& w = f.start();
-    QTimer& refresh = timer(w, QStringLiteral("tmrRefresh"));
-    QTimer& clock = timer(w, QStringLiteral("tmrTime"));
-    QCOMPARE(refresh.isActive(), autoRefresh);
-    int runningDuringBatch = 0;
-    connect(&f.server, &PageServer::requestReceived, &w,
-            [&] { runningDuringBatch += int(refresh.isActive()) + int(clock.isActive()); });
-    w.ui().cmdCheckAllQuotes->click();
-    QCOMPARE(f.searches().size(), 2);
-    QCOMPARE(runningDuringBatch, 0);
-    QCOMPARE(refresh.isActive(), autoRefresh);
-    QVERIFY(clock.isActive());
-}
-
-void TestBatchCheck::secondPressCancelsAfterTheCurrentEntry()
-{
-    Fixture f(listOf({{"AAA", true}, {"BBB", true}, {"CCC", true}}));
-    f.server.setResponse(searchFor("AAA"), quoteFor("AAA").delayed(300));
-    MainWindow& w = f.start();
-    QPushButton& run = f.button(false);
-    connect(&f.server, &PageServer::requestReceived, &run, &QPushButton::click,
-            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
-    QSignalSpy completions(&pane(w, QStringLiteral("wbrStockContent")), &BrowserPane::documentComplete);
-    run.click();
-    QCOMPARE(run.text(), QStringLiteral("!"));
-    QCOMPARE(f.searches(), QStringList{searchFor("AAA")});
-    // The page that arrives after the cancel is read into nobody.
-    QTRY_COMPARE(completions.size(), 1);
-    for (const WatchEntry& e : w.items().entries())
-        QCOMPARE(e.columns[ColQuote], QString());
-}
-
-void TestBatchCheck::startUpBatch_data()
-{
-    QTest::addColumn<QString>("autoGet");
-    QTest::addColumn<int>("searches");
-    QTest::newRow("AutoGetOnlineQuotes on: one batch after the list loaded") << "1" << 2;
-    QTest::newRow("off") << "0" << 0;
-}
-
-void TestBatchCheck::startUpBatch()
-{
-    QFETCH(QString, autoGet);
-    QFETCH(int, searches);
-    Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
-    f.platform.settings.write(QStringLiteral("AutoGetOnlineQuotes"), autoGet);
-    MainWindow w(f.platform.context);
-    activate(w);
-    QCOMPARE(f.searches().size(), searches);
-    QCOMPARE(w.items().entry(1).columns[ColQuote], searches > 0 ? QStringLiteral("10,50") : QString());
-    QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
-}
-
-void TestBatchCheck::batchReadsSearchLayoutAfterARetryByWkn()
-{
-    Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
-    f.server.setResponse(searchFor("AAA"), PageResponse::page(searchResultWithoutQuote()));
-    MainWindow& w = f.start();
-    f.click(0);
-    QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent")).tag().isEmpty());
-    w.ui().cmdCheckAllQuotes->click();
-    QCOMPARE(f.entry(1).columns[ColQuote], QStringLiteral("10,50"));
-}
-
-void TestBatchCheck::unreadablePagesChangeNothing_data()
-{
-    QTest::addColumn<bool>("background");
-    QTest::addColumn<QStringList>("failing"); // entries whose page gives no quote
-    QTest::addColumn<QString>("summary");     // "" leaves the info line as it was
-    for (const bool background : {false, true}) {
-        const char* check = background ? "background" : "batch";
-        QTest::addRow("%s: every page read", check) << background << QStringList{} << "";
-        QTest::addRow("%s: 404, reset, garbage, no quote, time-out", check)
-            << background << QStringList{"BBB", "CCC", "DDD", "EEE", "GGG"}
-            << "5 von 6 Kursen konnten nicht gelesen werden";
-        QTest::addRow("%s: an unticked entry is not counted", check)
-            << background << QStringList{"BBB", "FFF"} << "1 von 6 Kursen konnten nicht gelesen werden";
-    }
-}
-
-// A page that gives no quote changes nothing in its entry: no quote of 0, no
-// alarm, no tick; the check goes on and the info line says how many were not read.
-void TestBatchCheck::unreadablePagesChangeNothing()
-{
-    QFETCH(bool, background);
-    QFETCH(QStringList, failing);
-    QFETCH(QString, summary);
-    QList<std::pair<const char*, bool>> entries; // FFF is not ticked
-    for (const char* ticker : {"AAA", "BBB", "CCC", "DDD", "EEE", "FFF", "GGG"})
-        entries.append({ticker, qstrcmp(ticker, "FFF") != 0});
-    Fixture f(listOf(entries, true));
-    const QHash<QString, PageResponse> failures = {
-        {"BBB", PageResponse::error(404)},
-        {"CCC", PageResponse::refuse()},
-        {"DDD", PageResponse::page("\x01\xff<html>>Kursdaten<", "application/octet-stream")},
-        {"EEE", quoteFor("EEE", "k.A.")},
-        {"FFF", PageResponse::error(404)},
-        {"GGG", PageResponse::hang()}};
-    for (const QString& ticker : failing)
-        f.server.setResponse(searchFor(ticker), failures.value(ticker));
-    MainWindow& w = f.start();
-    const QList<WatchEntry> before = w.items().entries();
-    w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("1"));
-    QLabel& info = control<QLabel>(w, QStringLiteral("lblAktInfo"));
-    info.setText(QStringLiteral("before"));
-    f.button(background).click();
-    for (int row = 0; row < before.size(); ++row) {
-        const WatchEntry& e = f.entry(row);
-        if (failing.contains(e.name()) || !before[row].checked) {
-            for (int column = ColQuote; column <= ColPlusMinus; ++column)
-                QCOMPARE(e.columns[column], before[row].columns[column]);
-            QCOMPARE(e.checked, before[row].checked);
-        } else {
-            QCOMPARE(e.columns[ColQuote], QStringLiteral("10,50"));
-        }
-    }
-    QCOMPARE(w.stopList().size(), 0);
-    QCOMPARE(info.text(), summary.isEmpty() ? QStringLiteral("before") : summary);
-}
-
-void TestBatchCheck::cancellingTheBackgroundCheck_data()
-{
-    QTest::addColumn<bool>("whileEvaluationWaits"); // else: while the first page loads
-    QTest::newRow("while a page loads") << false;
-    QTest::newRow("while an evaluation waits for its timer") << true;
-}
-
-// After a cancel nothing is written into any entry: not the page still in
-// flight, not the evaluation still waiting; no further page loads.
-void TestBatchCheck::cancellingTheBackgroundCheck()
-{
-    QFETCH(bool, whileEvaluationWaits);
-    Fixture f(listOf({{"AAA", true}, {"BBB", false}, {"CCC", true}, {"DDD", false}}));
-    if (!whileEvaluationWaits)
-        f.server.setResponse(searchFor("AAA"), quoteFor("AAA").delayed(300));
-    MainWindow& w = f.start();
-    w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("5000"));
-    QPushButton& run = f.button(true);
-    QTimer& evaluation = timer(w, QStringLiteral("tmrShowAllQuotes"));
-    BrowserPane& backgroundPane = pane(w, QStringLiteral("wbrQuoteAll"));
-    QSignalSpy completions(&backgroundPane, &BrowserPane::documentComplete);
-    whenTrue(
-        w, [&] { return whileEvaluationWaits ? evaluation.isActive() : !f.server.requests().isEmpty(); },
-        [&] { run.click(); });
-    run.click();
-    QCOMPARE(run.text(), QStringLiteral("!"));
-    QVERIFY(!evaluation.isActive());
-    QTRY_VERIFY(!completions.isEmpty());
-    for (int row = 0; row < w.items().size(); ++row) {
-        QCOMPARE(f.entry(row).columns[ColQuote], QString());
-        if (row > 0 || !whileEvaluationWaits) // a page read before the cancel keeps its codes
-            QCOMPARE(f.entry(row).columns[ColWkn], QString());
-    }
-    QCOMPARE(f.searches(), QStringList{searchFor("AAA")});
-}
-
-void TestBatchCheck::intervalBoxes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("refused");
-    QTest::addColumn<int>("interval");
-    QTest::newRow("one minute accepted") << "60000" << false << 60000;
-    QTest::newRow("over one minute refused") << "60001" << true << 60000;
-    QTest::newRow("leading number") << "1500ms" << false << 1500;
-    QTest::newRow("decimal ties to even") << "2500.5" << false << 2500;
-}
-
-void TestBatchCheck::intervalBoxes()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, refused);
-    QFETCH(int, interval);
-    Fixture f(listOf({}));
-    MainWindow& w = f.start();
-    for (QLineEdit* box :
-         {w.ui().txtRealTimeRefresh, w.ui().txt_ShowAllQuotesHintergrund, w.ui().txtAutoReload}) {
-        f.platform.dialogs.shown.clear();
-        box->setText(QStringLiteral("1"));
-        box->setText(text);
-        QCOMPARE(f.platform.dialogs.shown.size(), refused ? 1 : 0);
-        if (refused) {
-            QCOMPARE(f.platform.dialogs.shown[0].text,
-                     QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"));
-            QCOMPARE(box->text(), QStringLiteral("60000"));
-        }
-    }
-    QCOMPARE(timer(w, QStringLiteral("tmrRefresh")).interval(), interval);
-    QCOMPARE(timer(w, QStringLiteral("tmrShowAllQuotes")).interval(), interval);
-}
-
-void TestBatchCheck::stopListAfterABatch()
-{
-    Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
-    f.platform.settings.write(QStringLiteral("MaxMinChange"), QStringLiteral("5"));
-    MainWindow& w = f.start();
-    w.ui().cmdCheckAllQuotes->click();
-    QCOMPARE(w.stopList().size(), 2);
-    QCOMPARE(w.ui().tabData->currentIndex(), 3);
-    QCOMPARE(w.stopList().entry(1).sourcePosition, 2);
-    // A second run empties the stop list first, so nothing is listed twice.
-    w.ui().cmdCheckAllQuotes->click();
-    QCOMPARE(w.stopList().size(), 2);
-}
 
 QTEST_MAIN(TestBatchCheck)
 #include "tst_batchcheck.moc"

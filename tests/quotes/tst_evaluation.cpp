@@ -43,7 +43,6 @@ QStringList columnTexts(const WatchEntry& e, std::initializer_list<int> columns)
 class TestEvaluation : public QObject
 {
     Q_OBJECT
-
 private slots:
     void evaluate_data()
     {
@@ -92,7 +91,6 @@ private slots:
         QTEST(e.icon, "icon");
         QVERIFY(!e.styles[ColQuote].bold && !e.styles[ColBPct].bold);
     }
-
     // Steps that cannot compute leave their columns as they were.
     void failedStepsKeepColumns_data()
     {
@@ -111,10 +109,9 @@ private slots:
         WatchEntry e = loadedEntry(in[0], in[1]);
         for (int c : {ColBChg, ColBPct, ColValue, ColPlusMinus})
             e.columns[c] = QStringLiteral("old%1").arg(c);
-        const WatchEntry r = evaluateQuote(e, {amount(QStringLiteral("10,5")), {}, {}}, {}).entry;
+        const WatchEntry r = evaluateQuote(e, {amount("10,5"), {}, {}}, {}).entry;
         QTEST(columnTexts(r, {ColBChg, ColBPct, ColValue, ColPlusMinus}), "expected");
     }
-
     // Buying 10: the change since buying is +5 % at 10,50 and -5 % at 9,50.
     void alarm_data()
     {
@@ -145,18 +142,16 @@ private slots:
         QFETCH(bool, alarm);
         const QuoteFigures figures{amount(quote), {}, {}};
         const EvaluationResult r =
-            evaluateQuote(loadedEntry(QStringLiteral("10"), {}), figures, {true, threshold, mark, batch});
+            evaluateQuote(loadedEntry("10", {}), figures, {true, threshold, mark, batch});
         QTEST(r.alarm, "alarm");
         QCOMPARE(r.entry.styles[ColBChg].bold && r.entry.styles[ColBPct].bold, alarm);
         QTEST(r.entry.checked, "checked");
         QVERIFY(r.entry.styles[ColQuote].bold);
         // A later evaluation below the threshold keeps the alarm's bold marks.
-        const WatchEntry again =
-            evaluateQuote(r.entry, figures, {false, QStringLiteral("50"), mark, batch}).entry;
+        const WatchEntry again = evaluateQuote(r.entry, figures, {false, "50", mark, batch}).entry;
         QCOMPARE(again.styles[ColBPct].bold, alarm);
         QVERIFY(!again.styles[ColQuote].bold);
     }
-
     void currency_data()
     {
         QTest::addColumn<QStringList>("in"); // quote text|currency
@@ -168,14 +163,13 @@ private slots:
     void currency()
     {
         QFETCH(QStringList, in);
-        const QuoteFigures figures{amount(QStringLiteral("10,50")), {}, in[0]};
+        const QuoteFigures figures{amount("10,50"), {}, in[0]};
         const EvaluationResult fg = evaluateQuote(loadedEntry({}, {}), figures, {});
         QCOMPARE(fg.currency, in[1]);
         QCOMPARE(fg.entry.columns[ColCur], in[1]);
         // The background twin must not put "10,50&nbsp;EUR" or a bare quote into Cur.
         QCOMPARE(evaluateQuoteBackground(loadedEntry({}, {}), figures, {}).entry.columns[ColCur], in[1]);
     }
-
     void background_data()
     {
         QTest::addColumn<QStringList>("in");       // buying|qty
@@ -198,25 +192,20 @@ private slots:
         for (int c = ColQuote; c <= ColPlusMinus; ++c)
             e.columns[c] = QStringLiteral("old%1").arg(c);
         e.columns[ColQty] = in[1];
-        const QuoteFigures figures{amount(QStringLiteral("10,50")), amount(QStringLiteral("1,25")),
-                                   QStringLiteral("10,50 EUR")};
-        const EvaluationResult r =
-            evaluateQuoteBackground(e, figures, {false, QStringLiteral("0"), false, false});
+        const QuoteFigures figures{amount("10,50"), amount("1,25"), "10,50 EUR"};
+        const EvaluationResult r = evaluateQuoteBackground(e, figures, {false, "0", false, false});
         QCOMPARE(columnTexts(r.entry, {ColQuote, ColPct, ColBChg, ColBPct, ColCur, ColValue, ColPlusMinus}),
                  expected);
         QTEST(r.entry.icon, "icon");
         QCOMPARE(r.alarm, expected[3] != u"n/a"); // threshold 0: any readable B-% alarms
         QCOMPARE(r.entry.columns[ColWkn], QStringLiteral("519000"));
     }
-
     void stopEntry()
     {
-        WatchEntry e = loadedEntry(QStringLiteral("10"), QStringLiteral("100"));
+        WatchEntry e = loadedEntry("10", "100");
         e.important = e.checked = true;
-        const QuoteFigures figures{amount(QStringLiteral("10,50")), amount(QStringLiteral("-1")),
-                                   QStringLiteral("10,50 USD")};
-        const WatchEntry evaluated =
-            evaluateQuote(e, figures, {false, QStringLiteral("5"), false, false}).entry;
+        const QuoteFigures figures{amount("10,50"), amount("-1"), "10,50 USD"};
+        const WatchEntry evaluated = evaluateQuote(e, figures, {false, "5", false, false}).entry;
         const WatchEntry stop = makeStopEntry(evaluated, 7);
         for (int c = ColName; c <= ColCur; ++c)
             QCOMPARE(stop.columns[c], evaluated.columns[c]);

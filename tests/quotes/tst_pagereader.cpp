@@ -37,7 +37,6 @@ QString orNone(const std::optional<QString>& value)
 class TestPageReader : public QObject
 {
     Q_OBJECT
-
 private slots:
     void primitives()
     {
@@ -52,7 +51,6 @@ private slots:
         QCOMPARE(pagetext::find(u"abc", u"x"), 0);
         QCOMPARE(pagetext::trim(u"  \t1,5 "), QStringLiteral("\t1,5"));
     }
-
     // A failed step keeps the old value; the error stays until a rule clears it.
     void readerErrorState()
     {
@@ -69,7 +67,6 @@ private slots:
         QCOMPARE(a, Amount::fromInt(7));
         QVERIFY(r.errorPending());
     }
-
     void quotePage_data()
     {
         QTest::addColumn<QString>("file");
@@ -119,7 +116,6 @@ private slots:
         QCOMPARE(orNone(r.wkn), expected[4]);
         QCOMPARE(orNone(r.isin), expected[5]);
     }
-
     void backgroundPage_data()
     {
         QTest::addColumn<QString>("file");
@@ -149,7 +145,6 @@ private slots:
         QCOMPARE(orNone(r.wkn), expected[4]);
         QCOMPARE(r.quoteRead, expected[5] == u"R");
     }
-
     void dayChange_data()
     {
         QTest::addColumn<QStringList>("in"); // quote|previous|expected day %

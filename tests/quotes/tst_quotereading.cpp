@@ -32,22 +32,16 @@ struct Fixture : ServedWindow
 {
     Fixture() : ServedWindow(kList)
     {
-        serve(QStringLiteral("HLD.ETR"), QStringLiteral("10,50"), QStringLiteral("-1,25"),
-              QStringLiteral("EUR"));
-        serve(QStringLiteral("WAT.NYS"), QStringLiteral("99,1234"), QStringLiteral("0,00"),
-              QStringLiteral("USD"));
+        serve("HLD.ETR", "10,50", "-1,25", "EUR");
+        serve("WAT.NYS", "99,1234", "0,00", "USD");
         server.setResponse(
             QStringLiteral("/late"),
-            PageResponse::page(quotePage({QStringLiteral("Late"), QStringLiteral("77,00"),
-                                          QStringLiteral("EUR"), QStringLiteral("0,00"),
-                                          QStringLiteral("LATE01"), QStringLiteral("DE000LATE001")})));
+            PageResponse::page(quotePage({"Late", "77,00", "EUR", "0,00", "LATE01", "DE000LATE001"})));
     }
-
     void serve(const QString& symbol, const QString& quote, const QString& change, const QString& currency)
     {
-        server.setResponse(searchFor(symbol), PageResponse::page(quotePage(
-                                                  {symbol, quote, currency, change, QStringLiteral("A0B1C2"),
-                                                   QStringLiteral("DE000A0B1C23")})));
+        server.setResponse(searchFor(symbol), PageResponse::page(quotePage({symbol, quote, currency, change,
+                                                                            "A0B1C2", "DE000A0B1C23"})));
     }
 };
 
@@ -57,128 +51,103 @@ class TestQuoteReading : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void selectingAnEntryFillsItsRow();
-    void thresholdListsTheEntryOnceOutsideABatch();
-    void quotePaneGuards_data();
-    void quotePaneGuards();
-    void signalPaneReadsOnePagePerSelection();
-    void closeSavesTheFetchedFiguresSilently();
-};
-
-// The page's figures and codes go into the selected entry's row.
-void TestQuoteReading::selectingAnEntryFillsItsRow()
-{
-    Fixture f;
-    MainWindow& w = f.start();
-    f.click(0);
-    const WatchEntry& e = w.items().entry(0);
-    QCOMPARE(e.columns[ColQuote], QStringLiteral("10,50"));
-    QCOMPARE(e.columns[ColPct], QStringLiteral("-1,25"));
-    QCOMPARE(e.columns[ColCur], QStringLiteral("EUR"));
-    QCOMPARE(e.columns[ColWkn], QStringLiteral("A0B1C2"));
-    QCOMPARE(e.columns[ColIsin], QStringLiteral("DE000A0B1C23"));
-    QCOMPARE(w.items().entry(1).columns[ColQuote], QString());
-    // Fetched figures are no edit of the list.
-    QVERIFY(!w.state().bListChanged);
-    QCOMPARE(w.stopList().size(), 0); // threshold 20 not reached
-}
-
-void TestQuoteReading::thresholdListsTheEntryOnceOutsideABatch()
-{
-    Fixture f;
-    f.platform.settings.write(QStringLiteral("MaxMinChange"), QStringLiteral("5"));
-    MainWindow& w = f.start();
-    f.click(0);
-    QCOMPARE(w.stopList().size(), 1);
-    QCOMPARE(w.stopList().entry(0).name(), QStringLiteral("Held"));
-    QCOMPARE(w.stopList().entry(0).sourcePosition, 1);
-    QVERIFY(!w.ui().tabData->tabIcon(3).isNull());
-    f.click(1);
-    f.click(0); // the same entry again: already listed
-    QCOMPARE(w.stopList().size(), 1);
-
-    // A click on the stop-list entry selects its watch-list entry.
-    f.click(1);
-    selection(w).onStopItemClick(0);
-    QCOMPARE(w.currentRow(), 0);
-    QCOMPARE(w.items().highlightRow(), 0);
-}
-
-void TestQuoteReading::quotePaneGuards_data()
-{
-    QTest::addColumn<bool>("selectFirst"); // a selection has asked for a quote page
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<bool>("firstActivate");
-    QTest::addColumn<bool>("reads");
-    QTest::newRow("a tagged load after a selection") << true << "Load" << false << true;
-    QTest::newRow("no tag") << true << "" << false << false;
-    QTest::newRow("no quote page asked for yet") << false << "Load" << false << false;
-    QTest::newRow("first activation") << true << "Load" << true << false;
-}
-
-// The quote pane's completion reads its page only for a load that asked for it.
-void TestQuoteReading::quotePaneGuards()
-{
-    QFETCH(bool, selectFirst);
-    QFETCH(QString, tag);
-    QFETCH(bool, firstActivate);
-    Fixture f;
-    MainWindow& w = f.start();
-    if (selectFirst)
+    // The page's figures and codes go into the selected entry's row. They are no
+    // edit of the list that needs a question, but closing writes them.
+    void selectingAnEntryFillsItsRowAndCloseSavesIt()
+    {
+        Fixture f;
+        MainWindow& w = f.start();
         f.click(0);
-    BrowserPane& quotePane = pane(w, QStringLiteral("wbrStockContent"));
-    QSignalSpy completions(&quotePane, &BrowserPane::documentComplete);
-    w.state().bFirstActivate = firstActivate;
-    quotePane.setTag(tag);
-    quotePane.navigate(f.server.url(QStringLiteral("/late")));
-    QVERIFY(completions.wait());
-    w.state().bFirstActivate = false;
-    QTEST(w.items().entry(0).columns[ColWkn] == u"LATE01", "reads");
-    QVERIFY(quotePane.tag().isEmpty());
-    // A second completion of that load finds the tag cleared: it reads
-    // nothing, not even into the entry that is current by then.
-    w.setCurrentRow(1);
-    Q_EMIT quotePane.documentComplete(quotePane.locationUrl());
-    QCOMPARE(w.items().entry(1).columns[ColWkn], QString());
-}
-
-// Once a selection's pages are read, a later completion of the signal pane
-// changes nothing, but still clears the tag a wait may hang on.
-void TestQuoteReading::signalPaneReadsOnePagePerSelection()
-{
-    Fixture f;
-    f.server.setResponse(QStringLiteral("/cgi-bin/de/search.pl?isin=&typnr=3"),
-                         PageResponse::page(signalPage(QStringLiteral(">verkaufen<"))));
-    f.server.setResponse(QStringLiteral("/other"),
-                         PageResponse::page(signalPage(QStringLiteral(">kaufen<"))));
-    MainWindow& w = f.start();
-    f.click(0);
-    QLabel& word = control<QLabel>(w, QStringLiteral("picHandelssignal"));
-    QCOMPARE(word.text(), QStringLiteral("verkaufen"));
-    BrowserPane& signalPane = pane(w, QStringLiteral("wbrHandelssignal"));
-    QSignalSpy completions(&signalPane, &BrowserPane::documentComplete);
-    signalPane.setTag(QStringLiteral("LOAD"));
-    signalPane.navigate(f.server.url(QStringLiteral("/other")));
-    QVERIFY(completions.wait());
-    QCOMPARE(word.text(), QStringLiteral("verkaufen"));
-    QVERIFY(signalPane.tag().isEmpty());
-}
-
-// Fetched figures are no change that needs a question; closing writes them.
-void TestQuoteReading::closeSavesTheFetchedFiguresSilently()
-{
-    Fixture f;
-    MainWindow& w = f.start();
-    f.click(0);
-    const QString path = w.ui().txt_TickerFile->text();
-    QVERIFY(w.close());
-    QVERIFY(f.platform.dialogs.shown.isEmpty());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readLine(),
-             QByteArray("Held;HLD;ETR;01.02.2024;10,00;True;10,50;-1,25;0,50;5,00;EUR;100;1.050;50;A0B1C2;"
-                        "DE000A0B1C23;0\r\n"));
-}
+        QCOMPARE(w.items().entry(1).columns[ColQuote], QString());
+        QVERIFY(!w.state().bListChanged);
+        QCOMPARE(w.stopList().size(), 0); // threshold 20 not reached
+        const QString path = w.ui().txt_TickerFile->text();
+        QVERIFY(w.close());
+        QVERIFY(f.platform.dialogs.shown.isEmpty());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            file.readLine(),
+            QByteArray("Held;HLD;ETR;01.02.2024;10,00;True;10,50;-1,25;0,50;5,00;EUR;100;1.050;50;A0B1C2;"
+                       "DE000A0B1C23;0\r\n"));
+    }
+    void thresholdListsTheEntryOnceOutsideABatch()
+    {
+        Fixture f;
+        f.platform.settings.write(QStringLiteral("MaxMinChange"), QStringLiteral("5"));
+        MainWindow& w = f.start();
+        f.click(0);
+        QCOMPARE(w.stopList().size(), 1);
+        QCOMPARE(w.stopList().entry(0).name(), QStringLiteral("Held"));
+        QCOMPARE(w.stopList().entry(0).sourcePosition, 1);
+        QVERIFY(!w.ui().tabData->tabIcon(3).isNull());
+        f.click(1);
+        f.click(0); // the same entry again: already listed
+        QCOMPARE(w.stopList().size(), 1);
+        // A click on the stop-list entry selects its watch-list entry.
+        f.click(1);
+        selection(w).onStopItemClick(0);
+        QCOMPARE(w.currentRow(), 0);
+        QCOMPARE(w.items().highlightRow(), 0);
+    }
+    void quotePaneGuards_data()
+    {
+        QTest::addColumn<bool>("selectFirst"); // a selection has asked for a quote page
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<bool>("firstActivate");
+        QTest::addColumn<bool>("reads");
+        QTest::newRow("a tagged load after a selection") << true << "Load" << false << true;
+        QTest::newRow("no tag") << true << "" << false << false;
+        QTest::newRow("no quote page asked for yet") << false << "Load" << false << false;
+        QTest::newRow("first activation") << true << "Load" << true << false;
+    }
+    // The quote pane's completion reads its page only for a load that asked for it.
+    void quotePaneGuards()
+    {
+        QFETCH(bool, selectFirst);
+        QFETCH(QString, tag);
+        QFETCH(bool, firstActivate);
+        Fixture f;
+        MainWindow& w = f.start();
+        if (selectFirst)
+            f.click(0);
+        BrowserPane& quotePane = pane(w, QStringLiteral("wbrStockContent"));
+        QSignalSpy completions(&quotePane, &BrowserPane::documentComplete);
+        w.state().bFirstActivate = firstActivate;
+        quotePane.setTag(tag);
+        quotePane.navigate(f.server.url(QStringLiteral("/late")));
+        QVERIFY(completions.wait());
+        w.state().bFirstActivate = false;
+        QTEST(w.items().entry(0).columns[ColWkn] == u"LATE01", "reads");
+        QVERIFY(quotePane.tag().isEmpty());
+        // A second completion of that load finds the tag cleared: it reads
+        // nothing, not even into the entry that is current by then.
+        w.setCurrentRow(1);
+        Q_EMIT quotePane.documentComplete(quotePane.locationUrl());
+        QCOMPARE(w.items().entry(1).columns[ColWkn], QString());
+    }
+    // Once a selection's pages are read, a later completion of the signal pane
+    // changes nothing, but still clears the tag a wait may hang on.
+    void signalPaneReadsOnePagePerSelection()
+    {
+        Fixture f;
+        f.server.setResponse(QStringLiteral("/cgi-bin/de/search.pl?isin=&typnr=3"),
+                             PageResponse::page(signalPage(QStringLiteral(">verkaufen<"))));
+        f.server.setResponse(QStringLiteral("/other"),
+                             PageResponse::page(signalPage(QStringLiteral(">kaufen<"))));
+        MainWindow& w = f.start();
+        f.click(0);
+        QLabel& word = control<QLabel>(w, QStringLiteral("picHandelssignal"));
+        QCOMPARE(word.text(), QStringLiteral("verkaufen"));
+        BrowserPane& signalPane = pane(w, QStringLiteral("wbrHandelssignal"));
+        QSignalSpy completions(&signalPane, &BrowserPane::documentComplete);
+        signalPane.setTag(QStringLiteral("LOAD"));
+        signalPane.navigate(f.server.url(QStringLiteral("/other")));
+        QVERIFY(completions.wait());
+        QCOMPARE(word.text(), QStringLiteral("verkaufen"));
+        QVERIFY(signalPane.tag().isEmpty());
+    }
+};
 
 QTEST_MAIN(TestQuoteReading)
 #include "tst_quotereading.moc"

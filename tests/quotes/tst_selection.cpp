@@ -33,9 +33,7 @@ struct Fixture : ServedWindow
     {
         server.setResponse(kBmwSignal, PageResponse::page(signalPage(QStringLiteral(">verkaufen<"))));
         server.setResponse(kBmwSearch, PageResponse::page(quotePage(
-                                           {QStringLiteral("BMW"), QStringLiteral("101,20"),
-                                            QStringLiteral("EUR"), QStringLiteral("1,25"),
-                                            QStringLiteral("519000"), QStringLiteral("DE0005190003")})));
+                                           {"BMW", "101,20", "EUR", "1,25", "519000", "DE0005190003"})));
     }
 
     RecordingPane& display(const char* name) { return *platform.panes.recording(QString::fromLatin1(name)); }
@@ -47,205 +45,180 @@ class TestSelection : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void selectionLoadsInOrder();
-    void retryByWkn_data();
-    void retryByWkn();
-    void clickingTheShownEntryLoadsNothing();
-    void mobileModeLoadsOnlyCharts();
-    void historyBoxReloadsOnlyTheSignal_data();
-    void historyBoxReloadsOnlyTheSignal();
-    void nasdaqPaneFollowsThePlace();
-    void batchRunningRefusesClicks();
-    void entryTextsAreEscaped_data();
-    void entryTextsAreEscaped();
-};
-
-void TestSelection::selectionLoadsInOrder()
-{
-    Fixture f;
-    MainWindow& w = f.start();
-    f.click(0);
-    QCOMPARE(f.server.targets(), (QStringList{kBmwSignal, kBmwSearch}));
-    QCOMPARE(w.ui().txtName->text(), QStringLiteral("BMW & Co"));
-    QCOMPARE(w.ui().txtQuote->text(), QStringLiteral("98,50"));
-    QCOMPARE(w.items().highlightRow(), 0);
-    QCOMPARE(w.state().iLastIndex, 1);
-    QCOMPARE(w.state().iSelectedIndex, 1);
-    QCOMPARE(w.ui().lblAktInfo->text(),
-             QStringLiteral("BMW & Co; BMW; ETR; ; 98,50; 101,20; 1,25; 2,70; 2,74; EUR"));
-    QCOMPARE(w.ui().picHandelssignal->text(), QStringLiteral("verkaufen"));
-    QVERIFY(w.ui().picHandelssignalSymbol[4]->isVisibleTo(&w));
-    QVERIFY(!w.ui().picHandelssignalSymbol[0]->isVisibleTo(&w));
-
-    // Status page, then the chart snippet.
-    // The update box of the start-up check shows there before the entry's pages.
-    QStringList quotePane = f.display("wbrRealTimeQuote").addresses.mid(1);
-    quotePane.removeIf([](const QString& page) { return page.contains(QStringLiteral("this version: ")); });
-    QCOMPARE(quotePane.size(), 2);
-    QVERIFY(quotePane[0].contains(QStringLiteral(">receive data<br>BMW.ETR [Quote]<")));
-    QVERIFY(quotePane[1].contains(f.server.baseUrl() +
-                                  QStringLiteral("/dab_neu/charts/popup_intrachart?type=time&"
-                                                 "tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de")));
-    QVERIFY(
-        f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("type=intra&sym1=BMW.ETR&")));
-    QCOMPARE(f.display("wbrHY").addresses.last(), QStringLiteral("about:<html><body></body></html>"));
-    QVERIFY(w.ui().tabData->isVisibleTo(&w));
-}
-
-void TestSelection::retryByWkn_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("firstSearch");
-    QTest::addColumn<QString>("retry");
-    const auto row = [](const char* tag, int row, const char* first, const char* retry) {
-        QTest::newRow(tag) << row << first << retry;
-    };
-    row("with WKN", 1, "SEARCH_VALUE=AAPL.NAS&x=11&y=7", "SEARCH_VALUE=865985&x=11&y=7");
-    row("empty WKN still searches", 2, "SEARCH_VALUE=NOW.ETR&x=11&y=7", "SEARCH_VALUE=&x=11&y=7");
-    // The wait for the page ends at the time-out.
-    row("quote page hangs", 0, "SEARCH_VALUE=BMW.ETR&x=11&y=7", "SEARCH_VALUE=519000&x=11&y=7");
-}
-
-void TestSelection::retryByWkn()
-{
-    QFETCH(int, row);
-    QFETCH(QString, firstSearch);
-    QFETCH(QString, retry);
-    Fixture f;
-    f.server.setFallback([](const PageRequest&) { return PageResponse::page(searchResultWithoutQuote()); });
-    f.server.setResponse(kBmwSearch, PageResponse::hang());
-    MainWindow& w = f.start();
-    f.click(row);
-    QVERIFY(f.server.waitForRequests(3));
-    const QStringList targets = f.server.targets();
-    QCOMPARE(targets[1], QStringLiteral("/inf/search/all.html?") + firstSearch);
-    QCOMPARE(targets[2], QStringLiteral("/inf/search/all.html?") + retry);
-    QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent")).tag().isEmpty());
-}
-
-void TestSelection::clickingTheShownEntryLoadsNothing()
-{
-    Fixture f;
-    f.server.setFallback([](const PageRequest&) {
-        return PageResponse::page(
-            quotePage({QStringLiteral("Any"), QStringLiteral("1,00"), QStringLiteral("USD"),
-                       QStringLiteral("0,00"), QStringLiteral("000001"), QStringLiteral("US0000000001")}));
-    });
-    MainWindow& w = f.start();
-    f.click(0);
-    f.click(1);
-    f.server.clearRequests();
-    const int paneLoads = f.display("wbrRealTimeChart").addresses.size();
-    f.click(1);
-    QCOMPARE(w.items().highlightRow(), 1);
-    QVERIFY(f.server.targets().isEmpty());
-    QCOMPARE(f.display("wbrRealTimeChart").addresses.size(), paneLoads);
-}
-
-void TestSelection::mobileModeLoadsOnlyCharts()
-{
-    Fixture f;
-    MainWindow& w = f.start();
-    w.ui().chkMobile[0]->setChecked(true);
-    f.click(0);
-    QVERIFY(f.server.targets().isEmpty());
-    QVERIFY(f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("sym1=BMW.ETR")));
-    QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent"))
-                    .documentMarkup()
-                    .contains(QStringLiteral("MOBILE OPTION ACTIVE")));
-}
-
-void TestSelection::historyBoxReloadsOnlyTheSignal_data()
-{
-    QTest::addColumn<int>("span");
-    QTest::newRow("another span") << 5;
-    QTest::newRow("the span already chosen") << 3;
-}
-
-void TestSelection::historyBoxReloadsOnlyTheSignal()
-{
-    QFETCH(int, span);
-    Fixture f;
-    MainWindow& w = f.start();
-    QCOMPARE(w.ui().cboHis->currentIndex(), 3);
-    f.click(0);
-    f.server.clearRequests();
-    const int chartLoads = f.display("wbrRealTimeChart").addresses.size();
-    // What a click into the drop-down list does.
-    w.ui().cboHis->setCurrentIndex(span);
-    emit w.ui().cboHis->activated(span);
-    QCOMPARE(w.state().bytHistoryChoice, span);
-    QVERIFY(!w.state().bHistoryChange);
-    QCOMPARE(f.server.targets(), QStringList{kBmwSignal});
-    QCOMPARE(f.display("wbrRealTimeChart").addresses.size(), chartLoads);
-}
-
-void TestSelection::nasdaqPaneFollowsThePlace()
-{
-    Fixture f;
-    MainWindow& w = f.start();
-    f.click(1);
-    w.ui().cmdNAS->click();
-    QCOMPARE(w.ui().cmdNAS->property("tag").toString(), QStringLiteral("0"));
-    const QString nasdaq =
-        f.server.baseUrl() + QStringLiteral("/aspx/nasdaqlastsale.aspx?symbol=AAPL&selected=AAPL");
-    QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), nasdaq);
-    w.ui().chkLockTab->setChecked(true); // keeps the pane through the selection itself
-    f.click(1);
-    f.click(0);
-    QCOMPARE(w.ui().cmdNAS->property("tag").toString(), QStringLiteral("-1"));
-    QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), QStringLiteral("about:blank"));
-}
-
-void TestSelection::batchRunningRefusesClicks()
-{
-    Fixture f;
-    MainWindow& w = f.start();
-    w.ui().cmdCheckAllQuotes->setText(QStringLiteral("0"));
-    f.click(0);
-    selection(w).onListDoubleClick();
-    QCOMPARE(f.platform.dialogs.shown.size(), 2);
-    QCOMPARE(f.platform.dialogs.shown[0].text, QStringLiteral("batch is running. cancel before itemclick."));
-    QCOMPARE(f.platform.dialogs.shown[1].text,
-             QStringLiteral("batch is running. cancel before doubleclick."));
-    QVERIFY(f.server.targets().isEmpty());
-    w.ui().cmdCheckAllQuotes->setText(QStringLiteral("!"));
-}
-
-void TestSelection::entryTextsAreEscaped_data()
-{
-    QTest::addColumn<QString>("ticker");
-    QTest::addColumn<QString>("escaped");
-    QTest::newRow("markup") << "\"><script>x</script>"
-                            << "&quot;&gt;&lt;script&gt;x&lt;/script&gt;";
-    QTest::newRow("ampersand") << "A&B"
-                               << "A&amp;B";
-}
-
-// A ticker from a shared list reaches the status pages, the "no data" page and
-// the chart snippets as text only, and those panes run no script.
-void TestSelection::entryTextsAreEscaped()
-{
-    QFETCH(QString, ticker);
-    QFETCH(QString, escaped);
-    ServedWindow f("Shared;" + ticker.toLatin1() + ";ETR;;;True;;;;;;;;;;;0\r\n");
-    MainWindow& w = f.start();
-    f.click(0);
-    Q_EMIT pane(w, QStringLiteral("wbrRealTimeChart")).navigateError(QStringLiteral("http://x"), 500);
-    for (const QString& name : {QStringLiteral("wbrRealTimeQuote"), QStringLiteral("wbrRealTimeChart")}) {
-        QCOMPARE(f.platform.panes.kind(name), PaneKind::Snippet);
-        QStringList pages = f.platform.panes.recording(name)->addresses.filter(QStringLiteral("about:<"));
-        pages.removeIf([](const QString& page) { return page.contains(QStringLiteral("this version: ")); });
-        QVERIFY(pages.size() >= 2);
-        for (const QString& page : pages)
-            QVERIFY2(page.contains(escaped) && !page.contains(ticker), qPrintable(page));
+    void selectionLoadsInOrder()
+    {
+        Fixture f;
+        MainWindow& w = f.start();
+        f.click(0);
+        QCOMPARE(f.server.targets(), (QStringList{kBmwSignal, kBmwSearch}));
+        QCOMPARE(w.ui().txtName->text(), QStringLiteral("BMW & Co"));
+        QCOMPARE(w.ui().txtQuote->text(), QStringLiteral("98,50"));
+        QCOMPARE(w.items().highlightRow(), 0);
+        QCOMPARE(w.state().iLastIndex, 1);
+        QCOMPARE(w.state().iSelectedIndex, 1);
+        QCOMPARE(w.ui().lblAktInfo->text(),
+                 QStringLiteral("BMW & Co; BMW; ETR; ; 98,50; 101,20; 1,25; 2,70; 2,74; EUR"));
+        QCOMPARE(w.ui().picHandelssignal->text(), QStringLiteral("verkaufen"));
+        QVERIFY(w.ui().picHandelssignalSymbol[4]->isVisibleTo(&w));
+        QVERIFY(!w.ui().picHandelssignalSymbol[0]->isVisibleTo(&w));
+        // Status page, then the chart snippet.
+        // The update box of the start-up check shows there before the entry's pages.
+        QStringList quotePane = f.display("wbrRealTimeQuote").addresses.mid(1);
+        quotePane.removeIf(
+            [](const QString& page) { return page.contains(QStringLiteral("this version: ")); });
+        QCOMPARE(quotePane.size(), 2);
+        QVERIFY(quotePane[0].contains(QStringLiteral(">receive data<br>BMW.ETR [Quote]<")));
+        QVERIFY(quotePane[1].contains(f.server.baseUrl() +
+                                      QStringLiteral("/dab_neu/charts/popup_intrachart?type=time&"
+                                                     "tsOffset=0&sym1=BMW.ETR&scrmbl=&lg=de&ct=de")));
+        QVERIFY(f.display("wbrRealTimeChart")
+                    .addresses.last()
+                    .contains(QStringLiteral("type=intra&sym1=BMW.ETR&")));
+        QCOMPARE(f.display("wbrHY").addresses.last(), QStringLiteral("about:<html><body></body></html>"));
+        QVERIFY(w.ui().tabData->isVisibleTo(&w));
     }
-    // A failed chart load shows the "no data" page.
-    QVERIFY(f.platform.panes.recording(QStringLiteral("wbrRealTimeChart"))
-                ->addresses.last()
-                .contains(QStringLiteral("color:red\">currently no data<br>") + escaped +
-                          QStringLiteral(" [Chart]<")));
-}
+    void retryByWkn_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("firstSearch");
+        QTest::addColumn<QString>("retry");
+        const auto row = [](const char* tag, int row, const char* first, const char* retry) {
+            QTest::newRow(tag) << row << first << retry;
+        };
+        row("with WKN", 1, "SEARCH_VALUE=AAPL.NAS&x=11&y=7", "SEARCH_VALUE=865985&x=11&y=7");
+        row("empty WKN still searches", 2, "SEARCH_VALUE=NOW.ETR&x=11&y=7", "SEARCH_VALUE=&x=11&y=7");
+        // The wait for the page ends at the time-out.
+        row("quote page hangs", 0, "SEARCH_VALUE=BMW.ETR&x=11&y=7", "SEARCH_VALUE=519000&x=11&y=7");
+    }
+    void retryByWkn()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, firstSearch);
+        QFETCH(QString, retry);
+        Fixture f;
+        f.server.setFallback(
+            [](const PageRequest&) { return PageResponse::page(searchResultWithoutQuote()); });
+        f.server.setResponse(kBmwSearch, PageResponse::hang());
+        MainWindow& w = f.start();
+        f.click(row);
+        QVERIFY(f.server.waitForRequests(3));
+        const QStringList targets = f.server.targets();
+        QCOMPARE(targets[1], QStringLiteral("/inf/search/all.html?") + firstSearch);
+        QCOMPARE(targets[2], QStringLiteral("/inf/search/all.html?") + retry);
+        QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent")).tag().isEmpty());
+    }
+    void mobileModeLoadsOnlyCharts()
+    {
+        Fixture f;
+        MainWindow& w = f.start();
+        w.ui().chkMobile[0]->setChecked(true);
+        f.click(0);
+        QVERIFY(f.server.targets().isEmpty());
+        QVERIFY(f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("sym1=BMW.ETR")));
+        QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent"))
+                        .documentMarkup()
+                        .contains(QStringLiteral("MOBILE OPTION ACTIVE")));
+    }
+    void reselectingLoadsOnlyWhatChanged_data()
+    {
+        QTest::addColumn<int>("span"); // -1: the shown entry is clicked again
+        QTest::addColumn<QStringList>("targets");
+        QTest::newRow("the shown entry again") << -1 << QStringList{};
+        QTest::newRow("history box: another span") << 5 << QStringList{kBmwSignal};
+        QTest::newRow("history box: the span already chosen") << 3 << QStringList{kBmwSignal};
+    }
+    void reselectingLoadsOnlyWhatChanged()
+    {
+        QFETCH(int, span);
+        Fixture f;
+        f.server.setFallback([](const PageRequest&) {
+            return PageResponse::page(quotePage({"Any", "1,00", "USD", "0,00", "000001", "US0000000001"}));
+        });
+        MainWindow& w = f.start();
+        QCOMPARE(w.ui().cboHis->currentIndex(), 3);
+        f.click(1);
+        f.click(0);
+        f.server.clearRequests();
+        const int chartLoads = f.display("wbrRealTimeChart").addresses.size();
+        if (span < 0) {
+            f.click(0);
+            QCOMPARE(w.items().highlightRow(), 0);
+        } else {
+            // What a click into the drop-down list does.
+            w.ui().cboHis->setCurrentIndex(span);
+            emit w.ui().cboHis->activated(span);
+            QCOMPARE(w.state().bytHistoryChoice, span);
+            QVERIFY(!w.state().bHistoryChange);
+        }
+        QTEST(f.server.targets(), "targets");
+        QCOMPARE(f.display("wbrRealTimeChart").addresses.size(), chartLoads);
+    }
+    void nasdaqPaneFollowsThePlace()
+    {
+        Fixture f;
+        MainWindow& w = f.start();
+        f.click(1);
+        w.ui().cmdNAS->click();
+        QCOMPARE(w.ui().cmdNAS->property("tag").toString(), QStringLiteral("0"));
+        const QString nasdaq =
+            f.server.baseUrl() + QStringLiteral("/aspx/nasdaqlastsale.aspx?symbol=AAPL&selected=AAPL");
+        QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), nasdaq);
+        w.ui().chkLockTab->setChecked(true); // keeps the pane through the selection itself
+        f.click(1);
+        f.click(0);
+        QCOMPARE(w.ui().cmdNAS->property("tag").toString(), QStringLiteral("-1"));
+        QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), QStringLiteral("about:blank"));
+    }
+    void batchRunningRefusesClicks()
+    {
+        Fixture f;
+        MainWindow& w = f.start();
+        w.ui().cmdCheckAllQuotes->setText(QStringLiteral("0"));
+        f.click(0);
+        selection(w).onListDoubleClick();
+        QCOMPARE(f.platform.dialogs.shown.size(), 2);
+        QCOMPARE(f.platform.dialogs.shown[0].text,
+                 QStringLiteral("batch is running. cancel before itemclick."));
+        QCOMPARE(f.platform.dialogs.shown[1].text,
+                 QStringLiteral("batch is running. cancel before doubleclick."));
+        QVERIFY(f.server.targets().isEmpty());
+        w.ui().cmdCheckAllQuotes->setText(QStringLiteral("!"));
+    }
+    void entryTextsAreEscaped_data()
+    {
+        QTest::addColumn<QString>("ticker");
+        QTest::addColumn<QString>("escaped");
+        QTest::newRow("markup") << "\"><script>x</script>"
+                                << "&quot;&gt;&lt;script&gt;x&lt;/script&gt;";
+        QTest::newRow("ampersand") << "A&B"
+                                   << "A&amp;B";
+    }
+    // A ticker from a shared list reaches the status pages, the "no data" page and
+    // the chart snippets as text only, and those panes run no script.
+    void entryTextsAreEscaped()
+    {
+        QFETCH(QString, ticker);
+        QFETCH(QString, escaped);
+        ServedWindow f("Shared;" + ticker.toLatin1() + ";ETR;;;True;;;;;;;;;;;0\r\n");
+        MainWindow& w = f.start();
+        f.click(0);
+        Q_EMIT pane(w, QStringLiteral("wbrRealTimeChart")).navigateError(QStringLiteral("http://x"), 500);
+        for (const QString& name : {QStringLiteral("wbrRealTimeQuote"), QStringLiteral("wbrRealTimeChart")}) {
+            QCOMPARE(f.platform.panes.kind(name), PaneKind::Snippet);
+            QStringList pages = f.platform.panes.recording(name)->addresses.filter(QStringLiteral("about:<"));
+            pages.removeIf(
+                [](const QString& page) { return page.contains(QStringLiteral("this version: ")); });
+            QVERIFY(pages.size() >= 2);
+            for (const QString& page : pages)
+                QVERIFY2(page.contains(escaped) && !page.contains(ticker), qPrintable(page));
+        }
+        // A failed chart load shows the "no data" page.
+        QVERIFY(f.platform.panes.recording(QStringLiteral("wbrRealTimeChart"))
+                    ->addresses.last()
+                    .contains(QStringLiteral("color:red\">currently no data<br>") + escaped +
+                              QStringLiteral(" [Chart]<")));
+    }
+};
 
 QTEST_MAIN(TestSelection)
 #include "tst_selection.moc"

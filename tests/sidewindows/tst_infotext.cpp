@@ -29,89 +29,73 @@ class TestInfoText : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void lines_data();
-    void lines();
-    void hoverIsTheFirstFourLines();
-    void htmlPageEscapes();
-    void windowStaysOnScreen_data();
-    void windowStaysOnScreen();
+    void lines_data()
+    {
+        QTest::addColumn<Fields>("fields");
+        QTest::addColumn<QStringList>("expected");
+        const QString n = "Alpha AG", t = "ALP";
+        QTest::newRow("name and ticker only") << Fields{{ColName, n}, {ColTicker, t}} << QStringList{n, t};
+        QTest::newRow("buying with currency, no qty")
+            << Fields{{ColName, n}, {ColTicker, t}, {ColBuying, "12,50"}, {ColCur, "USD"}}
+            << QStringList{n, t, "B: 12,50USD"};
+        QTest::newRow("quote without value")
+            << Fields{{ColName, n}, {ColTicker, t}, {ColQuote, "13,00"}, {ColCur, "EUR"}}
+            << QStringList{n, t};
+        QTest::newRow("ampersand once")
+            << Fields{{ColName, "Procter & Gamble"}, {ColTicker, t}} << QStringList{"Procter & Gamble", t};
+        QTest::newRow("place without ticker")
+            << Fields{{ColName, n}, {ColPlace, "NAS"}} << QStringList{n, ".NAS"};
+        QTest::newRow("full entry") << kFull
+                                    << QString("Alpha AG|ALP.ETR|WKN: A0B1C2|ISIN: DE000A0B1C23|BDate: "
+                                               "02.01.2024|B: 10,00EUR Qty: 5|Q: 12,00EUR V: 60,00EUR|"
+                                               "C: 10,00EUR (20,00%)")
+                                           .split(u'|');
+    }
+    void lines()
+    {
+        QFETCH(Fields, fields);
+        const QString text = infoText(entryWith(fields));
+        QTEST(text.split("\r\n"), "expected");
+        QCOMPARE(text.count(u'\n'), text.count("\r\n"));
+    }
+    void hoverIsTheFirstFourLinesAndThePageEscapes()
+    {
+        const WatchEntry e = entryWith(kFull);
+        QCOMPARE(hoverText(e), infoText(e).split("\r\n").mid(0, 4).join("\r\n"));
+        const QString page = infoHtmlPage("A&B <i>\r\nWKN: 1");
+        QVERIFY(page.contains("A&amp;B &lt;i&gt;<br>"));
+        QVERIFY(!page.contains("<i>"));
+    }
+    void windowStaysOnScreen_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("anchor");
+        QTest::addColumn<QSize>("textSize");
+        QTest::addColumn<QPoint>("expectedTopLeft");
+        const QRect screen(0, 0, 20000, 15000);
+        const QSize text(3000, 1000); // the window is 3340 x 1030
+        QTest::newRow("inside") << screen << QPoint(1000, 2000) << text << QPoint(1000, 2000);
+        QTest::newRow("past the right edge") << screen << QPoint(19000, 2000) << text << QPoint(16660, 2000);
+        QTest::newRow("past the bottom edge") << screen << QPoint(1000, 14500) << text << QPoint(1000, 13970);
+        QTest::newRow("past both") << screen << QPoint(19000, 14500) << text << QPoint(16660, 13970);
+        QTest::newRow("second screen")
+            << QRect(20000, -3000, 20000, 15000) << QPoint(39000, 11900) << text << QPoint(36660, 10970);
+        QTest::newRow("wider than the screen")
+            << screen << QPoint(5000, 2000) << QSize(25000, 1000) << QPoint(0, 2000);
+    }
+    void windowStaysOnScreen()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, anchor);
+        QFETCH(QSize, textSize);
+        const InfoWindowLayout layout = infoWindowLayout(anchor, textSize, screen);
+        QTEST(layout.window.topLeft(), "expectedTopLeft");
+        QVERIFY(layout.window.width() > textSize.width());
+        QVERIFY(layout.text.width() >= textSize.width());
+        if (layout.window.width() <= screen.width())
+            QVERIFY(screen.contains(layout.window));
+    }
 };
-
-void TestInfoText::lines_data()
-{
-    QTest::addColumn<Fields>("fields");
-    QTest::addColumn<QStringList>("expected");
-    const QString n = "Alpha AG", t = "ALP";
-    QTest::newRow("name and ticker only") << Fields{{ColName, n}, {ColTicker, t}} << QStringList{n, t};
-    QTest::newRow("buying with currency, no qty")
-        << Fields{{ColName, n}, {ColTicker, t}, {ColBuying, "12,50"}, {ColCur, "USD"}}
-        << QStringList{n, t, "B: 12,50USD"};
-    QTest::newRow("quote without value")
-        << Fields{{ColName, n}, {ColTicker, t}, {ColQuote, "13,00"}, {ColCur, "EUR"}} << QStringList{n, t};
-    QTest::newRow("ampersand once") << Fields{{ColName, "Procter & Gamble"}, {ColTicker, t}}
-                                    << QStringList{"Procter & Gamble", t};
-    QTest::newRow("place without ticker")
-        << Fields{{ColName, n}, {ColPlace, "NAS"}} << QStringList{n, ".NAS"};
-    QTest::newRow("full entry") << kFull
-                                << QString(
-                                       "Alpha AG|ALP.ETR|WKN: A0B1C2|ISIN: DE000A0B1C23|BDate: 02.01.2024|"
-                                       "B: 10,00EUR Qty: 5|Q: 12,00EUR V: 60,00EUR|C: 10,00EUR (20,00%)")
-                                       .split(u'|');
-}
-
-void TestInfoText::lines()
-{
-    QFETCH(Fields, fields);
-    QFETCH(QStringList, expected);
-    const QString text = infoText(entryWith(fields));
-    QCOMPARE(text.split("\r\n"), expected);
-    QCOMPARE(text.count(u'\n'), text.count("\r\n"));
-}
-
-void TestInfoText::hoverIsTheFirstFourLines()
-{
-    const WatchEntry e = entryWith(kFull);
-    QCOMPARE(hoverText(e), infoText(e).split("\r\n").mid(0, 4).join("\r\n"));
-}
-
-void TestInfoText::htmlPageEscapes()
-{
-    const QString page = infoHtmlPage("A&B <i>\r\nWKN: 1");
-    QVERIFY(page.contains("A&amp;B &lt;i&gt;<br>"));
-    QVERIFY(!page.contains("<i>"));
-}
-
-void TestInfoText::windowStaysOnScreen_data()
-{
-    QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QPoint>("anchor");
-    QTest::addColumn<QSize>("textSize");
-    QTest::addColumn<QPoint>("expectedTopLeft");
-    const QRect screen(0, 0, 20000, 15000);
-    const QSize text(3000, 1000); // the window is 3340 x 1030
-    QTest::newRow("inside") << screen << QPoint(1000, 2000) << text << QPoint(1000, 2000);
-    QTest::newRow("past the right edge") << screen << QPoint(19000, 2000) << text << QPoint(16660, 2000);
-    QTest::newRow("past the bottom edge") << screen << QPoint(1000, 14500) << text << QPoint(1000, 13970);
-    QTest::newRow("past both") << screen << QPoint(19000, 14500) << text << QPoint(16660, 13970);
-    QTest::newRow("second screen") << QRect(20000, -3000, 20000, 15000) << QPoint(39000, 11900) << text
-                                   << QPoint(36660, 10970);
-    QTest::newRow("wider than the screen")
-        << screen << QPoint(5000, 2000) << QSize(25000, 1000) << QPoint(0, 2000);
-}
-
-void TestInfoText::windowStaysOnScreen()
-{
-    QFETCH(QRect, screen);
-    QFETCH(QPoint, anchor);
-    QFETCH(QSize, textSize);
-    QFETCH(QPoint, expectedTopLeft);
-    const InfoWindowLayout layout = infoWindowLayout(anchor, textSize, screen);
-    QCOMPARE(layout.window.topLeft(), expectedTopLeft);
-    QVERIFY(layout.window.width() > textSize.width());
-    QVERIFY(layout.text.width() >= textSize.width());
-    if (layout.window.width() <= screen.width())
-        QVERIFY(screen.contains(layout.window));
-}
 
 QTEST_APPLESS_MAIN(TestInfoText)
 #include "tst_infotext.moc"

@@ -69,7 +69,6 @@ struct Fixture
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
-
     void setHeightTwips(int twips)
     {
         w.resize(w.width(), twipsToPx(twips));
@@ -89,279 +88,233 @@ class TestSideWindows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void closesByItselfUnlessTouched_data();
-    void closesByItselfUnlessTouched();
-    void showsAndCopiesTheEntry();
-    void staysOnTheScreenAtTheBottom();
-    void exports_data();
-    void exports();
-    void hoverBox_data();
-    void hoverBox();
-    void fullBrowserTwiceReturns();
-    void closeExtension_data();
-    void closeExtension();
-    void listLayoutTwiceReturns();
-    void mobileBoxesFollowEachOther_data();
-    void mobileBoxesFollowEachOther();
-    void tabAreaHidesHoverBoxAndMarksTheEntry();
+    void closesByItselfUnlessTouched_data()
+    {
+        QTest::addColumn<bool>("touch");
+        QTest::newRow("untouched") << false;
+        QTest::newRow("clicked into its text") << true;
+    }
+    void closesByItselfUnlessTouched()
+    {
+        QFETCH(bool, touch);
+        Fixture f;
+        QPointer<ToolTipWindow> window = f.click(1);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(f.w.windows().firstOfKind(kInfoWindowKind), static_cast<QWidget*>(window.data()));
+        QCOMPARE(f.w.state().iSelectedIndex, 0); // the mouse-up waits for the window
+        if (touch)
+            QTest::mouseClick(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->viewport(),
+                              Qt::LeftButton);
+        f.tick(window, f.w.state().infoDisplayLimit - 1);
+        QVERIFY(window->isVisible());
+        f.tick(window, touch ? 100 : 1);
+        QCOMPARE(window->isVisible(), touch);
+        if (touch)
+            QTest::mouseClick(window->findChild<QLabel*>(QStringLiteral("img_systemclose")), Qt::LeftButton);
+        QVERIFY(!window->isVisible());
+        f.finishClose();
+        QVERIFY(!window);
+        QCOMPARE(f.w.state().iSelectedIndex, 2);
+    }
+    // Opened from a row at the bottom of the screen, the window still fits on it.
+    void showsAndCopiesTheEntry()
+    {
+        Fixture f;
+        const QRect screen = f.w.screen()->availableGeometry();
+        f.w.move(screen.left(), screen.bottom() - f.listTop() - 30);
+        ToolTipWindow* window = f.click(0);
+        QVERIFY(screen.contains(window->geometry()));
+        const QString expected = infoText(f.w.items().entry(0));
+        QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->toPlainText(),
+                 QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(expected.count(u'&'), 1);
+        window->findChild<QAction*>(QStringLiteral("mnu_contentcopy"))->trigger();
+        QCOMPARE(f.p.clipboard.text(), expected);
+        // The next click closes the open window first.
+        QPointer<ToolTipWindow> first = window;
+        f.w.infoDisplay().onItemClick(Qt::LeftButton, f.rowPoint(1));
+        QVERIFY(first.isNull() || !first->isVisible());
+        QVERIFY(f.w.infoDisplay().infoWindow() != first);
+    }
+    void exports_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("file"); // empty: the dialog is cancelled
+        QTest::addColumn<QByteArray>("contains");
+        QTest::addColumn<QByteArray>("lacks");
+        const QString text = QStringLiteral("mnu_contentsavetxt");
+        const QString html = QStringLiteral("mnu_contentsavehtml");
+        QTest::newRow("text") << text << QStringLiteral("out.txt")
+                              << QByteArray("B\xe4"
+                                            "cker & S\xf6hne\r\nBAE.ETR\r\n")
+                              << QByteArray("\xc3");
+        QTest::newRow("html") << html << QStringLiteral("out.html")
+                              << QByteArray("B\xe4"
+                                            "cker &amp; S\xf6hne")
+                              << QByteArray("& S");
+        QTest::newRow("folder missing")
+            << text << QStringLiteral("gone/out.txt") << QByteArray() << QByteArray();
+        QTest::newRow("cancelled") << html << QString() << QByteArray() << QByteArray();
+    }
+    void exports()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contains);
+        QFETCH(QByteArray, lacks);
+        Fixture f;
+        const QString path = file.isEmpty() ? QString() : f.p.programDir.filePath(file);
+        f.p.dialogs.queueOpenFile(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
+        f.click(0)->findChild<QAction*>(action)->trigger();
+        QCOMPARE(f.p.dialogs.fileDialogs.size(), 1);
+        QFile written(path);
+        const bool failed = !path.isEmpty() && contains.isEmpty();
+        QCOMPARE(f.p.dialogs.shown.size(), failed ? 1 : 0);
+        if (failed)
+            QVERIFY(
+                f.p.dialogs.shown[0].text.contains(path + QStringLiteral("   \r\nkonnte nicht gespeichert")));
+        QCOMPARE(written.open(QIODevice::ReadOnly), !contains.isEmpty());
+        const QByteArray bytes = written.readAll();
+        QVERIFY(bytes.contains(contains));
+        QVERIFY(lacks.isEmpty() || !bytes.contains(lacks));
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    }
+    void hoverBox_data()
+    {
+        QTest::addColumn<bool>("labelBox");
+        QTest::addColumn<bool>("batch");
+        QTest::addColumn<bool>("leaveOverTabs"); // else over the box's own text
+        QTest::newRow("hover box on") << true << false << false;
+        QTest::newRow("hover box on, left over the tab area") << true << false << true;
+        QTest::newRow("hover box off") << false << false << false;
+        QTest::newRow("during a batch") << true << true << false;
+    }
+    // Leaving over the tab area marks the entry shown before the hover again.
+    void hoverBox()
+    {
+        QFETCH(bool, labelBox);
+        QFETCH(bool, batch);
+        QFETCH(bool, leaveOverTabs);
+        Fixture f;
+        f.w.ui().chkShowLBLToolTip->setChecked(labelBox);
+        f.w.ui().chkAutoMarkLast->setChecked(leaveOverTabs);
+        f.w.setCurrentRow(0);
+        f.w.moveHighlightTo(0);
+        if (batch)
+            f.w.ui().cmdCheckAllQuotes->setText(QStringLiteral("0"));
+        QTreeView* list = f.w.ui().lstItems;
+        list->setCurrentIndex(f.w.items().index(0, 0));
+        f.hover(1);
+        QFrame* box = f.w.infoDisplay().hoverBox();
+        QCOMPARE(box->isVisible(), labelBox && !batch);
+        QCOMPARE(list->currentIndex().row(), batch ? 0 : 1);
+        if (box->isVisible()) {
+            auto* text = box->findChild<QPlainTextEdit*>(QStringLiteral("txttooltip"));
+            QCOMPARE(text->toPlainText(),
+                     hoverText(f.w.items().entry(1)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            QVERIFY(f.w.rect().contains(box->geometry()));
+            if (leaveOverTabs)
+                moveOver(f.w.ui().tabData->tabBar(), QPoint(3, 3));
+            else
+                moveOver(text->viewport(), QPoint(2, 2));
+            QVERIFY(!box->isVisible());
+            QCOMPARE(list->currentIndex().row(), leaveOverTabs ? 0 : 1);
+        }
+        // No info window during a batch; the click is refused as ever.
+        ToolTipWindow* window = f.click(1);
+        QCOMPARE(window != nullptr, !batch);
+        if (batch) {
+            QCOMPARE(f.p.dialogs.shown.size(), 1);
+            f.w.ui().cmdCheckAllQuotes->setText(QStringLiteral("!"));
+        }
+    }
+    // Back and forth, then closed from either place of the pane.
+    void fullBrowserTwiceReturnsAndClosing()
+    {
+        Fixture f;
+        f.setHeightTwips(9500);
+        QPushButton* button = f.w.ui().cmdFullBrowser;
+        QCOMPARE(button->text(), QStringLiteral("bigger"));
+        const QRect start = f.pane()->geometry();
+        QVERIFY(f.pane()->isVisible());
+        QVERIFY(start.top() > f.listTop() + f.w.ui().lstItems->height());
+        button->click();
+        QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
+        QCOMPARE(button->text(), QStringLiteral("-"));
+        QCOMPARE(f.pane()->y(), f.listTop());
+        QVERIFY(f.pane()->isVisible() && f.w.rect().contains(f.pane()->geometry()));
+        QVERIFY(!f.w.ui().cmdSelectAll[0]->isVisible() && !f.w.ui().cmdClear[0]->isVisible());
+        button->click();
+        QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
+        QCOMPARE(button->text(), QStringLiteral("^"));
+        QCOMPARE(f.pane()->geometry(), start);
+        QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible() && f.w.ui().cmdClear[0]->isVisible());
+        for (bool enlarged : {false, true}) {
+            f.setHeightTwips(9500);
+            if (enlarged) {
+                button->click();
+                QVERIFY(f.pane()->isVisible() && f.pane()->y() == f.listTop());
+            }
+            f.w.ui().cmdCloseExtended->click();
+            QCOMPARE(f.w.height(), twipsToPx(kMainMinHeight));
+            QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
+            QVERIFY(!f.pane()->isVisible());
+            QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible());
+        }
+    }
+    void listLayoutTwiceReturns()
+    {
+        Fixture f;
+        QTreeView* list = f.w.ui().lstItems;
+        QPushButton* button = f.w.ui().cmdEnhanceListbox;
+        const auto columns = [list] {
+            QList<int> widths;
+            for (int c = 0; c < ColumnCount; ++c)
+                widths << (list->isColumnHidden(c) ? -1 : list->columnWidth(c));
+            return widths;
+        };
+        QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
+        const QList<int> narrow = columns();
+        const int narrowWidth = list->width();
+        button->click();
+        QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
+        QCOMPARE(button->text(), QStringLiteral("<"));
+        const ListLayout wide = listLayoutAfterClick(QStringLiteral("BIG"));
+        QCOMPARE(list->width(), twipsToPx(wide.listWidth));
+        for (const ColumnWidth& c : wide.columns) {
+            QVERIFY(!list->isColumnHidden(c.column));
+            QVERIFY(list->columnWidth(c.column) >= twipsToPx(c.twips));
+        }
+        QVERIFY(!f.w.ui().chartArea->isVisible());
+        button->click();
+        QCOMPARE(button->text(), QStringLiteral(">"));
+        QCOMPARE(columns(), narrow);
+        QCOMPARE(list->width(), narrowWidth);
+        QVERIFY(f.w.ui().chartArea->isVisible());
+    }
+    void mobileBoxesFollowEachOther_data()
+    {
+        QTest::addColumn<int>("clicked");
+        QTest::newRow("box on the main window") << 0;
+        QTest::newRow("box on the settings tab") << 1;
+    }
+    void mobileBoxesFollowEachOther()
+    {
+        QFETCH(int, clicked);
+        Fixture f;
+        const QList<QCheckBox*> boxes = f.w.ui().chkMobile;
+        QWidget* history = pane(f.w, QStringLiteral("wbrHistorie")).widget();
+        for (bool on : {true, false}) {
+            boxes[clicked]->click();
+            QCOMPARE(boxes[0]->isChecked(), on);
+            QCOMPARE(boxes[1]->isChecked(), on);
+            QCOMPARE(f.w.ui().progressFrame->isVisible(), on);
+            QCOMPARE(f.w.ui().picAllProgress->shownText(),
+                     on ? QStringLiteral("*** MOBILE OPTION ***") : QString());
+            QCOMPARE(history->isHidden(), on);
+        }
+    }
 };
-
-void TestSideWindows::closesByItselfUnlessTouched_data()
-{
-    QTest::addColumn<bool>("touch");
-    QTest::newRow("untouched") << false;
-    QTest::newRow("clicked into its text") << true;
-}
-
-void TestSideWindows::closesByItselfUnlessTouched()
-{
-    QFETCH(bool, touch);
-    Fixture f;
-    QPointer<ToolTipWindow> window = f.click(1);
-    QVERIFY(window && window->isVisible());
-    QCOMPARE(f.w.windows().firstOfKind(kInfoWindowKind), static_cast<QWidget*>(window.data()));
-    QCOMPARE(f.w.state().iSelectedIndex, 0); // the mouse-up waits for the window
-    if (touch)
-        QTest::mouseClick(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->viewport(),
-                          Qt::LeftButton);
-    f.tick(window, f.w.state().infoDisplayLimit - 1);
-    QVERIFY(window->isVisible());
-    f.tick(window, touch ? 100 : 1);
-    QCOMPARE(window->isVisible(), touch);
-    if (touch)
-        QTest::mouseClick(window->findChild<QLabel*>(QStringLiteral("img_systemclose")), Qt::LeftButton);
-    QVERIFY(!window->isVisible());
-    f.finishClose();
-    QVERIFY(!window);
-    QCOMPARE(f.w.state().iSelectedIndex, 2);
-}
-
-void TestSideWindows::showsAndCopiesTheEntry()
-{
-    Fixture f;
-    ToolTipWindow* window = f.click(0);
-    const QString expected = infoText(f.w.items().entry(0));
-    QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->toPlainText(),
-             QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    QCOMPARE(expected.count(u'&'), 1);
-    window->findChild<QAction*>(QStringLiteral("mnu_contentcopy"))->trigger();
-    QCOMPARE(f.p.clipboard.text(), expected);
-    // The next click closes the open window first.
-    QPointer<ToolTipWindow> first = window;
-    f.w.infoDisplay().onItemClick(Qt::LeftButton, f.rowPoint(1));
-    QVERIFY(first.isNull() || !first->isVisible());
-    QVERIFY(f.w.infoDisplay().infoWindow() != first);
-}
-
-void TestSideWindows::staysOnTheScreenAtTheBottom()
-{
-    Fixture f;
-    const QRect screen = f.w.screen()->availableGeometry();
-    f.w.move(screen.left(), screen.bottom() - f.w.ui().lstItems->mapTo(&f.w, QPoint(0, 0)).y() - 30);
-    QVERIFY(screen.contains(f.click(0)->geometry()));
-}
-
-void TestSideWindows::exports_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("file"); // empty: the dialog is cancelled
-    QTest::addColumn<QByteArray>("contains");
-    QTest::addColumn<QByteArray>("lacks");
-    const QString text = QStringLiteral("mnu_contentsavetxt");
-    const QString html = QStringLiteral("mnu_contentsavehtml");
-    QTest::newRow("text") << text << QStringLiteral("out.txt")
-                          << QByteArray("B\xe4"
-                                        "cker & S\xf6hne\r\nBAE.ETR\r\n")
-                          << QByteArray("\xc3");
-    QTest::newRow("html") << html << QStringLiteral("out.html")
-                          << QByteArray("B\xe4"
-                                        "cker &amp; S\xf6hne")
-                          << QByteArray("& S");
-    QTest::newRow("folder missing") << text << QStringLiteral("gone/out.txt") << QByteArray() << QByteArray();
-    QTest::newRow("cancelled") << html << QString() << QByteArray() << QByteArray();
-}
-
-void TestSideWindows::exports()
-{
-    QFETCH(QString, action);
-    QFETCH(QString, file);
-    QFETCH(QByteArray, contains);
-    QFETCH(QByteArray, lacks);
-    Fixture f;
-    const QString path = file.isEmpty() ? QString() : f.p.programDir.filePath(file);
-    f.p.dialogs.queueOpenFile(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
-    f.click(0)->findChild<QAction*>(action)->trigger();
-    QCOMPARE(f.p.dialogs.fileDialogs.size(), 1);
-    QFile written(path);
-    const bool failed = !path.isEmpty() && contains.isEmpty();
-    QCOMPARE(f.p.dialogs.shown.size(), failed ? 1 : 0);
-    if (failed)
-        QVERIFY(f.p.dialogs.shown[0].text.contains(path + QStringLiteral("   \r\nkonnte nicht gespeichert")));
-    QCOMPARE(written.open(QIODevice::ReadOnly), !contains.isEmpty());
-    const QByteArray bytes = written.readAll();
-    QVERIFY(bytes.contains(contains));
-    QVERIFY(lacks.isEmpty() || !bytes.contains(lacks));
-    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
-}
-
-void TestSideWindows::hoverBox_data()
-{
-    QTest::addColumn<bool>("labelBox");
-    QTest::addColumn<bool>("batch");
-    QTest::newRow("hover box on") << true << false;
-    QTest::newRow("hover box off") << false << false;
-    QTest::newRow("during a batch") << true << true;
-}
-
-void TestSideWindows::hoverBox()
-{
-    QFETCH(bool, labelBox);
-    QFETCH(bool, batch);
-    Fixture f;
-    f.w.ui().chkShowLBLToolTip->setChecked(labelBox);
-    if (batch)
-        f.w.ui().cmdCheckAllQuotes->setText(QStringLiteral("0"));
-    QTreeView* list = f.w.ui().lstItems;
-    list->setCurrentIndex(f.w.items().index(0, 0));
-    f.hover(1);
-    QFrame* box = f.w.infoDisplay().hoverBox();
-    QCOMPARE(box->isVisible(), labelBox && !batch);
-    QCOMPARE(list->currentIndex().row(), batch ? 0 : 1);
-    if (box->isVisible()) {
-        auto* text = box->findChild<QPlainTextEdit*>(QStringLiteral("txttooltip"));
-        QCOMPARE(text->toPlainText(),
-                 hoverText(f.w.items().entry(1)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QVERIFY(f.w.rect().contains(box->geometry()));
-        moveOver(text->viewport(), QPoint(2, 2));
-        QVERIFY(!box->isVisible());
-    }
-    // No info window during a batch; the click is refused as ever.
-    ToolTipWindow* window = f.click(1);
-    QCOMPARE(window != nullptr, !batch);
-    if (batch) {
-        QCOMPARE(f.p.dialogs.shown.size(), 1);
-        f.w.ui().cmdCheckAllQuotes->setText(QStringLiteral("!"));
-    }
-}
-
-void TestSideWindows::fullBrowserTwiceReturns()
-{
-    Fixture f;
-    f.setHeightTwips(9500);
-    QPushButton* button = f.w.ui().cmdFullBrowser;
-    QCOMPARE(button->text(), QStringLiteral("bigger"));
-    const QRect start = f.pane()->geometry();
-    QVERIFY(f.pane()->isVisible());
-    QVERIFY(start.top() > f.listTop() + f.w.ui().lstItems->height());
-
-    button->click();
-    QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
-    QCOMPARE(button->text(), QStringLiteral("-"));
-    QCOMPARE(f.pane()->y(), f.listTop());
-    QVERIFY(f.pane()->isVisible() && f.w.rect().contains(f.pane()->geometry()));
-    QVERIFY(!f.w.ui().cmdSelectAll[0]->isVisible() && !f.w.ui().cmdClear[0]->isVisible());
-
-    button->click();
-    QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
-    QCOMPARE(button->text(), QStringLiteral("^"));
-    QCOMPARE(f.pane()->geometry(), start);
-    QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible() && f.w.ui().cmdClear[0]->isVisible());
-}
-
-void TestSideWindows::closeExtension_data()
-{
-    QTest::addColumn<bool>("enlarged");
-    QTest::newRow("pane below the list") << false;
-    QTest::newRow("pane over the list") << true;
-}
-
-void TestSideWindows::closeExtension()
-{
-    QFETCH(bool, enlarged);
-    Fixture f;
-    f.setHeightTwips(9500);
-    if (enlarged)
-        f.w.ui().cmdFullBrowser->click();
-    f.w.ui().cmdCloseExtended->click();
-    QCOMPARE(f.w.height(), twipsToPx(kMainMinHeight));
-    QCOMPARE(Fixture::tag(f.w.ui().cmdFullBrowser), QStringLiteral("SMALL"));
-    QVERIFY(!f.pane()->isVisible());
-    QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible());
-}
-
-void TestSideWindows::listLayoutTwiceReturns()
-{
-    Fixture f;
-    QTreeView* list = f.w.ui().lstItems;
-    QPushButton* button = f.w.ui().cmdEnhanceListbox;
-    const auto columns = [list] {
-        QList<int> widths;
-        for (int c = 0; c < ColumnCount; ++c)
-            widths << (list->isColumnHidden(c) ? -1 : list->columnWidth(c));
-        return widths;
-    };
-    QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
-    const QList<int> narrow = columns();
-    const int narrowWidth = list->width();
-
-    button->click();
-    QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
-    QCOMPARE(button->text(), QStringLiteral("<"));
-    const ListLayout wide = listLayoutAfterClick(QStringLiteral("BIG"));
-    QCOMPARE(list->width(), twipsToPx(wide.listWidth));
-    for (const ColumnWidth& c : wide.columns) {
-        QVERIFY(!list->isColumnHidden(c.column));
-        QVERIFY(list->columnWidth(c.column) >= twipsToPx(c.twips));
-    }
-    QVERIFY(!f.w.ui().chartArea->isVisible());
-
-    button->click();
-    QCOMPARE(button->text(), QStringLiteral(">"));
-    QCOMPARE(columns(), narrow);
-    QCOMPARE(list->width(), narrowWidth);
-    QVERIFY(f.w.ui().chartArea->isVisible());
-}
-
-void TestSideWindows::mobileBoxesFollowEachOther_data()
-{
-    QTest::addColumn<int>("clicked");
-    QTest::newRow("box on the main window") << 0;
-    QTest::newRow("box on the settings tab") << 1;
-}
-
-void TestSideWindows::mobileBoxesFollowEachOther()
-{
-    QFETCH(int, clicked);
-    Fixture f;
-    const QList<QCheckBox*> boxes = f.w.ui().chkMobile;
-    QCOMPARE(boxes.size(), 2);
-    QWidget* history = pane(f.w, QStringLiteral("wbrHistorie")).widget();
-    for (bool on : {true, false}) {
-        boxes[clicked]->click();
-        QCOMPARE(boxes[0]->isChecked(), on);
-        QCOMPARE(boxes[1]->isChecked(), on);
-        QCOMPARE(f.w.ui().progressFrame->isVisible(), on);
-        QCOMPARE(f.w.ui().picAllProgress->shownText(),
-                 on ? QStringLiteral("*** MOBILE OPTION ***") : QString());
-        QCOMPARE(history->isHidden(), on);
-    }
-}
-
-void TestSideWindows::tabAreaHidesHoverBoxAndMarksTheEntry()
-{
-    Fixture f;
-    f.w.ui().chkAutoMarkLast->setChecked(true);
-    f.w.setCurrentRow(1);
-    f.w.moveHighlightTo(1);
-    QTreeView* list = f.w.ui().lstItems;
-    f.hover(0);
-    QFrame* box = f.w.infoDisplay().hoverBox();
-    QVERIFY(box->isVisible());
-    QCOMPARE(list->currentIndex().row(), 0);
-    moveOver(f.w.ui().tabData->tabBar(), QPoint(3, 3));
-    QVERIFY(!box->isVisible());
-    QCOMPARE(list->currentIndex().row(), 1);
-}
 
 QTEST_MAIN(TestSideWindows)
 #include "tst_sidewindows.moc"

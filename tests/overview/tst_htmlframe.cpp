@@ -10,9 +10,8 @@ namespace {
 
 td::MakerInfo testMaker()
 {
-    return {QStringLiteral("brightmoor"), QStringLiteral("Tickerdeck by brightmoor"),
-            QStringLiteral("http://home.test/"), QStringLiteral("mailto:info@home.test"),
-            QStringLiteral("http://web.test/main.css")};
+    return {"brightmoor", "Tickerdeck by brightmoor", "http://home.test/", "mailto:info@home.test",
+            "http://web.test/main.css"};
 }
 
 QDateTime utc(int h, int m, int s, int ms = 0)
@@ -25,97 +24,78 @@ QDateTime utc(int h, int m, int s, int ms = 0)
 class TestHtmlFrame : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void headAndFoot();
-    void dateLine_data();
-    void dateLine();
-    void linkParts();
-    void makerInfo();
-    void pageFile();
+private slots:
+    // The maker's texts and addresses go where the page frame needs them.
+    void headAndFoot()
+    {
+        const QString head =
+            td::vBuildHtmlHead(testMaker(), utc(14, 5, 9), QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(head.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n"));
+        for (const char* part :
+             {"<META NAME=\"author\" content=\"brightmoor\">\r\n", "<!--Tickerdeck by brightmoor-->\r\n",
+              "<link rel=\"stylesheet\" href=\"http://web.test/main.css\" title=\"menu\">\r\n"})
+            QVERIFY2(head.contains(QString::fromLatin1(part)), part);
+        QVERIFY(head.endsWith("<a name=\"top\"></a>\r\n"));
+        const QString foot = td::vBuildHtmlFoot(testMaker());
+        QVERIFY(foot.contains("<a href=\"http://home.test/\" target=\"_blank\">Tickerdeck by brightmoor</a> "
+                              "<a href=\"mailto:info@home.test?subject=TDCK\">email</a>"));
+        QVERIFY(foot.endsWith("\r\n</body></html>"));
+    }
+    void dateLine_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<QString>("expected");
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("de afternoon") << de << utc(14, 5, 9) << "05.03.24 14:05:09";
+        QTest::newRow("de midnight") << de << utc(0, 0, 0) << "05.03.24";
+        QTest::newRow("de one second past") << de << utc(0, 0, 1) << "05.03.24 00:00:01";
+        QTest::newRow("de one ms past") << de << utc(0, 0, 0, 1) << "05.03.24 00:00:00";
+        QTest::newRow("us afternoon") << us << utc(14, 5, 9) << "3/5/24 2:05:09 PM";
+    }
+    void dateLine()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QDateTime, when);
+        QFETCH(QString, expected);
+        QCOMPARE(td::generalDateText(when, locale), expected);
+        const QString head = td::vBuildHtmlHead(testMaker(), when, locale);
+        QVERIFY(head.contains("<META NAME=\"date\" content=\"" + expected + "\">\r\n"));
+    }
+    // The page links and the maker's addresses follow the configured hosts.
+    void hostsFromSettings()
+    {
+        td::MemorySettingsStore hosts;
+        hosts.write("comdirect", "http://127.0.0.1:8080");
+        hosts.write("comdirect-charts", "http://charts.test");
+        hosts.write("maker-home", "http://home.test:8080");
+        hosts.write("maker-web", "http://127.0.0.1:9000");
+        const td::LinkParts parts = td::buildLinkParts(hosts);
+        QVERIFY(parts[0].startsWith("<a href=\"http://127.0.0.1:8080/inf/search/all.html?"));
+        QVERIFY(parts[3].startsWith("<img src=\"http://charts.test/charts/big.chart?"));
+        const td::MakerInfo maker = td::makerInfo(hosts);
+        QCOMPARE(maker.homePage, QStringLiteral("http://home.test:8080/"));
+        QCOMPARE(maker.contactAddress, QStringLiteral("mailto:info@home.test"));
+        QCOMPARE(maker.styleSheetAddress, QStringLiteral("http://127.0.0.1:9000/main.css"));
+    }
+    void pageFile()
+    {
+        QTemporaryDir dir;
+        const td::HtmlFrame frame =
+            td::buildHtmlFrame(td::MemorySettingsStore(), utc(9, 30, 0), QLocale::c());
+        const QString path = dir.filePath("~charts");
+        QVERIFY(td::writePageFile(path, {frame.sHtmlHead, QStringLiteral("Kurs 5 \u20ac"), frame.sHtmlFoot}));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        // The head's own line end plus the write's: an empty line after the body tag.
+        QVERIFY(bytes.contains("<a name=\"top\"></a>\r\n\r\nKurs 5 \x80\r\n<table>"));
+        QVERIFY(bytes.endsWith("</td></tr></table>\r\n</body></html>\r\n"));
+        QVERIFY(bytes.startsWith("<!DOCTYPE HTML"));
+        QVERIFY(!td::writePageFile(dir.filePath("missing/~charts"), {QStringLiteral("x")}));
+    }
 };
-
-// The maker's texts and addresses go where the page frame needs them.
-void TestHtmlFrame::headAndFoot()
-{
-    const QString head =
-        td::vBuildHtmlHead(testMaker(), utc(14, 5, 9), QLocale(QLocale::German, QLocale::Germany));
-    QVERIFY(head.startsWith(
-        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n")));
-    for (const char* part :
-         {"<META NAME=\"author\" content=\"brightmoor\">\r\n", "<!--Tickerdeck by brightmoor-->\r\n",
-          "<link rel=\"stylesheet\" href=\"http://web.test/main.css\" title=\"menu\">\r\n"})
-        QVERIFY2(head.contains(QString::fromLatin1(part)), part);
-    QVERIFY(head.endsWith(QStringLiteral("<a name=\"top\"></a>\r\n")));
-    const QString foot = td::vBuildHtmlFoot(testMaker());
-    QVERIFY(foot.contains(
-        QStringLiteral("<a href=\"http://home.test/\" target=\"_blank\">Tickerdeck by brightmoor</a> "
-                       "<a href=\"mailto:info@home.test?subject=TDCK\">email</a>")));
-    QVERIFY(foot.endsWith(QStringLiteral("\r\n</body></html>")));
-}
-
-void TestHtmlFrame::dateLine_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QDateTime>("when");
-    QTest::addColumn<QString>("expected");
-    const QLocale de(QLocale::German, QLocale::Germany);
-    const QLocale us(QLocale::English, QLocale::UnitedStates);
-    QTest::newRow("de afternoon") << de << utc(14, 5, 9) << "05.03.24 14:05:09";
-    QTest::newRow("de midnight") << de << utc(0, 0, 0) << "05.03.24";
-    QTest::newRow("de one second past") << de << utc(0, 0, 1) << "05.03.24 00:00:01";
-    QTest::newRow("de one ms past") << de << utc(0, 0, 0, 1) << "05.03.24 00:00:00";
-    QTest::newRow("us afternoon") << us << utc(14, 5, 9) << "3/5/24 2:05:09 PM";
-}
-
-void TestHtmlFrame::dateLine()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QDateTime, when);
-    QFETCH(QString, expected);
-    QCOMPARE(td::generalDateText(when, locale), expected);
-    const QString head = td::vBuildHtmlHead(testMaker(), when, locale);
-    QVERIFY(head.contains(QStringLiteral("<META NAME=\"date\" content=\"") + expected +
-                          QStringLiteral("\">\r\n")));
-}
-
-// The overview pages link to the bank's search and chart hosts as configured.
-void TestHtmlFrame::linkParts()
-{
-    td::MemorySettingsStore hosts;
-    hosts.write(QStringLiteral("comdirect"), QStringLiteral("http://127.0.0.1:8080"));
-    hosts.write(QStringLiteral("comdirect-charts"), QStringLiteral("http://charts.test"));
-    const td::LinkParts parts = td::buildLinkParts(hosts);
-    QVERIFY(parts[0].startsWith(QStringLiteral("<a href=\"http://127.0.0.1:8080/inf/search/all.html?")));
-    QVERIFY(parts[3].startsWith(QStringLiteral("<img src=\"http://charts.test/charts/big.chart?")));
-}
-
-void TestHtmlFrame::makerInfo()
-{
-    td::MemorySettingsStore hosts;
-    hosts.write(QStringLiteral("maker-home"), QStringLiteral("http://home.test:8080"));
-    hosts.write(QStringLiteral("maker-web"), QStringLiteral("http://127.0.0.1:9000"));
-    const td::MakerInfo maker = td::makerInfo(hosts);
-    QCOMPARE(maker.homePage, QStringLiteral("http://home.test:8080/"));
-    QCOMPARE(maker.contactAddress, QStringLiteral("mailto:info@home.test"));
-    QCOMPARE(maker.styleSheetAddress, QStringLiteral("http://127.0.0.1:9000/main.css"));
-}
-
-void TestHtmlFrame::pageFile()
-{
-    QTemporaryDir dir;
-    const td::HtmlFrame frame = td::buildHtmlFrame(td::MemorySettingsStore(), utc(9, 30, 0), QLocale::c());
-    const QString path = dir.filePath(QStringLiteral("~charts"));
-    QVERIFY(td::writePageFile(path, {frame.sHtmlHead, QStringLiteral("Kurs 5 \u20ac"), frame.sHtmlFoot}));
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    // The head's own line end plus the write's: an empty line after the body tag.
-    QVERIFY(bytes.contains("<a name=\"top\"></a>\r\n\r\nKurs 5 \x80\r\n<table>"));
-    QVERIFY(bytes.endsWith("</td></tr></table>\r\n</body></html>\r\n"));
-    QVERIFY(bytes.startsWith("<!DOCTYPE HTML"));
-    QVERIFY(!td::writePageFile(dir.filePath(QStringLiteral("missing/~charts")), {QStringLiteral("x")}));
-}
 
 QTEST_GUILESS_MAIN(TestHtmlFrame)
 #include "tst_htmlframe.moc"

@@ -113,12 +113,9 @@ private slots:
         context.reloadText = "0";
         context.tickerFilePath = "/tic/a&b.tic";
         const QStringList writes = chartOverviewWrites(testFrame(), selectionOf(rows), context, testHosts());
-        QCOMPARE(writes.first(), QStringLiteral("HEAD\r\n"));
-        QCOMPARE(writes.at(1),
-                 "<div class=\"BigBoxRealTime\"><div class=\"BoxHeadRealTime\">tic: /tic/a&amp;b.tic</div>" +
-                     rule);
-        QCOMPARE(writes.mid(2, writes.size() - 3), lines);
-        QCOMPARE(writes.last(), QStringLiteral("FOOT"));
+        const QString header =
+            "<div class=\"BigBoxRealTime\"><div class=\"BoxHeadRealTime\">tic: /tic/a&amp;b.tic</div>" + rule;
+        QCOMPARE(writes, (QStringList{"HEAD\r\n", header} + lines + QStringList{"FOOT"}));
     }
     void reloadScript_data()
     {

@@ -1,8 +1,6 @@
 #include "overview/htmlframe.h"
 #include "platform/settingsstore.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
@@ -71,29 +69,16 @@ private slots:
         hosts.write("comdirect-charts", "http://charts.test");
         hosts.write("maker-home", "http://home.test:8080");
         hosts.write("maker-web", "http://127.0.0.1:9000");
-        const td::LinkParts parts = td::buildLinkParts(hosts);
+        const td::HtmlFrame frame = td::buildHtmlFrame(hosts, utc(9, 30, 0), QLocale::c());
+        const td::LinkParts& parts = frame.sLinkParts;
+        QVERIFY(frame.sHtmlHead.contains("http://127.0.0.1:9000/main.css"));
+        QVERIFY(frame.sHtmlFoot.contains("http://home.test:8080/"));
         QVERIFY(parts[0].startsWith("<a href=\"http://127.0.0.1:8080/inf/search/all.html?"));
         QVERIFY(parts[3].startsWith("<img src=\"http://charts.test/charts/big.chart?"));
         const td::MakerInfo maker = td::makerInfo(hosts);
         QCOMPARE(maker.homePage, QStringLiteral("http://home.test:8080/"));
         QCOMPARE(maker.contactAddress, QStringLiteral("mailto:info@home.test"));
         QCOMPARE(maker.styleSheetAddress, QStringLiteral("http://127.0.0.1:9000/main.css"));
-    }
-    void pageFile()
-    {
-        QTemporaryDir dir;
-        const td::HtmlFrame frame =
-            td::buildHtmlFrame(td::MemorySettingsStore(), utc(9, 30, 0), QLocale::c());
-        const QString path = dir.filePath("~charts");
-        QVERIFY(td::writePageFile(path, {frame.sHtmlHead, QStringLiteral("Kurs 5 \u20ac"), frame.sHtmlFoot}));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        // The head's own line end plus the write's: an empty line after the body tag.
-        QVERIFY(bytes.contains("<a name=\"top\"></a>\r\n\r\nKurs 5 \x80\r\n<table>"));
-        QVERIFY(bytes.endsWith("</td></tr></table>\r\n</body></html>\r\n"));
-        QVERIFY(bytes.startsWith("<!DOCTYPE HTML"));
-        QVERIFY(!td::writePageFile(dir.filePath("missing/~charts"), {QStringLiteral("x")}));
     }
 };
 

@@ -151,7 +151,7 @@ private slots:
         QTemporaryDir dir;
         OverviewContext context;
         context.bank = 0;
-        context.tickerFilePath = "/tic/M\u00fcller.tic";
+        context.tickerFilePath = "/tic/M\u00fcller \u20ac.tic";
         const QStringList writes =
             chartOverviewWrites(testFrame(), selectionOf({"SAP;SAP;ETR", ";;"}), context, testHosts());
         QVERIFY(writeOverviewPage(dir.path() + '/', kChartsFile, writes));
@@ -162,11 +162,12 @@ private slots:
             "<SCRIPT LANGUAGE=\"Javascript\">\r\n\r\n"
             "setTimeout(\"window.location.reload(true)\", 60000);\r\n\r\n"
             "</SCRIPT>\r\n\r\n"
-            "<div class=\"BigBoxRealTime\"><div class=\"BoxHeadRealTime\">tic: /tic/M\xfcller.tic"
+            "<div class=\"BigBoxRealTime\"><div class=\"BoxHeadRealTime\">tic: /tic/M\xfcller \x80.tic"
             "</div>" +
             rule.toLatin1() + "\r\n[0]SAP.ETR[1][3]SAP.ETR[4]SAP.ETR[5][2]\r\n<br>" + rule.toLatin1() +
             "<center><a>kein TickerSymbol angegeben</a></center>" + rule.toLatin1() + "<br>\r\nFOOT\r\n";
         QCOMPARE(file.readAll(), expected);
+        QVERIFY(!writeOverviewPage(dir.filePath("missing"), kChartsFile, writes));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"~charts"});
     }
     void benchmark_data()

@@ -10,8 +10,7 @@ using namespace td;
 
 namespace {
 
-const QString rule =
-    QStringLiteral("<hr noshade width=\"100%\" size=\"1\" align=\"left\" color=\"#c9c9c9\">");
+const QString rule = "<hr noshade width=\"100%\" size=\"1\" align=\"left\" color=\"#c9c9c9\">";
 
 MemorySettingsStore testHosts()
 {
@@ -71,9 +70,8 @@ private slots:
     // The maker's texts and the configured hosts go where the page frame needs them.
     void frameFromHosts()
     {
-        MemorySettingsStore hosts;
+        MemorySettingsStore hosts = testHosts();
         hosts.write("comdirect", "http://127.0.0.1:8080");
-        hosts.write("comdirect-charts", "http://charts.test");
         hosts.write("maker-home", "http://home.test:8080");
         hosts.write("maker-web", "http://127.0.0.1:9000");
         const HtmlFrame frame =

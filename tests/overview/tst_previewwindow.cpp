@@ -222,12 +222,6 @@ private slots:
         writePreviewGeometry(written, false, {15, 30, 9000, 100});
         QCOMPARE(readPreviewGeometry(written, true), (TwipsRect{15, 301, 2825, 2800}));
         QCOMPARE(readPreviewGeometry(written, false), (TwipsRect{15, 30, 9000, 100}));
-        LoadBoxes boxes{};
-        boxes[3] = boxes[9] = true;
-        writeLoadBoxes(written, boxes);
-        QCOMPARE(written.values().value("chkLoad9"), QStringLiteral("1"));
-        QCOMPARE(readLoadBoxes(written), boxes);
-        QCOMPARE(readLoadBoxes(MemorySettingsStore()), LoadBoxes{});
     }
     void placement_data()
     {

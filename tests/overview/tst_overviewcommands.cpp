@@ -22,12 +22,14 @@ WatchEntry entry(QString row)
     return e;
 }
 
-QString figures(const ChartSelection& s, qsizetype i)
+// "name|ticker" and the five figures of entry i.
+QString line(const ChartSelection& s, qsizetype i)
 {
-    return QStringList{formatAmount(s.cSelQuote[i], u"0.00##"), formatAmount(s.cSelDayPct[i], u"0.00##"),
-                       formatAmount(s.cSelBuyPct[i], u"0.00##"), formatAmount(s.cSelValue[i], u"0.00##"),
-                       formatAmount(s.cSelChange[i], u"0.00##")}
-        .join(u' ');
+    QStringList out{s.sSelName[i] + u'|' + s.sSelTicker[i]};
+    for (const Amount& a :
+         {s.cSelQuote[i], s.cSelDayPct[i], s.cSelBuyPct[i], s.cSelValue[i], s.cSelChange[i]})
+        out << formatAmount(a, u"0.00##");
+    return out.join(u' ');
 }
 
 } // namespace
@@ -35,104 +37,62 @@ QString figures(const ChartSelection& s, qsizetype i)
 class TestOverviewCommands : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void fill_data();
-    void fill();
-    void valueOnlyToggle();
-};
-
-void TestOverviewCommands::fill_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QStringList>("list");
-    QTest::addColumn<QStringList>("names");   // sSelName in order
-    QTest::addColumn<QStringList>("figures"); // Buying, Quote, B-%, Value, +|- per entry
-    const int go = int(OverviewCommand::Charts);
-    const int bench = int(OverviewCommand::Benchmark);
-    const int fv = int(OverviewCommand::FinViz);
-    // The selection holds 7 / 8 as Value / +|- before each command.
-    QStringList ten;
-    for (int i = 1; i <= 10; ++i)
-        ten << QString(i == 2 || i == 5 || i == 9 ? "x" : "") + QStringLiteral("E%1;T%1;ETR").arg(i);
-    QTest::newRow("go: three ticked of ten, in order")
-        << go << ten << QStringList{"E2", "E5", "E9"}
-        << QStringList{"0,00 0,00 0,00 7,00 8,00", "0,00 0,00 0,00 0,00 0,00", "0,00 0,00 0,00 0,00 0,00"};
-    QTest::newRow("go: figures from Buying, Quote, B-%; Value kept")
-        << go << QStringList{"xA;A;ETR;12,5;13,25;6,00;10;132,5;7,5"} << QStringList{"A"}
-        << QStringList{"12,50 13,25 6,00 7,00 8,00"};
-    QTest::newRow("go: none ticked, one empty entry")
-        << go << QStringList{"A;A;ETR", "B;B;NAS"} << QStringList{""}
-        << QStringList{"0,00 0,00 0,00 7,00 8,00"};
-    QTest::newRow("go: unreadable and n/a figures stay 0")
-        << go << QStringList{"xA;A;ETR;abc;n/a;n/a"} << QStringList{"A"}
-        << QStringList{"0,00 0,00 0,00 7,00 8,00"};
-    QTest::newRow("fv: US places ticked only")
-        << fv << QStringList{"xA;A;ETR", "B;B;NAS", "xC;C;NAS", "xD;D;AME", "xE;E;NYS", "xF;F;nas"}
-        << QStringList{"C", "D", "E"}
-        << QStringList{"0,00 0,00 0,00 7,00 8,00", "0,00 0,00 0,00 0,00 0,00", "0,00 0,00 0,00 0,00 0,00"};
-    QTest::newRow("bench: quantity decides, tick ignored")
-        << bench
-        << QStringList{"A;A;ETR;10;11;10,00;5;55;5", "xB;B;ETR;1;1;0,00;", "C;C;NAS;2;1;-50,00;3;3;-3"}
-        << QStringList{"A", "C"}
-        << QStringList{"10,00 11,00 10,00 55,00 5,00", "2,00 1,00 -50,00 3,00 -3,00"};
-    QTest::newRow("bench: B-% 0,00 leaves 0, 0,50 is kept")
-        << bench << QStringList{"A;A;ETR;;;0,00;1", "B;B;ETR;;;0,50;1"} << QStringList{"A", "B"}
-        << QStringList{"0,00 0,00 0,00 0,00 0,00", "0,00 0,00 0,50 0,00 0,00"};
-    QTest::newRow("bench: none qualifies, figures cleared")
-        << bench << QStringList{"xA;A;ETR;1;1;1"} << QStringList{""}
-        << QStringList{"0,00 0,00 0,00 0,00 0,00"};
-}
-
-void TestOverviewCommands::fill()
-{
-    QFETCH(int, command);
-    QFETCH(QStringList, list);
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, figures);
-    QList<WatchEntry> entries;
-    for (const QString& row : list)
-        entries << entry(row);
-    ChartSelection selection;
-    selection.setTexts("old", "OLD", "ETR", "W", "I");
-    selection.cSelQuote = {Amount::fromInt(99)};
-    selection.cSelValue = {Amount::fromInt(7)};
-    selection.cSelChange = {Amount::fromInt(8)};
-
-    fillChartSelection(selection, entries, OverviewCommand(command));
-
-    QCOMPARE(selection.sSelName, names);
-    const qsizetype n = names.size();
-    for (const auto* list :
-         {&selection.sSelTicker, &selection.sSelPlace, &selection.sSelWKN, &selection.sSelISIN})
-        QCOMPARE(list->size(), n);
-    for (const auto* list : {&selection.cSelQuote, &selection.cSelDayPct, &selection.cSelBuyPct,
-                             &selection.cSelValue, &selection.cSelChange})
-        QCOMPARE(list->size(), n);
-    QStringList got;
-    for (qsizetype i = 0; i < n; ++i)
-        got << ::figures(selection, i);
-    QCOMPARE(got, figures);
-    QHash<QString, QString> tickerOf;
-    for (const WatchEntry& e : entries)
-        tickerOf.insert(e.name(), e.columns[ColTicker]);
-    for (qsizetype i = 0; i < n; ++i)
-        QCOMPARE(selection.sSelTicker[i], tickerOf.value(names[i]));
-}
-
-void TestOverviewCommands::valueOnlyToggle()
-{
-    // First press greys, second restores, and so on.
-    QString tag = kValueOnlyStartTag;
-    QList<bool> greys;
-    for (int press = 0; press < 3; ++press) {
-        greys << valueOnlyGreys(tag);
-        tag = nextValueOnlyTag(tag);
+private slots:
+    void fill_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QStringList>("lines"); // name|ticker, then Buying, Quote, B-%, Value, +|-
+        const int go = int(OverviewCommand::Charts);
+        const int bench = int(OverviewCommand::Benchmark);
+        const int fv = int(OverviewCommand::FinViz);
+        // The selection holds 7 / 8 as Value / +|- before each command.
+        QTest::newRow("go: figures from Buying, Quote, B-%; Value kept")
+            << go << QStringList{"xA;A;ETR;12,5;13,25;6,00;10;132,5;7,5"}
+            << QStringList{"A|A 12,50 13,25 6,00 7,00 8,00"};
+        QTest::newRow("go: none ticked, one empty entry")
+            << go << QStringList{"A;A;ETR", "B;B;NAS"} << QStringList{"| 0,00 0,00 0,00 7,00 8,00"};
+        QTest::newRow("go: unreadable and n/a figures stay 0")
+            << go << QStringList{"xA;A;ETR;abc;n/a;n/a"} << QStringList{"A|A 0,00 0,00 0,00 7,00 8,00"};
+        QTest::newRow("fv: US places ticked only")
+            << fv << QStringList{"xa;A;ETR", "b;B;NAS", "xc;C;NAS", "xd;D;AME", "xe;E;NYS", "xf;F;nas"}
+            << QStringList{"c|C 0,00 0,00 0,00 7,00 8,00", "d|D 0,00 0,00 0,00 0,00 0,00",
+                           "e|E 0,00 0,00 0,00 0,00 0,00"};
+        QTest::newRow("bench: quantity decides, tick ignored")
+            << bench
+            << QStringList{"A;A;ETR;10;11;10,00;5;55;5", "xB;B;ETR;1;1;0,00;", "C;C;NAS;2;1;-50,00;3;3;-3"}
+            << QStringList{"A|A 10,00 11,00 10,00 55,00 5,00", "C|C 2,00 1,00 -50,00 3,00 -3,00"};
+        QTest::newRow("bench: B-% 0,00 leaves 0, 0,50 is kept")
+            << bench << QStringList{"A;A;ETR;;;0,00;1", "B;B;ETR;;;0,50;1"}
+            << QStringList{"A|A 0,00 0,00 0,00 0,00 0,00", "B|B 0,00 0,00 0,50 0,00 0,00"};
+        QTest::newRow("bench: none qualifies, figures cleared")
+            << bench << QStringList{"xA;A;ETR;1;1;1"} << QStringList{"| 0,00 0,00 0,00 0,00 0,00"};
     }
-    QCOMPARE(greys, (QList<bool>{true, false, true}));
-    QCOMPARE(tag, QStringLiteral("-1"));
-    QVERIFY(isValueOnlyTarget(entry("A;A;ETR;1;1;1;5;;")));
-    QVERIFY(!isValueOnlyTarget(entry("A;A;ETR;1;1;1;5;5;")));
-}
+    void fill()
+    {
+        QFETCH(int, command);
+        QFETCH(QStringList, list);
+        QFETCH(QStringList, lines);
+        QList<WatchEntry> entries;
+        for (const QString& row : list)
+            entries << entry(row);
+        ChartSelection s;
+        s.setTexts("old", "OLD", "ETR", "W", "I");
+        s.cSelQuote = {Amount::fromInt(99)};
+        s.cSelValue = {Amount::fromInt(7)};
+        s.cSelChange = {Amount::fromInt(8)};
+        fillChartSelection(s, entries, OverviewCommand(command));
+        // Every list holds one element per entry, none left over.
+        for (qsizetype size : {s.sSelTicker.size(), s.sSelPlace.size(), s.sSelWKN.size(), s.sSelISIN.size(),
+                               s.cSelQuote.size(), s.cSelDayPct.size(), s.cSelBuyPct.size(),
+                               s.cSelValue.size(), s.cSelChange.size()})
+            QCOMPARE(size, s.sSelName.size());
+        QStringList got;
+        for (qsizetype i = 0; i < s.sSelName.size(); ++i)
+            got << line(s, i);
+        QCOMPARE(got, lines);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestOverviewCommands)
 #include "tst_overviewcommands.moc"

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 
 using namespace td;
@@ -24,10 +25,24 @@ using td::test::TestPlatform;
 
 namespace {
 
+const QLocale de(QLocale::German, QLocale::Germany);
+const QDateTime when(QDate(2024, 3, 5), QTime(14, 5, 9), QTimeZone::utc());
+
+WatchEntry watchEntry(const QString& name, const QString& ticker, const QString& place)
+{
+    WatchEntry e;
+    e.columns[ColName] = name;
+    e.columns[ColTicker] = ticker;
+    e.columns[ColPlace] = place;
+    e.columns[ColWkn] = "W" + ticker;
+    e.columns[ColIsin] = "I" + ticker;
+    return e;
+}
+
 struct FakeHost final : PreviewHost
 {
     void selectEntryForPreview(int position) override { selected << position; }
-    QString resourcesAddress() const override { return resources; }
+    QString resourcesAddress() const override { return {}; }
     void addWindowEntry(int id, const QString& caption) override { entries.insert(id, caption); }
     void updateWindowEntry(int id, const QString& caption) override
     {
@@ -40,18 +55,10 @@ struct FakeHost final : PreviewHost
         return static_cast<int>(entries.size());
     }
     void restoreMobileOption() override { ++mobileRestores; }
-
     QList<int> selected;
-    QString resources;
     QMap<int, QString> entries;
     int mobileRestores = 0;
 };
-
-ChooserItem item(const QString& name, const QString& ticker, const QString& place, int position)
-{
-    return {name + QStringLiteral(" (") + ticker + u'.' + place + u')',
-            ticker + u';' + place + QStringLiteral(";W") + ticker + QStringLiteral(";I") + ticker, position};
-}
 
 struct Preview
 {
@@ -59,19 +66,17 @@ struct Preview
     {
         PreviewSetup setup;
         setup.kind = kind;
-        setup.selection.setTexts(QStringLiteral("Apple"), QStringLiteral("AAPL"), QStringLiteral("NAS"),
-                                 QStringLiteral("865985"), QStringLiteral("US0378331005"));
-        setup.chooserItems = {
-            item(QStringLiteral("Apple"), QStringLiteral("AAPL"), QStringLiteral("NAS"), 1),
-            item(QStringLiteral("SAP"), QStringLiteral("SAP"), QStringLiteral("ETR"), 2),
-            item(QStringLiteral("Microsoft"), QStringLiteral("MSFT"), QStringLiteral("NAS"), 3)};
+        setup.selection.setTexts("Apple", "AAPL", "NAS", "865985", "US0378331005");
+        setup.chooserItems =
+            chooserItems({watchEntry("Apple", "AAPL", "NAS"), watchEntry("SAP", "SAP", "ETR"),
+                          watchEntry("Microsoft", "MSFT", "NAS")},
+                         false);
         setup.iSelectedIndex = 2;
         setup.programDir = p.programDir.path();
         setup.pageTimeoutMs = timeoutMs;
         window = new PreviewWindow(setup, {p.settings, p.hosts, p.dialogs, p.panes}, host);
     }
     ~Preview() { delete window.data(); }
-
     // Shows the window and returns after its first view.
     void show()
     {
@@ -81,7 +86,7 @@ struct Preview
     }
     template <typename T> T* child(const char* name) { return window->findChild<T*>(QLatin1String(name)); }
     RecordingPane* tab(int k) { return qobject_cast<RecordingPane*>(window->tabPane(k)); }
-
+    QString setting(const QString& key) { return p.settings.read(key, QStringLiteral("none")); }
     TestPlatform p;
     FakeHost host;
     QPointer<PreviewWindow> window;
@@ -93,199 +98,306 @@ class TestPreviewWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void siteRequestLoadsItsTabOnly();
-    void checkedTabsLoadByThemselves();
-    void chooserPickAndFreeText();
-    void nasFilterRefillsChooser();
-    void histWithoutIdNotation();
-    void bankSearchEndsAtPageTimeout();
-    void rollUpTwice();
-    void unloadWritesSettings_data();
-    void unloadWritesSettings();
-    void restoredOffScreenPositionIsMovedOn();
+    void captions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("entryCaption");
+        QTest::addColumn<QString>("viewCaption");
+        QTest::addColumn<QString>("reloadCaption");
+        const QString at = " [05.03.24 14:05:09]";
+        const auto row = [](const char* kind, const char* name, QString entry, QString view, QString reload) {
+            QTest::newRow(kind) << name << kind << entry << view << reload;
+        };
+        row("ChartOverview", "SAP SE", "SAP SE - ChartOverview" + at, "ChartOverview" + at, "ChartOverview");
+        row("Benchmark", "", "SAP.ETR - Benchmark" + at, "Benchmark", "SAP.ETR - Benchmark" + at);
+        row("FinanceVisualization", "x", "x - FinanceVisualization" + at, "FinanceVisualization",
+            "FinanceVisualization");
+        row("INDICESSMALLWINDOW", "", "SAP.ETR - INDICESSMALLWINDOW" + at, "INDICESSMALLWINDOW",
+            "INDICESSMALLWINDOW");
+        // A site key keeps the entry caption.
+        row("FINVIZ", "SAP SE", "SAP SE - FINVIZ" + at, "", "FINVIZ");
+    }
+    void captions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        const PreviewEntry first{"SAP", "ETR", "", name, "", ""};
+        QTEST(windowEntryCaption(first, kind, when, de), "entryCaption");
+        QTEST(viewCaption(kind, when, de), "viewCaption");
+        QTEST(reloadCaption(first, kind, when, de), "reloadCaption");
+    }
+    void tabs()
+    {
+        // Only tabs 0 and 4 make room for their button, and only when selected.
+        const QStringList plain = tabCaptions(2);
+        QCOMPARE(plain.at(0), QStringLiteral("COM    "));
+        for (int k : {0, 4}) {
+            QStringList marked = plain;
+            marked[k].prepend(QString(9, u' '));
+            QCOMPARE(tabCaptions(k), marked);
+        }
+        QCOMPARE(tabOfKind("ComdirectIntradayChart"), 0);
+        QCOMPARE(tabOfKind("Kursinformationen"), -1);
+        QCOMPARE(tabOfKind("finviz"), -1);
+        QCOMPARE(tabClickKind(0), QStringLiteral("Kursinformationen"));
+        for (int k = 1; k < kTabCount; ++k)
+            QCOMPARE(tabOfKind(tabClickKind(k)), k);
+    }
+    void chooser()
+    {
+        const QList<WatchEntry> list{watchEntry("SAP SE", "SAP", "ETR"), watchEntry("Apple", "AAPL", "NAS"),
+                                     watchEntry("Nvidia", "NVDA", "NAS")};
+        const QList<ChooserItem> all = chooserItems(list, false);
+        QCOMPARE(all.size(), 3);
+        QCOMPARE(all[1], (ChooserItem{"Apple (AAPL.NAS)", "AAPL;NAS;WAAPL;IAAPL", 2}));
+        const QList<ChooserItem> nas = chooserItems(list, true);
+        QCOMPARE(nas.size(), 2);
+        QCOMPARE(chooserRowOf(nas, 3), 1);
+        QCOMPARE(chooserRowOf(nas, 1), -1);
+        QCOMPARE(chooserRowOf(all, 0), -1);
+        QCOMPARE(entryFromChooserItem(all[1]),
+                 (PreviewEntry{"AAPL", "NAS", "WAAPL", "Apple (AAPL.NAS)", "WAAPL", "IAAPL"}));
+        const PreviewEntry typed = entryFromFreeText(entryFromChooserItem(all[0]), "Siemens");
+        QCOMPARE(typed, (PreviewEntry{"Siemens", "ETR", "", "Siemens", "", ""}));
+        ChartSelection selection;
+        selection.setTexts("SAP SE", "SAP", "ETR", "716460", "DE0007164600");
+        QCOMPARE(previewEntries(selection),
+                 (QList<PreviewEntry>{{"SAP", "ETR", "716460", "SAP SE", "716460", "DE0007164600"}}));
+    }
+    void finviz()
+    {
+        MemorySettingsStore hosts;
+        hosts.write("finviz", "http://fv.test");
+        const QList<PreviewEntry> entries{
+            {"AAPL", "NAS", "", "", "", ""}, {}, {"MSFT", "NAS", "", "", "", ""}};
+        QCOMPARE(finvizScreenerAddress(hosts, joinedTickers(entries)),
+                 QStringLiteral("http://fv.test/screener.ashx?v=212&t=AAPL,,MSFT&o=company"));
+        const QList<WatchEntry> list{watchEntry("a", "A", "NAS"), watchEntry("b", "B", "ETR"),
+                                     watchEntry("c", "C", "NYS"), watchEntry("d", "D", "AME"),
+                                     watchEntry("e", "E", "ETR")};
+        QCOMPARE(usTickersOfChooser(chooserItems(list.mid(0, 3), false)), QStringLiteral("A,C"));
+        QCOMPARE(usTickersOfChooser(chooserItems(list, false)), QStringLiteral("A,C,D,"));
+    }
+    void idNotation_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("identifier");
+        const auto row = [](const char* tag, const QString& address, const QString& identifier) {
+            QTest::newRow(tag) << address << identifier;
+        };
+        row("at the end", "http://x/inf/a.html?ID_NOTATION=20735", "20735");
+        row("lower case, more parameters", "http://x/a?id_notation=20735&timeSpan=1Y", "20735");
+        row("thirty characters at most", "?ID_NOTATION=" + QString(40, '7'), QString(30, '7'));
+        row("blanks trimmed", "?ID_NOTATION= 42 ", "42");
+        row("none", "http://x/inf/search/all.html?SEARCH_VALUE=SAP", "");
+        row("empty value", "?ID_NOTATION=&x=1", "");
+    }
+    void idNotation()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, identifier);
+        QCOMPARE(td::idNotation(address), identifier);
+        MemorySettingsStore hosts;
+        hosts.write("comdirect", "http://cd.test");
+        const QString page = histChartAddress(hosts, identifier);
+        QVERIFY(page.startsWith("http://cd.test/inf/aktien/detail/chart_kd.html?ID_NOTATION=" + identifier));
+        QCOMPARE(page.endsWith("&indicatorsBelowChart=FST&indicatorsBelowChart=SST"), !identifier.isEmpty());
+        if (identifier.isEmpty())
+            QCOMPARE(noIdNotationMessage(identifier),
+                     QStringLiteral("no ID_NOTATION found\r\nID_NOTATION:\r\n"));
+    }
+    void geometry()
+    {
+        MemorySettingsStore store;
+        QCOMPARE(readPreviewGeometry(store, false), (TwipsRect{0, 0, 7215, 8145}));
+        QCOMPARE(readPreviewGeometry(store, true), (TwipsRect{0, 0, 2820, 2800}));
+        store.write("HTMPreview_left", "-1200");
+        store.write("HTMPreview_top", "x");
+        store.write("HTMPreview_width", "0");
+        store.write("HTMPreview_height", "5000");
+        QCOMPARE(readPreviewGeometry(store, false), (TwipsRect{1200, 0, 7215, 5000}));
+        MemorySettingsStore written;
+        writePreviewGeometry(written, true, {-15, 300.6, 9000, 100});
+        writePreviewGeometry(written, false, {15, 30, 9000, 100});
+        QCOMPARE(readPreviewGeometry(written, true), (TwipsRect{15, 301, 2825, 2800}));
+        QCOMPARE(readPreviewGeometry(written, false), (TwipsRect{15, 30, 9000, 100}));
+    }
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("on the second screen") << QRect(2000, 100, 400, 300) << QRect(2000, 100, 400, 300);
+        QTest::newRow("right of every screen") << QRect(5000, 100, 400, 300) << QRect(1520, 100, 400, 300);
+        QTest::newRow("above, too large") << QRect(100, -900, 400, 5000) << QRect(100, 0, 400, 1080);
+    }
+    void placement()
+    {
+        QFETCH(QRect, window);
+        QTEST(placedOnScreen(window, {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)}), "placed");
+    }
+    void siteRequestLoadsItsTabOnly()
+    {
+        Preview w("FINVIZ");
+        w.show();
+        QCOMPARE(w.child<QTabWidget>("tabSites")->currentIndex(), 4);
+        QVERIFY(w.child<QTabWidget>("tabSites")->tabText(4).startsWith(QString(9, u' ') + "FVis"));
+        // Tabs never loaded or shown have no pane at all.
+        for (int k = 0; k < kTabCount; ++k)
+            QCOMPARE(w.window->tabPane(k) != nullptr, k == 4);
+        QCOMPARE(w.tab(4)->addresses.size(), 1);
+        QVERIFY(w.tab(4)->addresses.last().endsWith("/screener.ashx?v=342&t=AAPL&o=company"));
+        QVERIFY(w.host.entries.contains(w.window->windowId()));
+    }
+    void checkedTabsLoadByThemselves()
+    {
+        Preview w("YBSUMMARY");
+        for (int k : {3, 7})
+            w.p.settings.write(QStringLiteral("chkLoad%1").arg(k), "1");
+        w.show();
+        // Tab 3 loaded by its box first: the once row for tab 3 then does nothing.
+        QCOMPARE(w.tab(3)->addresses, QStringList{w.tab(3)->addresses.value(0)});
+        QVERIFY(w.tab(3)->addresses.value(0).endsWith("/mb/AAPL"));
+        QVERIFY(w.tab(7)->addresses.value(0).endsWith("/search?num=100&hl=de&q=Apple"));
+        QVERIFY(w.window->tabLoaded(3) && w.window->tabLoaded(7) && !w.window->tabLoaded(0));
+        QCOMPARE(w.window->tabPane(0), nullptr);
+    }
+    void chooserPickAndFreeText()
+    {
+        Preview w("GoogleFinance");
+        w.show();
+        QComboBox* chooser = w.child<QComboBox>("cboStocks");
+        QCOMPARE(chooser->currentIndex(), 1); // iSelectedIndex 2
+        QSignalSpy built(w.window.data(), &PreviewWindow::viewBuilt);
+        emit chooser->activated(2);
+        QCOMPARE(built.size(), 1);
+        QCOMPARE(w.host.selected, QList<int>{3});
+        QCOMPARE(w.window->entries().at(0).ticker, QStringLiteral("MSFT"));
+        // The pane was blanked, then the tab of the kind loaded for the new entry.
+        const QStringList& seen = w.tab(8)->addresses;
+        QCOMPARE(seen.at(seen.size() - 2), QStringLiteral("about:blank"));
+        QVERIFY(seen.last().endsWith("/finance?q=MSFT"));
+        chooser->setEditText("Nvidia Corp");
+        QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
+        const PreviewEntry typed = w.window->entries().at(0);
+        QCOMPARE(typed.ticker, QStringLiteral("Nvidia Corp"));
+        QCOMPARE(typed.name, QStringLiteral("Nvidia Corp"));
+        QVERIFY(typed.wkn.isEmpty() && typed.wkn2.isEmpty() && typed.isin.isEmpty());
+        QVERIFY(seen.last().endsWith("/finance?q=Nvidia Corp"));
+        QCOMPARE(w.host.selected.size(), 1);
+    }
+    void nasFilterAndOffScreenPosition()
+    {
+        Preview w("NewsItem");
+        w.p.settings.write("HTMPreview_left", "-9000000");
+        w.p.settings.write("HTMPreview_top", "12");
+        w.show();
+        QVERIFY(w.window->screen()->availableGeometry().contains(w.window->pos()));
+        QComboBox* chooser = w.child<QComboBox>("cboStocks");
+        QCOMPARE(chooser->count(), 3);
+        w.child<QCheckBox>("chkNAS")->click();
+        QCOMPARE(chooser->count(), 2);
+        QCOMPARE(chooser->itemText(1), QStringLiteral("Microsoft (MSFT.NAS)"));
+        w.child<QCheckBox>("chkNAS")->click();
+        QCOMPARE(chooser->count(), 3);
+    }
+    void histWithoutIdNotation()
+    {
+        Preview w("ComdirectIntradayChart");
+        w.show();
+        // The symbol search found no instrument page: the WKN search follows.
+        RecordingPane* pane0 = w.tab(0);
+        QCOMPARE(pane0->addresses.size(), 2);
+        QVERIFY(pane0->addresses.at(0).contains("SEARCH_VALUE=AAPL.NAS&"));
+        QVERIFY(pane0->addresses.at(1).contains("SEARCH_VALUE=865985&"));
+        QSignalSpy done(pane0, &BrowserPane::documentComplete);
+        QVERIFY(w.window->tabAddress(0) == pane0->addresses.at(1) || done.wait());
+        w.child<QPushButton>("cmdHist")->click();
+        QCOMPARE(w.p.dialogs.shown.size(), 1);
+        QCOMPARE(w.p.dialogs.shown.at(0).text, noIdNotationMessage(QString()));
+        QCOMPARE(pane0->addresses.last(), histChartAddress(w.p.hosts, QString()));
+        // "go" loads the typed address; its identifier is what "hist" takes.
+        w.child<QLineEdit>("txtURL")->setText("http://127.0.0.1:9/x?ID_NOTATION=4711&y=1");
+        w.child<QPushButton>("cmdURLRefresh")->click();
+        QVERIFY(done.wait());
+        w.child<QPushButton>("cmdHist")->click();
+        QCOMPARE(w.p.dialogs.shown.size(), 1);
+        QCOMPARE(pane0->addresses.last(), histChartAddress(w.p.hosts, "4711"));
+    }
+    void bankSearchEndsAtPageTimeout()
+    {
+        const auto holdTab0 = [](RecordingPane* pane) {
+            pane->holding = pane->objectName() == u"webTab_0";
+        };
+        Preview w("ComdirectIntradayChart", 50);
+        w.p.panes.onCreate = holdTab0;
+        // The symbol page never completes; the wait ends and the WKN search runs.
+        w.show();
+        QCOMPARE(w.tab(0)->addresses.size(), 2);
+        // Closing the window ends a wait that is still running.
+        Preview closing("ComdirectIntradayChart");
+        closing.p.panes.onCreate = [&](RecordingPane* pane) {
+            holdTab0(pane);
+            if (pane->holding)
+                QTimer::singleShot(0, closing.window.data(), [&] { closing.window->close(); });
+        };
+        QSignalSpy built(closing.window.data(), &PreviewWindow::viewBuilt);
+        closing.window->show();
+        QVERIFY(QTest::qWaitFor([&] { return closing.window.isNull(); }));
+        QCOMPARE(built.size(), 0);
+        QCOMPARE(closing.host.mobileRestores, 1);
+    }
+    void rollUpTwice()
+    {
+        Preview w(kIndicesSmallWindow);
+        w.show();
+        QVERIFY(w.window->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(w.setting(kShowIndexWindowKey), QStringLiteral("1"));
+        QVERIFY(w.host.entries.isEmpty());
+        QVERIFY(w.window->mainPane()->isVisible());
+        QLabel* hide = w.child<QLabel>("img_systemhide");
+        QVERIFY(!hide->accessibleName().isEmpty());
+        QTimer* small = w.child<QTimer>("tmrRefreshSmall");
+        QTest::mouseClick(hide, Qt::LeftButton);
+        QCOMPARE(w.window->height(), twipsToPx(kIndexRolledUpTwips));
+        QVERIFY(!w.window->mainPane()->isVisible() && !small->isActive());
+        QTest::mouseDClick(w.child<QLabel>("Label4"), Qt::LeftButton);
+        QCOMPARE(w.window->height(), twipsToPx(kIndexRolledDownTwips));
+        QVERIFY(w.window->mainPane()->isVisible() && small->isActive());
+        QCOMPARE(w.child<QLabel>("Label4")->property("tag").toString(), kRollDownTag);
+        QTest::mouseClick(w.child<QLabel>("img_systemclose"), Qt::LeftButton);
+        QCOMPARE(w.setting(kShowIndexWindowKey), QStringLiteral("0"));
+        QCOMPARE(w.setting("HTMPreviewSmall_width"), QStringLiteral("2825"));
+        QCOMPARE(w.setting("HTMPreviewSmall_height"), QStringLiteral("2800"));
+        QCOMPARE(w.setting("chkLoad0"), QStringLiteral("none"));
+    }
+    void unloadWritesSettings_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("normal") << false;
+        QTest::newRow("maximised") << true;
+    }
+    void unloadWritesSettings()
+    {
+        QFETCH(bool, maximised);
+        Preview w("InsiderBuys");
+        w.p.settings.write("chkLoad6", "1");
+        w.show();
+        w.window->resize(twipsToPx(6000), twipsToPx(5000));
+        if (maximised)
+            w.window->setWindowState(Qt::WindowMaximized);
+        w.child<QCheckBox>("chkLoad_2")->setChecked(true);
+        w.child<QCheckBox>("chkLoad_6")->setChecked(false);
+        w.window->close();
+        QCOMPARE(w.setting("chkLoad2"), QStringLiteral("1"));
+        QCOMPARE(w.setting("chkLoad6"), QStringLiteral("0"));
+        QCOMPARE(w.p.settings.values().contains("HTMPreview_width"), !maximised);
+        if (!maximised)
+            QCOMPARE(readPreviewGeometry(w.p.settings, false).width, pxToTwips(twipsToPx(6000)));
+        QVERIFY(w.host.entries.isEmpty());
+        QCOMPARE(w.host.mobileRestores, 1);
+    }
 };
-
-void TestPreviewWindow::siteRequestLoadsItsTabOnly()
-{
-    Preview w(QStringLiteral("FINVIZ"));
-    w.show();
-    QCOMPARE(w.child<QTabWidget>("tabSites")->currentIndex(), 4);
-    QVERIFY(
-        w.child<QTabWidget>("tabSites")->tabText(4).startsWith(QString(9, u' ') + QStringLiteral("FVis")));
-    // Tabs never loaded or shown have no pane at all.
-    for (int k = 0; k < kTabCount; ++k)
-        QCOMPARE(w.window->tabPane(k) != nullptr, k == 4);
-    QCOMPARE(w.tab(4)->addresses.size(), 1);
-    QVERIFY(w.tab(4)->addresses.last().endsWith(QStringLiteral("/screener.ashx?v=342&t=AAPL&o=company")));
-    QVERIFY(w.host.entries.contains(w.window->windowId()));
-}
-
-void TestPreviewWindow::checkedTabsLoadByThemselves()
-{
-    Preview w(QStringLiteral("YBSUMMARY"));
-    for (int k : {3, 7})
-        w.p.settings.write(QStringLiteral("chkLoad%1").arg(k), QStringLiteral("1"));
-    w.show();
-    // Tab 3 loaded by its box first: the once row for tab 3 then does nothing.
-    QCOMPARE(w.tab(3)->addresses, QStringList{w.tab(3)->addresses.value(0)});
-    QVERIFY(w.tab(3)->addresses.value(0).endsWith(QStringLiteral("/mb/AAPL")));
-    QVERIFY(w.tab(7)->addresses.value(0).endsWith(QStringLiteral("/search?num=100&hl=de&q=Apple")));
-    QVERIFY(w.window->tabLoaded(3) && w.window->tabLoaded(7) && !w.window->tabLoaded(0));
-    QCOMPARE(w.window->tabPane(0), nullptr);
-}
-
-void TestPreviewWindow::chooserPickAndFreeText()
-{
-    Preview w(QStringLiteral("GoogleFinance"));
-    w.show();
-    QComboBox* chooser = w.child<QComboBox>("cboStocks");
-    QCOMPARE(chooser->currentIndex(), 1); // iSelectedIndex 2
-    QSignalSpy built(w.window.data(), &PreviewWindow::viewBuilt);
-    emit chooser->activated(2);
-    QCOMPARE(built.size(), 1);
-    QCOMPARE(w.host.selected, QList<int>{3});
-    QCOMPARE(w.window->entries().at(0).ticker, QStringLiteral("MSFT"));
-    // The pane was blanked, then the tab of the kind loaded for the new entry.
-    const QStringList& seen = w.tab(8)->addresses;
-    QCOMPARE(seen.at(seen.size() - 2), QStringLiteral("about:blank"));
-    QVERIFY(seen.last().endsWith(QStringLiteral("/finance?q=MSFT")));
-
-    chooser->setEditText(QStringLiteral("Nvidia Corp"));
-    QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
-    const PreviewEntry typed = w.window->entries().at(0);
-    QCOMPARE(typed.ticker, QStringLiteral("Nvidia Corp"));
-    QCOMPARE(typed.name, QStringLiteral("Nvidia Corp"));
-    QVERIFY(typed.wkn.isEmpty() && typed.wkn2.isEmpty() && typed.isin.isEmpty());
-    QVERIFY(seen.last().endsWith(QStringLiteral("/finance?q=Nvidia Corp")));
-    QCOMPARE(w.host.selected.size(), 1);
-}
-
-void TestPreviewWindow::nasFilterRefillsChooser()
-{
-    Preview w(QStringLiteral("NewsItem"));
-    w.show();
-    QComboBox* chooser = w.child<QComboBox>("cboStocks");
-    QCOMPARE(chooser->count(), 3);
-    w.child<QCheckBox>("chkNAS")->click();
-    QCOMPARE(chooser->count(), 2);
-    QCOMPARE(chooser->itemText(1), QStringLiteral("Microsoft (MSFT.NAS)"));
-    w.child<QCheckBox>("chkNAS")->click();
-    QCOMPARE(chooser->count(), 3);
-}
-
-void TestPreviewWindow::histWithoutIdNotation()
-{
-    Preview w(QStringLiteral("ComdirectIntradayChart"));
-    w.show();
-    // The symbol search found no instrument page: the WKN search follows.
-    RecordingPane* pane0 = w.tab(0);
-    QCOMPARE(pane0->addresses.size(), 2);
-    QVERIFY(pane0->addresses.at(0).contains(QStringLiteral("SEARCH_VALUE=AAPL.NAS&")));
-    QVERIFY(pane0->addresses.at(1).contains(QStringLiteral("SEARCH_VALUE=865985&")));
-    QSignalSpy done(pane0, &BrowserPane::documentComplete);
-    QVERIFY(w.window->tabAddress(0) == pane0->addresses.at(1) || done.wait());
-
-    w.child<QPushButton>("cmdHist")->click();
-    QCOMPARE(w.p.dialogs.shown.size(), 1);
-    QCOMPARE(w.p.dialogs.shown.at(0).text, noIdNotationMessage(QString()));
-    QCOMPARE(pane0->addresses.last(), histChartAddress(w.p.hosts, QString()));
-
-    // "go" loads the typed address; its identifier is what "hist" takes.
-    w.child<QLineEdit>("txtURL")->setText(QStringLiteral("http://127.0.0.1:9/x?ID_NOTATION=4711&y=1"));
-    w.child<QPushButton>("cmdURLRefresh")->click();
-    QVERIFY(done.wait());
-    w.child<QPushButton>("cmdHist")->click();
-    QCOMPARE(w.p.dialogs.shown.size(), 1);
-    QCOMPARE(pane0->addresses.last(), histChartAddress(w.p.hosts, QStringLiteral("4711")));
-}
-
-void TestPreviewWindow::bankSearchEndsAtPageTimeout()
-{
-    const auto holdTab0 = [](RecordingPane* pane) {
-        pane->holding = pane->objectName() == u"webTab_0";
-    };
-    Preview w(QStringLiteral("ComdirectIntradayChart"), 50);
-    w.p.panes.onCreate = holdTab0;
-    // The symbol page never completes; the wait ends and the WKN search runs.
-    w.show();
-    QCOMPARE(w.tab(0)->addresses.size(), 2);
-
-    // Closing the window ends a wait that is still running.
-    Preview closing(QStringLiteral("ComdirectIntradayChart"));
-    closing.p.panes.onCreate = [&](RecordingPane* pane) {
-        holdTab0(pane);
-        if (pane->holding)
-            QTimer::singleShot(0, closing.window.data(), [&] { closing.window->close(); });
-    };
-    QSignalSpy built(closing.window.data(), &PreviewWindow::viewBuilt);
-    closing.window->show();
-    QVERIFY(QTest::qWaitFor([&] { return closing.window.isNull(); }));
-    QCOMPARE(built.size(), 0);
-    QCOMPARE(closing.host.mobileRestores, 1);
-}
-
-void TestPreviewWindow::rollUpTwice()
-{
-    Preview w(kIndicesSmallWindow);
-    w.show();
-    QVERIFY(w.window->windowFlags() & Qt::WindowStaysOnTopHint);
-    QCOMPARE(w.p.settings.read(kShowIndexWindowKey, {}), QStringLiteral("1"));
-    QVERIFY(w.host.entries.isEmpty());
-    QVERIFY(w.window->mainPane()->isVisible());
-    QLabel* hide = w.child<QLabel>("img_systemhide");
-    QVERIFY(!hide->accessibleName().isEmpty());
-    QTimer* small = w.child<QTimer>("tmrRefreshSmall");
-    QTest::mouseClick(hide, Qt::LeftButton);
-    QCOMPARE(w.window->height(), twipsToPx(kIndexRolledUpTwips));
-    QVERIFY(!w.window->mainPane()->isVisible() && !small->isActive());
-    QTest::mouseDClick(w.child<QLabel>("Label4"), Qt::LeftButton);
-    QCOMPARE(w.window->height(), twipsToPx(kIndexRolledDownTwips));
-    QVERIFY(w.window->mainPane()->isVisible() && small->isActive());
-    QCOMPARE(w.child<QLabel>("Label4")->property("tag").toString(), kRollDownTag);
-
-    QTest::mouseClick(w.child<QLabel>("img_systemclose"), Qt::LeftButton);
-    QCOMPARE(w.p.settings.read(kShowIndexWindowKey, {}), QStringLiteral("0"));
-    QCOMPARE(w.p.settings.read(QStringLiteral("HTMPreviewSmall_width"), {}), QStringLiteral("2825"));
-    QCOMPARE(w.p.settings.read(QStringLiteral("HTMPreviewSmall_height"), {}), QStringLiteral("2800"));
-    QVERIFY(w.p.settings.read(QStringLiteral("chkLoad0"), QStringLiteral("none")) == u"none");
-}
-
-void TestPreviewWindow::unloadWritesSettings_data()
-{
-    QTest::addColumn<bool>("maximised");
-    QTest::newRow("normal") << false;
-    QTest::newRow("maximised") << true;
-}
-
-void TestPreviewWindow::unloadWritesSettings()
-{
-    QFETCH(bool, maximised);
-    Preview w(QStringLiteral("InsiderBuys"));
-    w.p.settings.write(QStringLiteral("chkLoad6"), QStringLiteral("1"));
-    w.show();
-    w.window->resize(twipsToPx(6000), twipsToPx(5000));
-    if (maximised)
-        w.window->setWindowState(Qt::WindowMaximized);
-    w.child<QCheckBox>("chkLoad_2")->setChecked(true);
-    w.child<QCheckBox>("chkLoad_6")->setChecked(false);
-    w.window->close();
-    QCOMPARE(w.p.settings.read(QStringLiteral("chkLoad2"), {}), QStringLiteral("1"));
-    QCOMPARE(w.p.settings.read(QStringLiteral("chkLoad6"), {}), QStringLiteral("0"));
-    QCOMPARE(w.p.settings.values().contains(QStringLiteral("HTMPreview_width")), !maximised);
-    if (!maximised)
-        QCOMPARE(readPreviewGeometry(w.p.settings, false).width, pxToTwips(twipsToPx(6000)));
-    QVERIFY(w.host.entries.isEmpty());
-    QCOMPARE(w.host.mobileRestores, 1);
-}
-
-void TestPreviewWindow::restoredOffScreenPositionIsMovedOn()
-{
-    Preview w(QStringLiteral("NewsItem"));
-    w.p.settings.write(QStringLiteral("HTMPreview_left"), QStringLiteral("-9000000"));
-    w.p.settings.write(QStringLiteral("HTMPreview_top"), QStringLiteral("12"));
-    w.show();
-    QVERIFY(w.window->screen()->availableGeometry().contains(w.window->pos()));
-}
 
 QTEST_MAIN(TestPreviewWindow)
 #include "tst_previewwindow.moc"

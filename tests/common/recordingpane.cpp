@@ -7,8 +7,6 @@
 
 namespace td::test {
 
-RecordingPane::RecordingPane(const QString& name, QObject* parent) : BrowserPane(name, parent) {}
-
 RecordingPane::~RecordingPane()
 {
     if (m_widget && !m_widget->parent())
@@ -53,21 +51,14 @@ void RecordingPane::finish(quint64 navigation, const QString& address)
 
 BrowserPane* TestPaneFactory::create(const QString& name, PaneKind kind, QObject* parent)
 {
-    BrowserPane* pane = nullptr;
-    if (kind == PaneKind::ReadBack)
-        pane = new FetchPane(name, m_network, m_timeoutMs, parent);
-    else
-        pane = new RecordingPane(name, parent);
+    BrowserPane* pane = kind == PaneKind::ReadBack
+                            ? static_cast<BrowserPane*>(new FetchPane(name, m_network, m_timeoutMs, parent))
+                            : new RecordingPane(name, parent);
     m_panes.insert(name, pane);
     m_kinds.insert(name, kind);
     if (auto* recording = qobject_cast<RecordingPane*>(pane); recording && onCreate)
         onCreate(recording);
     return pane;
-}
-
-RecordingPane* TestPaneFactory::recording(const QString& name) const
-{
-    return qobject_cast<RecordingPane*>(m_panes.value(name));
 }
 
 } // namespace td::test

@@ -11,10 +11,6 @@
 
 #include <functional>
 
-namespace td {
-class FetchPane;
-}
-
 namespace td::test {
 
 // Stands in for a display pane: records every address and completes each
@@ -25,7 +21,7 @@ class RecordingPane final : public BrowserPane
     Q_OBJECT
 
 public:
-    explicit RecordingPane(const QString& name, QObject* parent = nullptr);
+    explicit RecordingPane(const QString& name, QObject* parent = nullptr) : BrowserPane(name, parent) {}
     ~RecordingPane() override;
 
     QStringList addresses; // every navigate() address, in order
@@ -62,11 +58,12 @@ public:
     explicit TestPaneFactory(int timeoutMs = 2000) : m_timeoutMs(timeoutMs) {}
     BrowserPane* create(const QString& name, PaneKind kind, QObject* parent) override;
 
-    RecordingPane* recording(const QString& name) const;
+    RecordingPane* recording(const QString& name) const
+    {
+        return qobject_cast<RecordingPane*>(m_panes.value(name));
+    }
     // The kind a pane was asked for.
     PaneKind kind(const QString& name) const { return m_kinds.value(name); }
-    FetchPane* fetch(const QString& name) const;
-    QStringList names() const { return m_panes.keys(); }
     // Called with every display pane as it is made.
     std::function<void(RecordingPane*)> onCreate;
 

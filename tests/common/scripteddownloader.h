@@ -33,7 +33,6 @@ public:
     Download* start(const QString& url, const QString& filePath, QObject* parent = nullptr) override;
 
     QList<Request> requests;
-    int unansweredCount() const { return static_cast<int>(m_answers.size()); }
 
 private:
     struct Answer

@@ -22,11 +22,6 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& reques
     return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& request)
-{
-    return openFile(request);
-}
-
 TestPlatform::TestPlatform()
     : context{settings, hosts, dialogs,           clipboard,  processes,
               clock,    panes, programDir.path(), downloader, urls}

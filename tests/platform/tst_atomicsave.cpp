@@ -28,14 +28,10 @@ QByteArray listVersion(int version)
     QList<WatchEntry> entries;
     entries.reserve(kMaxEntries);
     for (int i = 0; i < kMaxEntries; ++i) {
-        entries.append(
-            parseTickerLine(QStringLiteral("Eintrag %1 v%2;T%1;ETR;01.02.2024;%3,50;True;%4,25;1,5;;;EUR;10;"
-                                           ";;%1;DE%1;0")
-                                .arg(i)
-                                .arg(version)
-                                .arg(100 + version)
-                                .arg(i % 500),
-                            false));
+        const QString line =
+            QString::asprintf("Eintrag %d v%d;T%d;ETR;01.02.2024;%d,50;True;%d,25;1,5;;;EUR;10;;;%d;DE%d;0",
+                              i, version, i, 100 + version, i % 500, i, i);
+        entries.append(parseTickerLine(line, false));
     }
     return formatTickerFile(entries);
 }
@@ -64,76 +60,64 @@ class TestAtomicSave : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void killedSaveLeavesOldOrNew();
-    void failedSaveSaysWhy_data();
-    void failedSaveSaysWhy();
-};
-
-void TestAtomicSave::killedSaveLeavesOldOrNew()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("list.tic"));
-    const QByteArray oldList = listVersion(1);
-    const QByteArray newList = listVersion(2);
-    QVERIFY(oldList.size() > 1000000);
-    QVERIFY(writeFileAtomically(path, oldList).ok);
-
-    const quint32 seed = QRandomGenerator::global()->generate();
-    qInfo("kill moments from seed %u", seed);
-    QRandomGenerator random(seed);
-    QElapsedTimer clock;
-    clock.start();
-    int trials = 0;
-    int sawNew = 0;
-    // At least 20 trials, more while time allows.
-    while (trials < 20 || (trials < 40 && clock.elapsed() < 8000)) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kChildFlag), path});
-        QVERIFY(child.waitForReadyRead(30000));
-        QCOMPARE(child.readLine().trimmed(), QByteArray("ready"));
-        QThread::usleep(random.bounded(60000));
-        child.kill();
-        QVERIFY(child.waitForFinished(30000));
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-
-        const QByteArray now = readAll(path);
-        if (now != oldList && now != newList)
-            QFAIL(qPrintable(QStringLiteral("trial %1: the file holds %2 bytes of neither version")
-                                 .arg(trials + 1)
-                                 .arg(now.size())));
-        sawNew += now == newList;
-        ++trials;
+    void killedSaveLeavesOldOrNew()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.tic"));
+        const QByteArray oldList = listVersion(1);
+        const QByteArray newList = listVersion(2);
+        QVERIFY(oldList.size() > 1000000);
+        QVERIFY(writeFileAtomically(path, oldList).ok);
+        const quint32 seed = QRandomGenerator::global()->generate();
+        qInfo("kill moments from seed %u", seed);
+        QRandomGenerator random(seed);
+        QElapsedTimer clock;
+        clock.start();
+        int trials = 0;
+        int sawNew = 0;
+        // At least 20 trials, more while time allows.
+        while (trials < 20 || (trials < 40 && clock.elapsed() < 8000)) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kChildFlag), path});
+            QVERIFY(child.waitForReadyRead(30000));
+            QCOMPARE(child.readLine().trimmed(), QByteArray("ready"));
+            QThread::usleep(random.bounded(60000));
+            child.kill();
+            QVERIFY(child.waitForFinished(30000));
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+            const QByteArray now = readAll(path);
+            if (now != oldList && now != newList)
+                QFAIL(qPrintable(QStringLiteral("trial %1: the file holds %2 bytes of neither version")
+                                     .arg(trials + 1)
+                                     .arg(now.size())));
+            sawNew += now == newList;
+            ++trials;
+        }
+        qInfo("%d trials, %d ended on the version being written first", trials, sawNew);
     }
-    qInfo("%d trials, %d ended on the version being written first", trials, sawNew);
-}
-
-void TestAtomicSave::failedSaveSaysWhy_data()
-{
-    QTest::addColumn<QString>("relativePath");
-    QTest::addColumn<bool>("absolute");
-    // Tests run as root, where a folder without write permission is still
-    // written to; these fail for every user.
-    QTest::newRow("folder is a file") << "plain.txt/list.tic" << false;
-    QTest::newRow("target is a folder") << "folder" << false;
-    QTest::newRow("no such folder") << "missing/deeper/list.tic" << false;
-    QTest::newRow("kernel file system") << "/proc/tickerdeck-list.tic" << true;
-}
-
-void TestAtomicSave::failedSaveSaysWhy()
-{
-    QFETCH(QString, relativePath);
-    QFETCH(bool, absolute);
-    QTemporaryDir dir;
-    QVERIFY(writeFileAtomically(dir.filePath(QStringLiteral("plain.txt")), "kept").ok);
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    const QString path = absolute ? relativePath : dir.filePath(relativePath);
-
-    const TextFileResult result = writeFileAtomically(path, "Name;T;ETR\r\n");
-    QVERIFY(!result.ok);
-    QVERIFY2(!result.error.isEmpty(), "a failed save must carry the system's reason");
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("plain.txt"))), QByteArray("kept"));
-    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
-}
+    void failedSaveSaysWhy_data()
+    {
+        QTest::addColumn<QString>("path"); // below the test folder unless absolute
+        // Tests run as root, where a folder without write permission is still
+        // written to; these fail for every user.
+        QTest::newRow("folder is a file") << "plain.txt/list.tic";
+        QTest::newRow("target is a folder") << "folder";
+        QTest::newRow("no such folder") << "missing/deeper/list.tic";
+        QTest::newRow("kernel file system") << "/proc/tickerdeck-list.tic";
+    }
+    void failedSaveSaysWhy()
+    {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        QVERIFY(writeFileAtomically(dir.filePath(QStringLiteral("plain.txt")), "kept").ok);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        const TextFileResult result = writeFileAtomically(QDir(dir.path()).filePath(path), "Name;T;ETR\r\n");
+        QVERIFY(!result.ok);
+        QVERIFY2(!result.error.isEmpty(), "a failed save must carry the system's reason");
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("plain.txt"))), QByteArray("kept"));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
+    }
+};
 
 int main(int argc, char** argv)
 {

@@ -15,33 +15,31 @@ class TestDemoServer : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void servesAReadableQuotePage();
+    void servesAReadableQuotePage()
+    {
+        QProcess server;
+        server.start(QStringLiteral(TD_DEMO_SERVER),
+                     {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--list"),
+                      QStringLiteral(TD_SAMPLE_LIST)});
+        QVERIFY2(server.waitForReadyRead(10000), qPrintable(server.readAllStandardError()));
+        const QString line = QString::fromLatin1(server.readLine()).trimmed();
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral("^listening on (http://127\\.0\\.0\\.1:\\d+)$")).match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        QNetworkAccessManager network;
+        network.setProxy(QNetworkProxy::NoProxy);
+        QNetworkReply* reply = network.get(QNetworkRequest(
+            QUrl(match.captured(1) + QStringLiteral("/inf/search/all.html?SEARCH_VALUE=BMW.ETR&x=11&y=7"))));
+        QSignalSpy finished(reply, &QNetworkReply::finished);
+        QVERIFY(finished.wait(10000));
+        const td::QuotePageResult read = td::readQuotePage(td::decodeWindows1252(reply->readAll()), false);
+        QVERIFY(read.evaluate);
+        QCOMPARE(read.wkn.value_or(QString()), QStringLiteral("519000"));
+        delete reply;
+        server.kill();
+        server.waitForFinished();
+    }
 };
-
-void TestDemoServer::servesAReadableQuotePage()
-{
-    QProcess server;
-    server.start(QStringLiteral(TD_DEMO_SERVER), {QStringLiteral("--port"), QStringLiteral("0"),
-                                                  QStringLiteral("--list"), QStringLiteral(TD_SAMPLE_LIST)});
-    QVERIFY2(server.waitForReadyRead(10000), qPrintable(server.readAllStandardError()));
-    const QString line = QString::fromLatin1(server.readLine()).trimmed();
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("^listening on (http://127\\.0\\.0\\.1:\\d+)$")).match(line);
-    QVERIFY2(match.hasMatch(), qPrintable(line));
-
-    QNetworkAccessManager network;
-    network.setProxy(QNetworkProxy::NoProxy);
-    QNetworkReply* reply = network.get(QNetworkRequest(
-        QUrl(match.captured(1) + QStringLiteral("/inf/search/all.html?SEARCH_VALUE=BMW.ETR&x=11&y=7"))));
-    QSignalSpy finished(reply, &QNetworkReply::finished);
-    QVERIFY(finished.wait(10000));
-    const td::QuotePageResult read = td::readQuotePage(td::decodeWindows1252(reply->readAll()), false);
-    QVERIFY(read.evaluate);
-    QCOMPARE(read.wkn.value_or(QString()), QStringLiteral("519000"));
-    delete reply;
-    server.kill();
-    server.waitForFinished();
-}
 
 QTEST_GUILESS_MAIN(TestDemoServer)
 #include "tst_demoserver.moc"

@@ -128,18 +128,6 @@ QString buildAddress(const SitePage& page, const SiteValues& values, const Setti
     return known ? address : QString();
 }
 
-QList<SiteField> insertedFields(const SitePage& page)
-{
-    QList<SiteField> fields;
-    scanTemplate(
-        page.path, [](QStringView) {},
-        [&](QStringView name) {
-            if (const auto field = fieldNamed(name))
-                fields.append(*field);
-        });
-    return fields;
-}
-
 QString calendarDate(QDate date)
 {
     if (!date.isValid())

@@ -69,9 +69,6 @@ enum class SiteField
 // when the host key is neither known nor configured.
 QString buildAddress(const SitePage& page, const SiteValues& values, const SettingsStore& hosts);
 
-// The fields a template inserts, in order of appearance (repeats included).
-QList<SiteField> insertedFields(const SitePage& page);
-
 // Two-digit day, month without leading zero, four-digit year: "05.3.2024".
 // Empty for an invalid date.
 QString calendarDate(QDate date);

@@ -11,18 +11,10 @@
 
 using namespace td;
 
-namespace {
-
-QDateTime at(int h, int m, int s)
-{
-    return QDateTime(QDate(2026, 3, 2), QTime(h, m, s));
-}
-
-} // namespace
-
 class TstVersionCheck : public QObject
 {
     Q_OBJECT
+    static QDateTime at(int h, int m, int s) { return QDateTime(QDate(2026, 3, 2), QTime(h, m, s)); }
 
 private slots:
     // The program's own version is 1.0.1.0859-rc throughout.

@@ -11,58 +11,47 @@
 
 using namespace td;
 
-namespace {
-
-QDateTime at(int h, int m, int s)
-{
-    return QDateTime(QDate(2026, 3, 2), QTime(h, m, s));
-}
-
-} // namespace
-
 class TstVersionCheck : public QObject
 {
     Q_OBJECT
+    static QDateTime at(int h, int m, int s) { return QDateTime(QDate(2026, 3, 2), QTime(h, m, s)); }
 
 private slots:
+    // The program's own version is 1.0.1.0859-rc throughout.
     void readVersionFile_data()
     {
         QTest::addColumn<QString>("markup");
         QTest::addColumn<bool>("loadFailed");
-        QTest::addColumn<QString>("programVersion");
         QTest::addColumn<bool>("failed");
         QTest::addColumn<QString>("updateVersion");
         QTest::addColumn<bool>("offersDownload");
-        const QString v = QStringLiteral("1.0.1.0859");
-        QTest::newRow("version plus CR LF is this one") << v + "\r\n" << false << v << false << v << false;
-        QTest::newRow("trailing blank differs") << v + " \r\n" << false << v << false << v + ' ' << true;
-        QTest::newRow("wrapped in the markers")
-            << "<HTML><HEAD></HEAD><BODY><PRE>" + v + "\r\n</PRE></BODY></HTML>" << false << v << false << v
-            << false;
-        QTest::newRow("markers in other case stay")
-            << "<pre>" + v + "</pre>" << false << v << false << "<pre>" + v + "</pre>" << true;
-        QTest::newRow("one pass per marker") << "<HTML><HE<HTML><HEAD></HEAD>AD></HEAD>" + v << false << v
-                                             << false << "<HTML><HEAD></HEAD>" + v << true;
-        QTest::newRow("line breaks inside go") << "1.0.\r\n1.\n0859\r" << false << v << false << v << false;
-        QTest::newRow("case counts") << "1.0.1.0859-RC" << false << "1.0.1.0859-rc" << false
-                                     << "1.0.1.0859-RC" << true;
-        QTest::newRow("newer version") << "1.0.2.0859\r\n" << false << v << false << "1.0.2.0859" << true;
-        QTest::newRow("empty body fails") << "" << false << v << true << "" << false;
-        QTest::newRow("only line breaks fail") << "\r\n\r\n" << false << v << true << "" << false;
-        QTest::newRow("only markers fail")
-            << "<HTML><HEAD></HEAD><BODY><PRE></PRE></BODY></HTML>" << false << v << true << "" << false;
-        QTest::newRow("error page is no version")
-            << "<html><body>404 Not Found</body></html>" << true << v << true << "" << false;
+        const auto row = [](const char* tag, const QString& markup, bool failed, const QString& update,
+                            bool offers, bool loadFailed = false) {
+            QTest::newRow(tag) << markup << loadFailed << failed << update << offers;
+        };
+        const QString v = QStringLiteral("1.0.1.0859-rc");
+        row("version plus CR LF is this one", v + "\r\n", false, v, false);
+        row("trailing blank differs", v + " \r\n", false, v + ' ', true);
+        row("wrapped in the markers", "<HTML><HEAD></HEAD><BODY><PRE>" + v + "\r\n</PRE></BODY></HTML>",
+            false, v, false);
+        row("markers in other case stay", "<pre>" + v + "</pre>", false, "<pre>" + v + "</pre>", true);
+        row("one pass per marker", "<HTML><HE<HTML><HEAD></HEAD>AD></HEAD>" + v, false,
+            "<HTML><HEAD></HEAD>" + v, true);
+        row("line breaks inside go", "1.0.\r\n1.\n0859-\rrc", false, v, false);
+        row("case counts", "1.0.1.0859-RC", false, "1.0.1.0859-RC", true);
+        row("empty body fails", "", true, "", false);
+        row("only line breaks fail", "\r\n\r\n", true, "", false);
+        row("only markers fail", "<HTML><HEAD></HEAD><BODY><PRE></PRE></BODY></HTML>", true, "", false);
+        row("error page is no version", "<html><body>404 Not Found</body></html>", true, "", false, true);
     }
     void readVersionFile()
     {
         QFETCH(QString, markup);
         QFETCH(bool, loadFailed);
-        QFETCH(QString, programVersion);
         const VersionFileReading reading = td::readVersionFile(markup, loadFailed);
         QTEST(reading.failed, "failed");
         QTEST(reading.updateVersion, "updateVersion");
-        QTEST(offersProgramDownload(programVersion, reading), "offersDownload");
+        QTEST(offersProgramDownload(QStringLiteral("1.0.1.0859-rc"), reading), "offersDownload");
     }
 
     void updateBox_data()
@@ -78,7 +67,6 @@ private slots:
         QTest::newRow("before the check") << "" << false << 0 << red;
         QTest::newRow("other, with banner") << "1.0.2.0859" << false << 1 << red;
         QTest::newRow("markup in the file") << "<b>2.0</b>&<i>" << false << 3 << red;
-        QTest::newRow("check failed") << "" << true << 0 << failed;
         QTest::newRow("check failed, with banner") << "" << true << 12 << failed;
     }
     void updateBox()
@@ -90,8 +78,6 @@ private slots:
         MemorySettingsStore hosts;
         const UpdateBox box{QStringLiteral("1.0.1.0859"), updateVersion, checkFailed, banner};
         const QString html = updateBoxDocument(hosts, box);
-        QVERIFY(html.startsWith(u"about:<html><body "));
-        QVERIFY(html.endsWith(u"</span></body></html>"));
         const QString shown = QStringLiteral("this version: 1.0.1.0859</span><span style=\"font-size:8pt; "
                                              "font-family:Arial; font-weight:normal; ");
         QVERIFY2(html.contains(shown + mark), qPrintable(html));
@@ -163,7 +149,6 @@ private slots:
         QTest::newRow("program") << false << "/opt/td" << at(9, 30, 5) << "/opt/td/TDCK_20260302093005.exe";
         QTest::newRow("slash not doubled")
             << true << "/opt/td/" << at(17, 4, 9) << "/opt/td/tic/downloaded{20260302170409}.tic";
-        QTest::newRow("root, list") << true << "/" << at(0, 0, 0) << "/tic/downloaded{20260302000000}.tic";
         QTest::newRow("root, program") << false << "/" << QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59))
                                        << "/TDCK_20251231235959.exe";
     }
@@ -187,7 +172,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QLocale german(QLocale::German, QLocale::Germany);
         const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("German") << german << at(9, 30, 5) << "02.03.2026 09:30:05";
         QTest::newRow("German, midnight") << german << at(0, 0, 0) << "02.03.2026";
         QTest::newRow("US afternoon") << us << at(14, 5, 0) << "3/2/2026 2:05:00 PM";
     }
@@ -204,10 +188,8 @@ private slots:
         const AboutMessage message = td::aboutMessage(QStringLiteral("Tickerdeck"), at(9, 30, 5),
                                                       QStringLiteral("1.0.1.0859"), german);
         QCOMPARE(message.title, QStringLiteral("Tickerdeck"));
-        QVERIFY(message.text.startsWith(makerNotice()));
+        QCOMPARE(message.text, makerNotice() + "gestartet: 02.03.2026 09:30:05\r\nVersion: 1.0.1.0859");
         QVERIFY(makerNotice().endsWith(u"\r\n"));
-        QVERIFY2(message.text.endsWith(u"\r\ngestartet: 02.03.2026 09:30:05\r\nVersion: 1.0.1.0859"),
-                 qPrintable(message.text));
     }
 };
 

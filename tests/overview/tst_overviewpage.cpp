@@ -75,6 +75,7 @@ private slots:
         QVERIFY(head.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n"));
         for (const char* part :
              {"<META NAME=\"author\" content=\"brightmoor\">\r\n", "<!--Tickerdeck by brightmoor-->\r\n",
+              "<META NAME=\"date\" content=\"05.03.24 14:05:09\">\r\n",
               "<link rel=\"stylesheet\" href=\"http://127.0.0.1:9000/main.css\" title=\"menu\">\r\n"})
             QVERIFY2(head.contains(QString::fromLatin1(part)), part);
         QVERIFY(head.endsWith("<a name=\"top\"></a>\r\n"));
@@ -102,10 +103,7 @@ private slots:
     {
         QFETCH(QLocale, locale);
         QFETCH(QDateTime, when);
-        QFETCH(QString, expected);
-        QCOMPARE(generalDateText(when, locale), expected);
-        const QString head = vBuildHtmlHead(makerInfo(MemorySettingsStore()), when, locale);
-        QVERIFY(head.contains("<META NAME=\"date\" content=\"" + expected + "\">\r\n"));
+        QTEST(generalDateText(when, locale), "expected");
     }
     void chartLines_data()
     {

@@ -46,7 +46,6 @@ struct Fixture
         w.ui().chkShowToolTip->setChecked(true);
         w.ui().chkShowLBLToolTip->setChecked(true);
     }
-
     QWidget* viewport() { return w.ui().lstItems->viewport(); }
     QPoint rowPoint(int row) { return w.ui().lstItems->visualRect(w.items().index(row, ColTicker)).center(); }
     void hover(int row) { moveOver(viewport(), rowPoint(row)); }
@@ -63,12 +62,6 @@ struct Fixture
         for (int i = 0; i < times && window->isVisible(); ++i)
             QMetaObject::invokeMethod(timer, "timeout");
     }
-    // The window is gone and the list's own mouse-up has run.
-    void finishClose()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
     void setHeightTwips(int twips)
     {
         w.resize(w.width(), twipsToPx(twips));
@@ -77,7 +70,6 @@ struct Fixture
     QWidget* pane() { return w.ui().resourcesPaneHost; }
     int listTop() { return w.ui().lstItems->mapTo(&w, QPoint(0, 0)).y(); }
     static QString tag(QWidget* button) { return button->property("tag").toString(); }
-
     TestPlatform p;
     MainWindow w{p.context};
 };
@@ -112,7 +104,9 @@ private Q_SLOTS:
         if (touch)
             QTest::mouseClick(window->findChild<QLabel*>(QStringLiteral("img_systemclose")), Qt::LeftButton);
         QVERIFY(!window->isVisible());
-        f.finishClose();
+        // The window is gone and the list's own mouse-up has run.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         QVERIFY(!window);
         QCOMPARE(f.w.state().iSelectedIndex, 2);
     }
@@ -127,7 +121,6 @@ private Q_SLOTS:
         const QString expected = infoText(f.w.items().entry(0));
         QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->toPlainText(),
                  QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(expected.count(u'&'), 1);
         window->findChild<QAction*>(QStringLiteral("mnu_contentcopy"))->trigger();
         QCOMPARE(f.p.clipboard.text(), expected);
         // The next click closes the open window first.
@@ -145,13 +138,9 @@ private Q_SLOTS:
         const QString text = QStringLiteral("mnu_contentsavetxt");
         const QString html = QStringLiteral("mnu_contentsavehtml");
         QTest::newRow("text") << text << QStringLiteral("out.txt")
-                              << QByteArray("B\xe4"
-                                            "cker & S\xf6hne\r\nBAE.ETR\r\n")
-                              << QByteArray("\xc3");
+                              << QString("Bäcker & Söhne\r\nBAE.ETR\r\n").toLatin1() << QByteArray("\xc3");
         QTest::newRow("html") << html << QStringLiteral("out.html")
-                              << QByteArray("B\xe4"
-                                            "cker &amp; S\xf6hne")
-                              << QByteArray("& S");
+                              << QString("Bäcker &amp; Söhne").toLatin1() << QByteArray("& S");
         QTest::newRow("folder missing")
             << text << QStringLiteral("gone/out.txt") << QByteArray() << QByteArray();
         QTest::newRow("cancelled") << html << QString() << QByteArray() << QByteArray();

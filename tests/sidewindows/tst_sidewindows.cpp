@@ -225,8 +225,7 @@ private Q_SLOTS:
         QPushButton* button = f.w.ui().cmdFullBrowser;
         QCOMPARE(button->text(), QStringLiteral("bigger"));
         const QRect start = f.pane()->geometry();
-        QVERIFY(f.pane()->isVisible());
-        QVERIFY(start.top() > f.listTop() + f.w.ui().lstItems->height());
+        QVERIFY(f.pane()->isVisible() && start.top() > f.listTop() + f.w.ui().lstItems->height());
         button->click();
         QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
         QCOMPARE(button->text(), QStringLiteral("-"));
@@ -247,8 +246,7 @@ private Q_SLOTS:
             f.w.ui().cmdCloseExtended->click();
             QCOMPARE(f.w.height(), twipsToPx(kMainMinHeight));
             QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
-            QVERIFY(!f.pane()->isVisible());
-            QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible());
+            QVERIFY(!f.pane()->isVisible() && f.w.ui().cmdSelectAll[0]->isVisible());
         }
     }
     void listLayoutTwiceReturns()
@@ -270,10 +268,8 @@ private Q_SLOTS:
         QCOMPARE(button->text(), QStringLiteral("<"));
         const ListLayout wide = listLayoutAfterClick(QStringLiteral("BIG"));
         QCOMPARE(list->width(), twipsToPx(wide.listWidth));
-        for (const ColumnWidth& c : wide.columns) {
-            QVERIFY(!list->isColumnHidden(c.column));
-            QVERIFY(list->columnWidth(c.column) >= twipsToPx(c.twips));
-        }
+        for (const ColumnWidth& c : wide.columns)
+            QVERIFY(!list->isColumnHidden(c.column) && list->columnWidth(c.column) >= twipsToPx(c.twips));
         QVERIFY(!f.w.ui().chartArea->isVisible());
         button->click();
         QCOMPARE(button->text(), QStringLiteral(">"));

@@ -110,26 +110,7 @@ private Q_SLOTS:
         QVERIFY(!window);
         QCOMPARE(f.w.state().iSelectedIndex, 2);
     }
-    // Opened from a row at the bottom of the screen, the window still fits on it.
-    void showsAndCopiesTheEntry()
-    {
-        Fixture f;
-        const QRect screen = f.w.screen()->availableGeometry();
-        f.w.move(screen.left(), screen.bottom() - f.listTop() - 30);
-        ToolTipWindow* window = f.click(0);
-        QVERIFY(screen.contains(window->geometry()));
-        const QString expected = infoText(f.w.items().entry(0));
-        QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->toPlainText(),
-                 QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        window->findChild<QAction*>(QStringLiteral("mnu_contentcopy"))->trigger();
-        QCOMPARE(f.p.clipboard.text(), expected);
-        // The next click closes the open window first.
-        QPointer<ToolTipWindow> first = window;
-        f.w.infoDisplay().onItemClick(Qt::LeftButton, f.rowPoint(1));
-        QVERIFY(first.isNull() || !first->isVisible());
-        QVERIFY(f.w.infoDisplay().infoWindow() != first);
-    }
-    void exports_data()
+    void showsCopiesAndSaves_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("file"); // empty: the dialog is cancelled
@@ -145,16 +126,26 @@ private Q_SLOTS:
             << text << QStringLiteral("gone/out.txt") << QByteArray() << QByteArray();
         QTest::newRow("cancelled") << html << QString() << QByteArray() << QByteArray();
     }
-    void exports()
+    // Opened from a row at the bottom of the screen, the window still fits on it.
+    void showsCopiesAndSaves()
     {
         QFETCH(QString, action);
         QFETCH(QString, file);
         QFETCH(QByteArray, contains);
         QFETCH(QByteArray, lacks);
         Fixture f;
+        const QRect screen = f.w.screen()->availableGeometry();
+        f.w.move(screen.left(), screen.bottom() - f.listTop() - 30);
+        QPointer<ToolTipWindow> window = f.click(0);
+        QVERIFY(screen.contains(window->geometry()));
+        const QString expected = infoText(f.w.items().entry(0));
+        QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->toPlainText(),
+                 QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        window->findChild<QAction*>(QStringLiteral("mnu_contentcopy"))->trigger();
+        QCOMPARE(f.p.clipboard.text(), expected);
         const QString path = file.isEmpty() ? QString() : f.p.programDir.filePath(file);
         f.p.dialogs.queueOpenFile(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
-        f.click(0)->findChild<QAction*>(action)->trigger();
+        window->findChild<QAction*>(action)->trigger();
         QCOMPARE(f.p.dialogs.fileDialogs.size(), 1);
         QFile written(path);
         const bool failed = !path.isEmpty() && contains.isEmpty();
@@ -167,6 +158,10 @@ private Q_SLOTS:
         QVERIFY(bytes.contains(contains));
         QVERIFY(lacks.isEmpty() || !bytes.contains(lacks));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+        // The next click closes the open window first.
+        f.w.infoDisplay().onItemClick(Qt::LeftButton, f.rowPoint(1));
+        QVERIFY(window.isNull() || !window->isVisible());
+        QVERIFY(f.w.infoDisplay().infoWindow() != window);
     }
     void hoverBox_data()
     {

@@ -21,14 +21,7 @@ MemorySettingsStore testHosts()
     return hosts;
 }
 
-HtmlFrame testFrame()
-{
-    HtmlFrame frame;
-    frame.sHtmlHead = "HEAD\r\n";
-    frame.sHtmlFoot = "FOOT";
-    frame.sLinkParts = {"[0]", "[1]", "[2]", "[3]", "[4]", "[5]"};
-    return frame;
-}
+const HtmlFrame testFrame{"HEAD\r\n", "FOOT", {"[0]", "[1]", "[2]", "[3]", "[4]", "[5]"}};
 
 // Rows "name;ticker;place;wkn;isin;buying;b%;value;+|-".
 ChartSelection selectionOf(const QStringList& rows)
@@ -152,7 +145,7 @@ private slots:
         QFETCH(QStringList, lines);
         const OverviewContext context{
             .tickerFilePath = "/tic/a&b.tic", .bank = bank, .iHistoryMonths = 6, .reloadText = "0"};
-        const QStringList writes = chartOverviewWrites(testFrame(), selectionOf(rows), context, testHosts());
+        const QStringList writes = chartOverviewWrites(testFrame, selectionOf(rows), context, testHosts());
         const QString header =
             "<div class=\"BigBoxRealTime\"><div class=\"BoxHeadRealTime\">tic: /tic/a&amp;b.tic</div>" + rule;
         QCOMPARE(writes, (QStringList{"HEAD\r\n", header} + lines + QStringList{"FOOT"}));
@@ -174,7 +167,7 @@ private slots:
         QFETCH(bool, script);
         const OverviewContext context{.tickerFilePath = "a.tic", .reloadText = typed, .sAutoReload = value};
         const QStringList writes =
-            chartOverviewWrites(testFrame(), selectionOf({"A;A;B"}), context, testHosts());
+            chartOverviewWrites(testFrame, selectionOf({"A;A;B"}), context, testHosts());
         QCOMPARE(writes.size(), script ? 7 : 4);
         if (script)
             QCOMPARE(writes.at(2), "setTimeout(\"window.location.reload(true)\", " + value + ");\r\n");
@@ -184,7 +177,7 @@ private slots:
         QTemporaryDir dir;
         const OverviewContext context{.tickerFilePath = "/tic/M\u00fcller \u20ac.tic", .bank = BankComdirect};
         const QStringList writes =
-            chartOverviewWrites(testFrame(), selectionOf({"SAP;SAP;ETR", ";;"}), context, testHosts());
+            chartOverviewWrites(testFrame, selectionOf({"SAP;SAP;ETR", ";;"}), context, testHosts());
         QVERIFY(writeOverviewPage(dir.path() + '/', kChartsFile, writes));
         QFile file(dir.filePath("~charts"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -226,7 +219,7 @@ private slots:
         QFETCH(QString, figures);
         // The benchmark never reloads itself.
         const OverviewContext context{.tickerFilePath = "/tic/default.tic", .reloadText = "60000"};
-        const QStringList writes = benchmarkWrites(testFrame(), selectionOf(rows), context, testHosts());
+        const QStringList writes = benchmarkWrites(testFrame, selectionOf(rows), context, testHosts());
         QCOMPARE(writes.mid(0, 4),
                  (QStringList{"HEAD\r\n",
                               "<div class=\"BigBoxRealTime\"><div class=\"BoxHeadRealTime\">tic: "

@@ -183,15 +183,13 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("identifier");
-        const auto row = [](const char* tag, const QString& address, const QString& identifier) {
-            QTest::newRow(tag) << address << identifier;
-        };
-        row("at the end", "http://x/inf/a.html?ID_NOTATION=20735", "20735");
-        row("lower case, more parameters", "http://x/a?id_notation=20735&timeSpan=1Y", "20735");
-        row("thirty characters at most", "?ID_NOTATION=" + QString(40, '7'), QString(30, '7'));
-        row("blanks trimmed", "?ID_NOTATION= 42 ", "42");
-        row("none", "http://x/inf/search/all.html?SEARCH_VALUE=SAP", "");
-        row("empty value", "?ID_NOTATION=&x=1", "");
+        QTest::newRow("at the end") << QString("http://x/inf/a.html?ID_NOTATION=20735") << QString("20735");
+        QTest::newRow("lower case, more parameters")
+            << QString("http://x/a?id_notation=20735&timeSpan=1Y") << QString("20735");
+        QTest::newRow("thirty characters at most") << "?ID_NOTATION=" + QString(40, '7') << QString(30, '7');
+        QTest::newRow("blanks trimmed") << QString("?ID_NOTATION= 42 ") << QString("42");
+        QTest::newRow("none") << QString("http://x/inf/search/all.html?SEARCH_VALUE=SAP") << QString();
+        QTest::newRow("empty value") << QString("?ID_NOTATION=&x=1") << QString();
     }
     void idNotation()
     {

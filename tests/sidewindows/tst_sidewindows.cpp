@@ -249,15 +249,15 @@ private Q_SLOTS:
         Fixture f;
         QTreeView* list = f.w.ui().lstItems;
         QPushButton* button = f.w.ui().cmdEnhanceListbox;
-        const auto columns = [list] {
-            QList<int> widths;
+        // The list's width, then each column's (-1: hidden).
+        const auto widths = [list] {
+            QList<int> widths{list->width()};
             for (int c = 0; c < ColumnCount; ++c)
                 widths << (list->isColumnHidden(c) ? -1 : list->columnWidth(c));
             return widths;
         };
         QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
-        const QList<int> narrow = columns();
-        const int narrowWidth = list->width();
+        const QList<int> narrow = widths();
         button->click();
         QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
         QCOMPARE(button->text(), QStringLiteral("<"));
@@ -268,8 +268,7 @@ private Q_SLOTS:
         QVERIFY(!f.w.ui().chartArea->isVisible());
         button->click();
         QCOMPARE(button->text(), QStringLiteral(">"));
-        QCOMPARE(columns(), narrow);
-        QCOMPARE(list->width(), narrowWidth);
+        QCOMPARE(widths(), narrow);
         QVERIFY(f.w.ui().chartArea->isVisible());
     }
     void mobileBoxesFollowEachOther_data()

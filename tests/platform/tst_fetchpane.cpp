@@ -3,7 +3,6 @@
 #include "platform/fetchpane.h"
 #include "platform/panefactory.h"
 #include "platform/settingsstore.h"
-#include "platform/webpane.h"
 
 #include <QNetworkAccessManager>
 #include <QPlainTextEdit>
@@ -129,17 +128,15 @@ private slots:
     // Shown on offscreen, a read-back pane is a text view, never a web engine.
     void aboutDocumentCompletesLater_data()
     {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("markup");
-        QTest::newRow("document") << "about:<html><body leftMargin=55>receive data<br></body></html>"
-                                  << "<html><body leftMargin=55>receive data<br></body></html>";
-        QTest::newRow("blank") << "about:blank"
-                               << "";
+        QTest::addColumn<QString>("markup"); // "" for about:blank
+        QTest::newRow("document") << "<html><body leftMargin=55>receive data<br></body></html>";
+        QTest::newRow("blank") << "";
     }
     void aboutDocumentCompletesLater()
     {
-        QFETCH(QString, address);
         QFETCH(QString, markup);
+        const QString address =
+            QStringLiteral("about:") + (markup.isEmpty() ? QStringLiteral("blank") : markup);
         FetchPane pane(QStringLiteral("wbrStockContent"), m_network, 2000);
         PaneEvents log(pane);
         pane.navigate(address);
@@ -199,7 +196,6 @@ private slots:
         BrowserPane* readBack = factory.create(QStringLiteral("wbrVersion"), PaneKind::ReadBack, &owner);
         BrowserPane* display = factory.create(QStringLiteral("wbrHY"), PaneKind::Display, &owner);
         QVERIFY(qobject_cast<FetchPane*>(readBack));
-        QVERIFY(qobject_cast<WebPane*>(display));
         // Making a display pane must not start the web engine.
         QVERIFY(!display->isVisible());
     }

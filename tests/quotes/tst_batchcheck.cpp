@@ -110,8 +110,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, autoRefresh);
         Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
-        f.platform.settings.write(QStringLiteral("AutoRefresh"),
-                                  autoRefresh ? QStringLiteral("1") : QStringLiteral("0"));
+        f.platform.settings.write(QStringLiteral("AutoRefresh"), QString::number(int(autoRefresh)));
         MainWindow& w = f.start();
         QTimer& refresh = timer(w, QStringLiteral("tmrRefresh"));
         QTimer& clock = timer(w, QStringLiteral("tmrTime"));

@@ -91,7 +91,6 @@ private slots:
         row("masterdata_only", true, "", "|0||0|519000|DE0005190003");
         row("masterdata_fallback", false, "", "|0||0|519000|DE0005190003");
         row("empty", false, "", "|0||0|~|~");
-        row("empty", true, "", "|0||0|~|~");
     }
     void quotePage()
     {
@@ -148,10 +147,8 @@ private slots:
     void dayChange_data()
     {
         QTest::addColumn<QStringList>("in"); // quote|previous|expected day %
-        QTest::newRow("5 %") << fields("10,50|10,00|5,00");
         QTest::newRow("tie down to even") << fields("8,0004|8,00|0,00");
         QTest::newRow("tie up to even") << fields("8,0012|8,00|0,02");
-        QTest::newRow("tie 0,025") << fields("8,002|8,00|0,02");
         QTest::newRow("negative tie") << fields("7,9996|8,00|0,00");
         QTest::newRow("thirds") << fields("4,00|3,00|33,33");
         QTest::newRow("loss") << fields("9,50|10,00|-5,00");

@@ -32,16 +32,13 @@ struct Fixture : ServedWindow
 {
     Fixture() : ServedWindow(kList)
     {
-        serve("HLD.ETR", "10,50", "-1,25", "EUR");
-        serve("WAT.NYS", "99,1234", "0,00", "USD");
+        for (const char* symbol : {"HLD.ETR", "WAT.NYS"})
+            server.setResponse(
+                searchFor(symbol),
+                PageResponse::page(quotePage({symbol, "10,50", "EUR", "-1,25", "A0B1C2", "DE000A0B1C23"})));
         server.setResponse(
             QStringLiteral("/late"),
             PageResponse::page(quotePage({"Late", "77,00", "EUR", "0,00", "LATE01", "DE000LATE001"})));
-    }
-    void serve(const QString& symbol, const QString& quote, const QString& change, const QString& currency)
-    {
-        server.setResponse(searchFor(symbol), PageResponse::page(quotePage({symbol, quote, currency, change,
-                                                                            "A0B1C2", "DE000A0B1C23"})));
     }
 };
 

@@ -212,7 +212,6 @@ private Q_SLOTS:
             for (const QString& page : pages)
                 QVERIFY2(page.contains(escaped) && !page.contains(ticker), qPrintable(page));
         }
-        // A failed chart load shows the "no data" page.
         QVERIFY(f.platform.panes.recording(QStringLiteral("wbrRealTimeChart"))
                     ->addresses.last()
                     .contains(QStringLiteral("color:red\">currently no data<br>") + escaped +

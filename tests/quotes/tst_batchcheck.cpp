@@ -141,7 +141,6 @@ private Q_SLOTS:
         activate(w);
         QCOMPARE(f.searches().size(), searches);
         QCOMPARE(w.items().entry(1).columns[ColQuote], searches > 0 ? QStringLiteral("10,50") : QString());
-        QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
     }
     void batchReadsSearchLayoutAfterARetryByWkn()
     {

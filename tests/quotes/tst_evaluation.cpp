@@ -89,7 +89,6 @@ private slots:
         }
         QTEST(colours, "colours");
         QTEST(e.icon, "icon");
-        QVERIFY(!e.styles[ColQuote].bold && !e.styles[ColBPct].bold);
     }
     // Steps that cannot compute leave their columns as they were.
     void failedStepsKeepColumns_data()

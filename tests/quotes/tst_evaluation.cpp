@@ -54,7 +54,6 @@ private slots:
                             EntryIcon icon) {
             QTest::newRow(tag) << fields(in) << fields(cols) << QString::fromLatin1(colours) << icon;
         };
-        row("gain", "10,50|1,25|10,00|100", "10,50|1,25|0,50|5,00|1.050|50", "ggggg", EntryIcon::Plus);
         row("negative day", "10,50|-1,25|10,00|100", "10,50|-1,25|0,50|5,00|1.050|50", "rrggg",
             EntryIcon::PlusMinus);
         // +|- of 0 formats as "" and keeps its colour.

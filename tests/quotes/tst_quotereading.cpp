@@ -56,7 +56,6 @@ private Q_SLOTS:
         MainWindow& w = f.start();
         f.click(0);
         QCOMPARE(w.items().entry(1).columns[ColQuote], QString());
-        QVERIFY(!w.state().bListChanged);
         const QString path = w.ui().txt_TickerFile->text();
         QVERIFY(w.close());
         QVERIFY(f.platform.dialogs.shown.isEmpty());

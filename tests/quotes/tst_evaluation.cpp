@@ -172,8 +172,6 @@ private slots:
         QTest::addColumn<EntryIcon>("icon");
         QTest::newRow("no buying price")
             << fields("|") << fields("10,50|1,25|n/a|n/a|EUR||") << EntryIcon::NoBuyQuote;
-        QTest::newRow("buying 0") << fields("0|100") << fields("10,50|1,25|10,50|n/a|EUR|1.050|1.050")
-                                  << EntryIcon::Plus;
         QTest::newRow("full") << fields("10|100") << fields("10,50|1,25|0,50|5,00|EUR|1.050|50")
                               << EntryIcon::Plus;
     }

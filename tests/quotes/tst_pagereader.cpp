@@ -10,7 +10,7 @@ namespace {
 
 QString fixture(const QString& name)
 {
-    QFile file(QStringLiteral(TD_FIXTURES_DIR "/quotes/") + name);
+    QFile file(QStringLiteral(TD_FIXTURES_DIR "/quotes/") + name + QStringLiteral(".html"));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing fixture %s", qPrintable(name));
     return QString::fromLatin1(file.readAll());
@@ -75,7 +75,7 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // quote text|quote|change text|day %|WKN|ISIN
         const auto row = [](const char* file, bool byWkn, const char* flags, const char* expected) {
             QTest::newRow(QByteArray(file).append(byWkn ? " by WKN" : "").constData())
-                << QString::fromLatin1(file) + QStringLiteral(".html") << byWkn << flags << fields(expected);
+                << QString::fromLatin1(file) << byWkn << flags << fields(expected);
         };
         row("search_nbsp", false, "K", "12,34&nbsp;EUR|12,34|-1,25|-1,25|519000|DE0005190003");
         row("search_plain", false, "K", "12,34|12,34|+0,85|0,85|519000|DE0005190003");
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(r.dropped, flags.contains(u'D'));
         QCOMPARE(r.hasKursdaten, flags.contains(u'K'));
         // A quote that cannot be read is not evaluated as a quote of 0.
-        const bool unreadableQuote = file == u"search_quote_nan.html";
+        const bool unreadableQuote = file == u"search_quote_nan";
         QCOMPARE(r.evaluate, !r.sQuoteText.isEmpty() && !r.dropped && !unreadableQuote);
         if (r.dropped)
             QVERIFY(!r.wkn && !r.isin);
@@ -113,26 +113,22 @@ private slots:
     }
     void backgroundPage_data()
     {
-        QTest::addColumn<QString>("file");
-        // quote text|quote|change text|day %|WKN|R when the quote was read
+        // The row is named by its page. quote text|quote|change text|day %|WKN|R when the quote was read
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("search layout")
-            << "search_nbsp.html" << fields("12,34&nbsp;EUR|12,34|-1,25|-1,25|519000|R");
-        QTest::newRow("key element layout")
-            << "background_keyelement.html" << fields("12,34 EUR|12,34|+0,85|0,85|519000|R");
+        QTest::newRow("search_nbsp") << fields("12,34&nbsp;EUR|12,34|-1,25|-1,25|519000|R");
+        QTest::newRow("background_keyelement") << fields("12,34 EUR|12,34|+0,85|0,85|519000|R");
         // No whole-text fallback: the failed quote step sends the reading to
         // the key element layout, which is missing and changes nothing.
-        QTest::newRow("no fallback") << "search_plain.html" << fields("12,34|0|+0,85|0,85|519000|");
-        QTest::newRow("quote k.A.") << "search_quote_nan.html"
-                                    << fields("k.A.&nbsp;EUR|0|-1,25|-1,25|519000|");
-        QTest::newRow("master data only") << "masterdata_only.html" << fields("|0||0|519000|");
-        QTest::newRow("empty page") << "empty.html" << fields("|0||0|~|");
+        QTest::newRow("search_plain") << fields("12,34|0|+0,85|0,85|519000|");
+        QTest::newRow("search_quote_nan") << fields("k.A.&nbsp;EUR|0|-1,25|-1,25|519000|");
+        QTest::newRow("masterdata_only") << fields("|0||0|519000|");
+        QTest::newRow("empty") << fields("|0||0|~|");
     }
     void backgroundPage()
     {
-        QFETCH(QString, file);
         QFETCH(QStringList, expected);
-        const BackgroundPageResult r = readBackgroundPage(fixture(file));
+        const BackgroundPageResult r =
+            readBackgroundPage(fixture(QString::fromLatin1(QTest::currentDataTag())));
         QCOMPARE(
             (QStringList{r.sBgQuoteText, amountText(r.cBgQuote), r.sBgChangeText, amountText(r.cBgDayPct),
                          orNone(r.wkn), r.quoteRead ? QStringLiteral("R") : QString()}),

@@ -188,8 +188,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("escaped");
         QTest::newRow("markup") << "\"><script>x</script>"
                                 << "&quot;&gt;&lt;script&gt;x&lt;/script&gt;";
-        QTest::newRow("ampersand") << "A&B"
-                                   << "A&amp;B";
+        QTest::newRow("ampersand") << "A&B" << QStringLiteral("A&amp;B");
     }
     // A ticker from a shared list reaches the status pages, the "no data" page and
     // the chart snippets as text only, and those panes run no script.

@@ -23,19 +23,13 @@ namespace {
 const QByteArray kList = "Held;HLD;ETR;01.02.2024;10,00;True;;;;;;100;;;;;0\r\n"
                          "Watched;WAT;NYS;;;True;;;;;;;;;;;-1\r\n";
 
-QString searchFor(const QString& symbol)
-{
-    return QStringLiteral("/inf/search/all.html?SEARCH_VALUE=") + symbol + QStringLiteral("&x=11&y=7");
-}
-
 struct Fixture : ServedWindow
 {
     Fixture() : ServedWindow(kList)
     {
-        for (const char* symbol : {"HLD.ETR", "WAT.NYS"})
-            server.setResponse(
-                searchFor(symbol),
-                PageResponse::page(quotePage({symbol, "10,50", "EUR", "-1,25", "A0B1C2", "DE000A0B1C23"})));
+        server.setFallback([](const PageRequest&) {
+            return PageResponse::page(quotePage({"Any", "10,50", "EUR", "-1,25", "A0B1C2", "DE000A0B1C23"}));
+        });
         server.setResponse(
             QStringLiteral("/late"),
             PageResponse::page(quotePage({"Late", "77,00", "EUR", "0,00", "LATE01", "DE000LATE001"})));

@@ -105,8 +105,7 @@ private Q_SLOTS:
     {
         QFETCH(qint64, raw);
         QFETCH(int, decimals);
-        QFETCH(qint64, expected);
-        QCOMPARE(Amount::fromRaw(raw).roundedToEven(decimals).raw(), expected);
+        QTEST(qint64(Amount::fromRaw(raw).roundedToEven(decimals).raw()), "expected");
     }
     void arithmeticOverflowIsEmpty()
     {
@@ -136,8 +135,7 @@ private Q_SLOTS:
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             all.append(char(b));
-        const QString text = td::decodeWindows1252(all);
-        QCOMPARE(td::encodeWindows1252(text), all);
+        QCOMPARE(td::encodeWindows1252(td::decodeWindows1252(all)), all);
     }
     void splitLines_data()
     {

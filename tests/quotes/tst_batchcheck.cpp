@@ -101,8 +101,7 @@ private Q_SLOTS:
         QTest::newRow("auto refresh on") << true;
         QTest::newRow("auto refresh off") << false;
     }
-    // No refresh of the shown entry and no title clock while the batch runs;
-    // afterwards the refresh runs again only when it is switched on.
+    // Neither refresh nor title clock runs during a batch; the refresh resumes only when on.
     void timersRestAroundABatch()
     {
         QFETCH(bool, autoRefresh);

@@ -222,7 +222,8 @@ int pssChild(const QString& mode)
         // The flags go up as a tab starts; the server falls quiet once every
         // tab has its page.
         qsizetype served = -1;
-        while (served != bw.server.requests().size()) {
+        for (int second = 0; second < kLoadTimeoutMs / 1000 && served != bw.server.requests().size();
+             ++second) {
             served = bw.server.requests().size();
             QTest::qWait(1000);
         }

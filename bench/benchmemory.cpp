@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
 
 #include <cstdio>
 
@@ -26,19 +25,6 @@ qint64 residentKb()
             return line.mid(6).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
-}
-
-double childMb(const QString& program, const QString& mode, const QString& listPath)
-{
-    QProcess child;
-    child.start(program, {QStringLiteral("--rss-child"), mode, listPath});
-    if (!child.waitForFinished(120000) || child.exitCode() != 0)
-        qFatal("rss child %s failed: %s", qPrintable(mode), child.readAllStandardError().constData());
-    for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("rss "))
-            return line.mid(4).toDouble() / 1024.0;
-    }
-    qFatal("rss child %s printed no figure", qPrintable(mode));
 }
 
 } // namespace
@@ -63,19 +49,16 @@ int rssChild(bool loaded, const QString& listPath)
 
 BenchRow memoryRow(const QString& program, const QString& listPath)
 {
-    QList<double> empty;
-    QList<double> loaded;
-    for (int run = 0; run < 3; ++run) {
-        empty.append(childMb(program, QStringLiteral("empty"), listPath));
-        loaded.append(childMb(program, QStringLiteral("loaded"), listPath));
-    }
-    std::sort(empty.begin(), empty.end());
-    std::sort(loaded.begin(), loaded.end());
+    const auto median = [&](const QString& mode) {
+        return childMedianMb(program, {QStringLiteral("--rss-child"), mode, listPath}, "rss", 120000);
+    };
+    const double empty = median(QStringLiteral("empty"));
+    const double loaded = median(QStringLiteral("loaded"));
     return {QStringLiteral("Resident set with %1 entries").arg(kListSize),
             QStringLiteral("empty list"),
             QStringLiteral("MB"),
-            loaded[1],
-            empty[1],
+            loaded,
+            empty,
             BenchRow::Goal::Above,
             40,
             {}};

@@ -10,12 +10,10 @@
 #include "overview/previewwindow.h"
 #include "platform/browserpane.h"
 #include "platform/panefactory.h"
-#include "sites/sitehosts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTabWidget>
 #include <QTest>
 #include <QWebEngineView>
@@ -136,27 +134,9 @@ int printPss()
     return 0;
 }
 
-double childMb(const QString& program, const QString& mode)
-{
-    QProcess child;
-    child.setProcessChannelMode(QProcess::SeparateChannels);
-    child.start(program, {QStringLiteral("--pss-child"), mode});
-    if (!child.waitForFinished(kLoadTimeoutMs + 60000) || child.exitCode() != 0)
-        qFatal("pss child %s failed: %s", qPrintable(mode), child.readAllStandardError().constData());
-    for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("pss "))
-            return line.mid(4).toDouble() / 1024.0;
-    }
-    qFatal("pss child %s printed no figure", qPrintable(mode));
-}
-
 double medianOfThree(const QString& program, const QString& mode)
 {
-    QList<double> runs;
-    for (int run = 0; run < 3; ++run)
-        runs.append(childMb(program, mode));
-    std::sort(runs.begin(), runs.end());
-    return runs[1];
+    return childMedianMb(program, {QStringLiteral("--pss-child"), mode}, "pss", kLoadTimeoutMs + 60000);
 }
 
 } // namespace

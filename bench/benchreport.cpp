@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 #include <algorithm>
 #include <cstdio>
@@ -93,6 +94,28 @@ QString comparison(const BenchRow& r)
 }
 
 } // namespace
+
+double childMedianMb(const QString& program, const QStringList& arguments, const QByteArray& label,
+                     int timeoutMs, int runs)
+{
+    QList<double> figures;
+    for (int run = 0; run < runs; ++run) {
+        QProcess child;
+        child.start(program, arguments);
+        if (!child.waitForFinished(timeoutMs) || child.exitCode() != 0)
+            qFatal("child %s failed: %s", qPrintable(arguments.join(u' ')),
+                   child.readAllStandardError().constData());
+        const QByteArray prefix = label + ' ';
+        const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [&](const QByteArray& l) { return l.startsWith(prefix); });
+        if (line == lines.end())
+            qFatal("child %s printed no figure", qPrintable(arguments.join(u' ')));
+        figures.append(line->mid(prefix.size()).toDouble() / 1024.0);
+    }
+    std::sort(figures.begin(), figures.end());
+    return figures[figures.size() / 2];
+}
 
 void printTable(const QList<BenchRow>& rows)
 {

@@ -43,6 +43,12 @@ double bestMs(int runs, const std::function<void()>& body, const std::function<v
 // CPU time the calling thread has used so far, in milliseconds.
 double threadCpuMs();
 
+// Median of `runs` fresh child processes of `program`, each started with
+// `arguments` and printing a line "<label> <kB>"; in megabytes. A child that
+// fails or prints no figure ends the bench.
+double childMedianMb(const QString& program, const QStringList& arguments, const QByteArray& label,
+                     int timeoutMs, int runs = 3);
+
 void printTable(const QList<BenchRow>& rows);
 bool writeJson(const QList<BenchRow>& rows, const QString& path);
 

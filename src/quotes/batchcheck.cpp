@@ -7,7 +7,8 @@
 #include "platform/eventpump.h"
 #include "platform/panewait.h"
 #include "platform/programname.h"
-#include "quotes/quotescratch.h"
+#include "quotes/quoteloader.h"
+#include "quotes/quotereading.h"
 #include "shell/mainstate.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
@@ -41,18 +42,17 @@ QString quoteSymbolOf(const WatchEntry& entry)
 }
 } // namespace
 
-BatchCheck::BatchCheck(const Controls& controls, Lists lists, BrowserPane& quotePane,
-                       BrowserPane& backgroundPane, Services services, MainState& state,
-                       QuoteScratch& scratch, QObject* parent)
-    : QObject(parent), m_ui(controls), m_lists(lists), m_quotePane(quotePane),
-      m_backgroundPane(backgroundPane), m_services(services), m_state(state), m_scratch(scratch)
+BatchCheck::BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Services services,
+                       MainState& state, QObject* parent)
+    : QObject(parent), m_ui(controls), m_lists(lists), m_quotes(quotes), m_services(services), m_state(state)
 {
     m_tmrShowAllQuotes.setParent(this);
     m_tmrShowAllQuotes.setObjectName(QStringLiteral("tmrShowAllQuotes"));
     m_tmrShowAllQuotes.setInterval(20000);
     connect(&m_tmrShowAllQuotes, &QTimer::timeout, this, [this] {
-        emit backgroundEvaluationDue(m_scratch.oBackgroundEntry);
         m_tmrShowAllQuotes.stop();
+        if (const std::optional<QuoteAnswer> due = std::exchange(m_dueAnswer, std::nullopt))
+            m_quotes.reading.vEvaluateQuoteBackground(*due, isBackgroundRunning());
     });
     connect(m_ui.cmdCheckAllQuotes, &QPushButton::clicked, this, &BatchCheck::vCheckAllQuotes);
     connect(m_ui.cmdCheckAllQuotesHintergrund, &QPushButton::clicked, this,
@@ -67,14 +67,16 @@ BatchCheck::BatchCheck(const Controls& controls, Lists lists, BrowserPane& quote
                        [this](double ms) { m_state.autoReloadText = QString::number(ms, 'g', 15); });
 }
 
-bool BatchCheck::isRunning() const
+void BatchCheck::setRunState(RunState state)
 {
-    return m_ui.cmdCheckAllQuotes->text() == kRunning;
+    m_run = state;
+    m_ui.cmdCheckAllQuotes->setText(state == RunState::Running ? kRunning : kIdle);
 }
 
-bool BatchCheck::isBackgroundRunning() const
+void BatchCheck::setBackgroundRunState(RunState state)
 {
-    return m_ui.cmdCheckAllQuotesHintergrund->text() == kRunning;
+    m_backgroundRun = state;
+    m_ui.cmdCheckAllQuotesHintergrund->setText(state == RunState::Running ? kRunning : kIdle);
 }
 
 QString BatchCheck::unreadSummary(int unread, int ticked)
@@ -137,13 +139,15 @@ void BatchCheck::vCheckAllQuotes()
     WatchListModel& items = m_lists.items;
     BusyCursor busy(Qt::BusyCursor);
 
-    if (!isRunning()) {
-        m_ui.cmdCheckAllQuotes->setText(kRunning);
-        clearStopList();
-    } else {
-        m_ui.cmdCheckAllQuotes->setText(kIdle);
+    if (m_run != RunState::Idle) {
+        // The run in progress sees the cancel once its wait wakes, and ends itself.
+        setRunState(RunState::Cancelling);
         PaneWait::wakeAll();
+        return;
     }
+    setRunState(RunState::Running);
+    clearStopList();
+    m_pass = {};
     m_services.tmrRefresh.stop();
     m_services.tmrTime.stop();
     setBatchControlsEnabled(false);
@@ -157,8 +161,6 @@ void BatchCheck::vCheckAllQuotes()
         return !isRunning();
     };
     const int n = items.size();
-    int ticked = 0;
-    int unread = 0;
     QElapsedTimer sinceShown;
     for (int i = 1; i <= n; ++i) {
         if (cancelled())
@@ -175,28 +177,17 @@ void BatchCheck::vCheckAllQuotes()
                     m_ui.lstItems->setCurrentIndex(index);
                     sinceShown.start();
                 }
-                m_quotePane.setTag(QStringLiteral("Load"));
-                // Every batch page is read, with the search layout it was
-                // searched with.
-                m_scratch.bWantQuoteContent = true;
-                m_scratch.bBatchLoad = true;
-                m_scratch.quoteEvaluated = false;
-                m_quotePane.navigate(quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry)));
-                waitForPane(m_quotePane, cancelled);
-                if (!cancelled()) {
-                    ++ticked;
-                    if (!m_scratch.quoteEvaluated)
-                        ++unread;
-                }
+                // Every batch page is read, with the search layout it was searched with.
+                const QuoteRequest request{entry.id, QuotePurpose::Batch,
+                                           quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry))};
+                m_quotes.foreground.load(request, this, [this](const QuoteAnswer& a) { onBatchAnswer(a); });
+                waitForPane(m_quotes.foreground.pane(), cancelled);
             }
         }
         m_ui.picAllProgress->vDrawProgress(roundToEven(100.0 * i / n), kProgressColour, QString(), 100);
     }
-    // A page still loading after a cancel belongs to an entry that is no
-    // longer current; it must not be read into another one.
-    if (!m_quotePane.tag().isEmpty())
-        m_quotePane.setTag(QString());
-    m_scratch.bBatchLoad = false;
+    // A page still loading after a cancel is answered to nobody.
+    m_quotes.foreground.cancel();
 
     if (items.size() > 0) {
         m_state.oCurrentEntry = items.idAt(0);
@@ -205,58 +196,67 @@ void BatchCheck::vCheckAllQuotes()
     m_ui.picAllProgress->vDrawProgress(0, kProgressColour, QString(), 100);
     m_ui.progressFrame->hide();
     setBatchControlsEnabled(true);
-    m_ui.cmdCheckAllQuotes->setText(kIdle);
+    setRunState(RunState::Idle);
     if (m_lists.stop.size() > 0)
         m_ui.tabData->setCurrentIndex(kStopTab);
     setRefreshEnabled(m_ui.chkAutoRefresh->isChecked());
     m_services.tmrTime.start();
-    emit passEnded(unread, ticked);
+    emit passEnded(m_pass.unread, m_pass.ticked);
+}
+
+void BatchCheck::onBatchAnswer(const QuoteAnswer& answer)
+{
+    ++m_pass.ticked;
+    if (!m_quotes.reading.vEvaluateQuote(answer, isRunning()))
+        ++m_pass.unread;
+}
+
+void BatchCheck::onBackgroundAnswer(const QuoteAnswer& answer)
+{
+    m_quotes.reading.writeCodes(answer);
+    ++m_backgroundPass.ticked;
+    if (!answer.read)
+        ++m_backgroundPass.unread;
+    m_dueAnswer = answer;
 }
 
 void BatchCheck::vCheckAllQuotesBackground()
 {
     WatchListModel& items = m_lists.items;
-    QPushButton* button = m_ui.cmdCheckAllQuotesHintergrund;
-
-    if (!isBackgroundRunning()) {
-        button->setText(kRunning);
-        clearStopList();
-    } else {
-        button->setText(kIdle);
+    if (m_backgroundRun != RunState::Idle) {
+        setBackgroundRunState(RunState::Cancelling);
         // A cancel also drops the evaluation still waiting for its timer.
         m_tmrShowAllQuotes.stop();
+        m_dueAnswer.reset();
         PaneWait::wakeAll();
         return;
     }
+    setBackgroundRunState(RunState::Running);
+    clearStopList();
+    m_backgroundPass = {};
     const auto cancelled = [this] {
         return !isBackgroundRunning();
     };
-    int ticked = 0;
-    int unread = 0;
+    QuoteLoader& loader = m_quotes.background;
     for (int i = 0; i < items.size() && !cancelled(); ++i) {
-        m_scratch.oBackgroundEntry = items.entry(i).id;
-        if (!items.entry(i).checked)
+        const WatchEntry& entry = items.entry(i);
+        if (!entry.checked)
             continue;
-        m_backgroundPane.setTag(QStringLiteral("Load"));
-        m_backgroundPane.setSilent(true);
-        m_scratch.backgroundReadable = false;
-        m_backgroundPane.navigate(quoteSearchAddress(m_services.hosts, quoteSymbolOf(items.entry(i))));
-        waitForPane(m_backgroundPane, cancelled);
+        loader.pane().setSilent(true);
+        loader.load(
+            {entry.id, QuotePurpose::Background, quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry))},
+            this, [this](const QuoteAnswer& a) { onBackgroundAnswer(a); });
+        waitForPane(loader.pane(), cancelled);
         if (cancelled())
             break;
-        ++ticked;
-        if (!m_scratch.backgroundReadable)
-            ++unread;
         m_tmrShowAllQuotes.start();
         waitForEvaluationTimer();
     }
-    // After a cancel the page still in flight belongs to no entry any more:
-    // with its tag gone, its completion reads nothing into the list.
-    if (!m_backgroundPane.tag().isEmpty())
-        m_backgroundPane.setTag(QString());
+    // After a cancel the page still in flight belongs to no entry any more.
+    loader.cancel();
     // A complete run returns its button to idle by itself.
-    button->setText(kIdle);
-    emit passEnded(unread, ticked);
+    setBackgroundRunState(RunState::Idle);
+    emit passEnded(m_backgroundPass.unread, m_backgroundPass.ticked);
 }
 
 void BatchCheck::waitForEvaluationTimer()
@@ -274,9 +274,12 @@ void BatchCheck::waitForEvaluationTimer()
 
 void BatchCheck::cancelAll()
 {
-    m_ui.cmdCheckAllQuotes->setText(kIdle);
-    m_ui.cmdCheckAllQuotesHintergrund->setText(kIdle);
+    if (m_run != RunState::Idle)
+        setRunState(RunState::Cancelling);
+    if (m_backgroundRun != RunState::Idle)
+        setBackgroundRunState(RunState::Cancelling);
     m_tmrShowAllQuotes.stop();
+    m_dueAnswer.reset();
     PaneWait::wakeAll();
 }
 

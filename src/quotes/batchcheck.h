@@ -1,10 +1,13 @@
 #pragma once
 
+#include "quotes/quoteanswer.h"
+
 #include <QList>
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLineEdit;
@@ -16,16 +19,16 @@ class QWidget;
 
 namespace td {
 
-class BrowserPane;
 class Dialogs;
 class ProgressBar;
+class QuoteLoader;
+class QuoteReading;
 class SettingsStore;
 class WatchListModel;
 struct MainState;
-struct QuoteScratch;
 
 // The batch check of every ticked entry, the background check and the
-// refresh timers. The run buttons' captions are the run state: "!" idle,
+// refresh timers. The run buttons show each check's run state: "!" idle,
 // "0" running.
 class BatchCheck : public QObject
 {
@@ -60,11 +63,25 @@ public:
         QTimer& tmrTime;
     };
 
-    BatchCheck(const Controls& controls, Lists lists, BrowserPane& quotePane, BrowserPane& backgroundPane,
-               Services services, MainState& state, QuoteScratch& scratch, QObject* parent);
+    struct Quotes
+    {
+        QuoteLoader& foreground;
+        QuoteLoader& background;
+        QuoteReading& reading;
+    };
 
-    bool isRunning() const;
-    bool isBackgroundRunning() const;
+    enum class RunState
+    {
+        Idle,
+        Running,
+        Cancelling
+    };
+
+    BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Services services, MainState& state,
+               QObject* parent);
+
+    bool isRunning() const { return m_run == RunState::Running; }
+    bool isBackgroundRunning() const { return m_backgroundRun == RunState::Running; }
 
     // "3 von 11 Kursen konnten nicht gelesen werden"; empty when all were read.
     static QString unreadSummary(int unread, int ticked);
@@ -76,8 +93,6 @@ public slots:
     void cancelAll();
 
 signals:
-    // tmrShowAllQuotes fired for the entry the background pane read last.
-    void backgroundEvaluationDue(quint64 entryId);
     // A pass ended; `unread` of the `ticked` entries it reached gave no quote.
     void passEnded(int unread, int ticked);
 
@@ -87,16 +102,30 @@ private:
     void setRefreshEnabled(bool enabled);
     void setBatchControlsEnabled(bool enabled);
     void clearStopList();
+    void setRunState(RunState state);
+    void setBackgroundRunState(RunState state);
+    void onBatchAnswer(const QuoteAnswer& answer);
+    void onBackgroundAnswer(const QuoteAnswer& answer);
     void waitForEvaluationTimer();
+
+    struct Pass
+    {
+        int ticked = 0;
+        int unread = 0;
+    };
 
     Controls m_ui;
     Lists m_lists;
-    BrowserPane& m_quotePane;
-    BrowserPane& m_backgroundPane;
+    Quotes m_quotes;
     Services m_services;
     MainState& m_state;
-    QuoteScratch& m_scratch;
+    RunState m_run = RunState::Idle;
+    RunState m_backgroundRun = RunState::Idle;
+    Pass m_pass;
+    Pass m_backgroundPass;
+    // tmrShowAllQuotes evaluates the background answer it carries when it fires.
     QTimer m_tmrShowAllQuotes;
+    std::optional<QuoteAnswer> m_dueAnswer;
 };
 
 // An interval box's value: over one minute is refused.

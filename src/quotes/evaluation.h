@@ -40,14 +40,14 @@ struct EvaluationResult
 //
 // The window does not call it while start-up runs (the background twin has
 // no such guard). Around the call, in this order:
-//  1. set oStopCopy to none; write result.entry into the list row (columns,
+//  1. write result.entry into the list row (columns,
 //     styles, icon, checked); let pending events run once;
 //  2. if result.alarm: when no batch runs and the stop list is not empty,
 //     search the stop list from its first entry for an entry whose text
 //     equals the entry's name exactly, stopping at the first match; let
 //     pending events run once; if there was no match (always so during a
 //     batch, which emptied the stop list), add makeStopEntry(result.entry,
-//     position), keep it as oStopCopy and show the "stop" image on the
+//     position) and show the "stop" image on the
 //     stop-list tab.
 // makeStopEntry already carries the new currency in column 9, which the
 // evaluation's last step would copy into oStopCopy.

@@ -1,11 +1,7 @@
 #include "quotes/quotereading.h"
 
-#include "platform/browserpane.h"
 #include "platform/eventpump.h"
-#include "quotes/batchcheck.h"
-#include "quotes/pagereader.h"
-#include "quotes/quotescratch.h"
-#include "shell/mainstate.h"
+#include "quotes/chartselection.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
@@ -15,63 +11,47 @@
 namespace td {
 
 QuoteReading::QuoteReading(const Controls& controls, WatchListModel& items, WatchListModel& stop,
-                           BrowserPane& quotePane, BrowserPane& backgroundPane, const BatchCheck& batch,
-                           MainState& state, QuoteScratch& scratch, QObject* parent)
-    : QObject(parent), m_ui(controls), m_items(items), m_stop(stop), m_quotePane(quotePane),
-      m_backgroundPane(backgroundPane), m_batch(batch), m_state(state), m_scratch(scratch)
+                           ChartSelection& selection, QObject* parent)
+    : QObject(parent), m_ui(controls), m_items(items), m_stop(stop), m_selection(selection)
 {
-    connect(&quotePane, &BrowserPane::documentComplete, this, &QuoteReading::onQuotePageComplete);
-    connect(&backgroundPane, &BrowserPane::documentComplete, this, &QuoteReading::onBackgroundPageComplete);
 }
 
-void QuoteReading::onQuotePageComplete()
+bool QuoteReading::vEvaluateQuote(const QuoteAnswer& answer, bool batchRunning)
 {
-    if (!m_quotePane.tag().isEmpty() && m_scratch.bWantQuoteContent && !m_state.bFirstActivate) {
-        // The page is not put on the clipboard: nothing reads it back there,
-        // and a batch would overwrite whatever the user had copied.
-        m_scratch.bSignalHandled = true;
-        m_scratch.Text1 = m_quotePane.documentMarkup();
-        const QuotePageResult page =
-            readQuotePage(m_scratch.Text1, m_scratch.bRetryByWKN && !m_scratch.bBatchLoad);
-        m_scratch.sQuoteText = page.sQuoteText;
-        m_state.selection.cSelQuote[0] = page.quote;
-        m_state.selection.cSelDayPct[0] = page.dayPct;
-        const quint64 entry = m_state.oCurrentEntry;
-        if (!page.dropped) {
-            writeCodes(entry, page.wkn, page.isin);
-            if (page.evaluate) {
-                m_scratch.quoteEvaluated = true;
-                vEvaluateQuote(entry);
-            }
-        }
-    }
-    m_quotePane.setTag(QString());
+    // The page is not put on the clipboard: nothing reads it back there,
+    // and a batch would overwrite whatever the user had copied.
+    m_selection.cSelQuote[0] = answer.figures.quote;
+    m_selection.cSelDayPct[0] = answer.figures.dayPct;
+    if (answer.dropped)
+        return false;
+    writeCodes(answer);
+    const int row = m_items.rowOfId(answer.request.entryId);
+    if (!answer.read || row < 0)
+        return false;
+    apply(answer.request.entryId, evaluateQuote(m_items.entry(row), answer.figures, options(batchRunning)),
+          batchRunning);
+    return true;
 }
 
-void QuoteReading::onBackgroundPageComplete()
+void QuoteReading::writeCodes(const QuoteAnswer& answer)
 {
-    if (m_backgroundPane.tag().isEmpty() || m_state.bFirstActivate)
-        return;
-    const BackgroundPageResult page = readBackgroundPage(m_backgroundPane.documentMarkup());
-    m_scratch.sBgQuoteText = page.sBgQuoteText;
-    m_scratch.cBgQuote = page.cBgQuote;
-    m_scratch.cBgDayPct = page.cBgDayPct;
-    // A failed fetch or a page without a readable quote is no quote of 0.
-    m_scratch.backgroundReadable = page.hasKursdaten && page.quoteRead;
-    writeCodes(m_scratch.oBackgroundEntry, page.wkn, page.isin);
-    m_backgroundPane.setTag(QString());
-}
-
-void QuoteReading::writeCodes(quint64 entryId, const std::optional<QString>& wkn,
-                              const std::optional<QString>& isin)
-{
-    const int row = m_items.rowOfId(entryId);
+    const int row = m_items.rowOfId(answer.request.entryId);
     if (row < 0)
         return;
-    if (wkn)
-        m_items.setColumn(row, ColWkn, *wkn);
-    if (isin)
-        m_items.setColumn(row, ColIsin, *isin);
+    if (answer.wkn)
+        m_items.setColumn(row, ColWkn, *answer.wkn);
+    if (answer.isin)
+        m_items.setColumn(row, ColIsin, *answer.isin);
+}
+
+void QuoteReading::vEvaluateQuoteBackground(const QuoteAnswer& answer, bool batchRunning)
+{
+    const int row = m_items.rowOfId(answer.request.entryId);
+    // An unreadable page changes nothing in the entry, as in the foreground.
+    if (row < 0 || !answer.read)
+        return;
+    apply(answer.request.entryId,
+          evaluateQuoteBackground(m_items.entry(row), answer.figures, options(batchRunning)), batchRunning);
 }
 
 EvaluationOptions QuoteReading::options(bool batchRunning) const
@@ -84,33 +64,11 @@ EvaluationOptions QuoteReading::options(bool batchRunning) const
     return o;
 }
 
-void QuoteReading::vEvaluateQuote(quint64 entryId)
-{
-    const int row = m_items.rowOfId(entryId);
-    if (m_state.bFirstActivate || row < 0)
-        return;
-    const bool batch = m_batch.isRunning();
-    const QuoteFigures figures{m_state.selection.cSelQuote.value(0), m_state.selection.cSelDayPct.value(0),
-                               m_scratch.sQuoteText};
-    apply(entryId, evaluateQuote(m_items.entry(row), figures, options(batch)), batch);
-}
-
-void QuoteReading::vEvaluateQuoteBackground(quint64 entryId)
-{
-    const int row = m_items.rowOfId(entryId);
-    // An unreadable page changes nothing in the entry, as in the foreground.
-    if (row < 0 || !m_scratch.backgroundReadable)
-        return;
-    const bool batch = m_batch.isBackgroundRunning();
-    const QuoteFigures figures{m_scratch.cBgQuote, m_scratch.cBgDayPct, m_scratch.sBgQuoteText};
-    apply(entryId, evaluateQuoteBackground(m_items.entry(row), figures, options(batch)), batch);
-}
-
 void QuoteReading::apply(quint64 entryId, const EvaluationResult& result, bool batchRunning)
 {
-    m_scratch.oStopCopy = 0;
     int row = m_items.rowOfId(entryId);
     m_items.replace(row, result.entry);
+    emit evaluated(entryId, result.alarm);
     letEventsRun();
     if (!result.alarm)
         return;
@@ -127,8 +85,7 @@ void QuoteReading::apply(quint64 entryId, const EvaluationResult& result, bool b
     row = m_items.rowOfId(entryId);
     if (listed || row < 0)
         return;
-    const int stopRow = m_stop.append(makeStopEntry(m_items.entry(row), row + 1));
-    m_scratch.oStopCopy = m_stop.entry(stopRow).id;
+    m_stop.append(makeStopEntry(m_items.entry(row), row + 1));
     m_ui.tabData->setTabIcon(kStopTab, entryIconImage(EntryIcon::Stop));
 }
 

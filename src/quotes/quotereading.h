@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quotes/evaluation.h"
+#include "quotes/quoteanswer.h"
 
 #include <QObject>
 
@@ -10,15 +10,12 @@ class QTabWidget;
 
 namespace td {
 
-class BatchCheck;
-class BrowserPane;
 class WatchListModel;
-struct MainState;
-struct QuoteScratch;
+struct ChartSelection;
 
-// The completion handlers of the quote pane and the background pane: they
-// read the page, write WKN and ISIN into the entry and hand the figures to
-// the evaluation, which rewrites the entry's row and the stop list.
+// Reads answers into the list: WKN and ISIN into the entry that asked, the
+// figures through the evaluation, which rewrites the entry's row and the
+// stop list.
 class QuoteReading : public QObject
 {
     Q_OBJECT
@@ -32,28 +29,29 @@ public:
     };
 
     QuoteReading(const Controls& controls, WatchListModel& items, WatchListModel& stop,
-                 BrowserPane& quotePane, BrowserPane& backgroundPane, const BatchCheck& batch,
-                 MainState& state, QuoteScratch& scratch, QObject* parent);
+                 ChartSelection& selection, QObject* parent);
 
-public slots:
-    void vEvaluateQuote(quint64 entryId);
-    void vEvaluateQuoteBackground(quint64 entryId);
+    // A foreground page (selection, retry by WKN, batch): its figures become
+    // the shown ones, and a read quote is evaluated. `batchRunning` is the
+    // run state of the check that asked. True when the quote was evaluated.
+    bool vEvaluateQuote(const QuoteAnswer& answer, bool batchRunning);
+    // The background page's codes go in at once; its figures wait for the
+    // evaluation timer (vEvaluateQuoteBackground).
+    void writeCodes(const QuoteAnswer& answer);
+    void vEvaluateQuoteBackground(const QuoteAnswer& answer, bool batchRunning);
+
+signals:
+    // An entry's evaluation found it at or past the threshold, or not.
+    void evaluated(quint64 entryId, bool alarm);
 
 private:
-    void onQuotePageComplete();
-    void onBackgroundPageComplete();
     EvaluationOptions options(bool batchRunning) const;
     void apply(quint64 entryId, const EvaluationResult& result, bool batchRunning);
-    void writeCodes(quint64 entryId, const std::optional<QString>& wkn, const std::optional<QString>& isin);
 
     Controls m_ui;
     WatchListModel& m_items;
     WatchListModel& m_stop;
-    BrowserPane& m_quotePane;
-    BrowserPane& m_backgroundPane;
-    const BatchCheck& m_batch;
-    MainState& m_state;
-    QuoteScratch& m_scratch;
+    ChartSelection& m_selection;
 };
 
 } // namespace td

@@ -6,7 +6,8 @@
 #include "platform/panewait.h"
 #include "platform/programname.h"
 #include "quotes/batchcheck.h"
-#include "quotes/quotescratch.h"
+#include "quotes/quoteloader.h"
+#include "quotes/quotereading.h"
 #include "quotes/signaldisplay.h"
 #include "quotes/statuspages.h"
 #include "shell/mainpanes.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTreeView>
+
+#include <memory>
 
 namespace td {
 
@@ -179,12 +182,22 @@ void SelectionFlow::refresh()
 void SelectionFlow::vShowMainChart(int iIndex)
 {
     Q_UNUSED(iIndex)
-    const MainState& state = m_ctx.state;
-    if (state.bFirstActivate)
+    showMainChart(false);
+}
+
+void SelectionFlow::showHistorySpan(int choice)
+{
+    m_ctx.state.bytHistoryChoice = choice;
+    showMainChart(true);
+}
+
+void SelectionFlow::showMainChart(bool historyChange)
+{
+    if (m_ctx.state.bFirstActivate)
         return;
     m_host.showChartArea();
     updateNasdaqPane();
-    if (!state.bHistoryChange)
+    if (!historyChange)
         showStatusPagesAndSnippets();
 
     m_ctx.signal.clear();
@@ -193,7 +206,7 @@ void SelectionFlow::vShowMainChart(int iIndex)
     const bool mobile = m_host.mobileMode();
     if (!mobile)
         loadTradingSignal();
-    if (!mobile && !state.bHistoryChange)
+    if (!mobile && !historyChange)
         loadQuotePage();
     letEventsRun();
 }
@@ -219,13 +232,11 @@ void SelectionFlow::showStatusPagesAndSnippets()
     const QString shown = symbol.toHtmlEscaped();
     panes.wbrStockContent->setSilent(true);
     panes.wbrStockContent->setVisible(false);
-    if (!m_host.mobileMode()) {
-        m_ctx.scratch.bWantQuoteContent = false;
-        panes.wbrStockContent->navigate(
-            receiveDataPage(QStringLiteral("<br>") + shown + QStringLiteral(" [Content]")));
-    } else {
-        panes.wbrStockContent->navigate(receiveDataPage(QStringLiteral("<br>MOBILE OPTION ACTIVE")));
-    }
+    // A status page ends whatever quote page the pane was loading.
+    if (!m_host.mobileMode())
+        m_ctx.quotes.show(receiveDataPage(QStringLiteral("<br>") + shown + QStringLiteral(" [Content]")));
+    else
+        m_ctx.quotes.show(receiveDataPage(QStringLiteral("<br>MOBILE OPTION ACTIVE")));
     panes.wbrRealTimeQuote->navigate(receiveDataPage(shown + QStringLiteral(" [Quote]")));
     letEventsRun();
     panes.wbrRealTimeChart->navigate(receiveDataPage(shown + QStringLiteral(" [Chart]")));
@@ -253,41 +264,43 @@ void SelectionFlow::loadTradingSignal()
     const int row = currentRow();
     if (row < 0)
         return;
-    BrowserPane& pane = *m_ctx.panes.wbrHandelssignal;
     letEventsRun();
-    pane.setSilent(true);
-    pane.setTag(QStringLiteral("LOAD"));
-    m_ctx.scratch.bSignalHandled = false;
-    pane.navigate(siteAddress(
+    m_ctx.signal.load(siteAddress(
         m_ctx.hosts, QStringLiteral("happyyuppie"), QStringLiteral("/cgi-bin/de/search.pl"),
         QStringLiteral("isin=") + m_ctx.items.entry(row).columns[ColIsin] + QStringLiteral("&typnr=3")));
-    waitForPane(pane);
+    waitForPane(m_ctx.signal.pane());
     letEventsRun();
 }
 
 void SelectionFlow::loadQuotePage()
 {
-    QuoteScratch& scratch = m_ctx.scratch;
-    BrowserPane& pane = *m_ctx.panes.wbrStockContent;
-    scratch.bSignalHandled = false;
-    scratch.bWantQuoteContent = true;
-    scratch.bRetryByWKN = false;
-    scratch.bBatchLoad = false;
-    scratch.Text1.clear();
-    pane.setTag(QStringLiteral("Load"));
-    pane.navigate(quoteSearchAddress(m_ctx.hosts, m_ctx.state.selection.quoteSymbol()));
+    QuoteLoader& quotes = m_ctx.quotes;
+    const quint64 id = m_ctx.state.oCurrentEntry;
+    // Shared with the handler: a first try that is never answered (the pane
+    // went on to another page) must not write into a frame that is gone.
+    const auto quotePage = std::make_shared<bool>(false);
+    quotes.load(
+        {id, QuotePurpose::Selection, quoteSearchAddress(m_ctx.hosts, m_ctx.state.selection.quoteSymbol())},
+        this, [this, quotePage](const QuoteAnswer& answer) {
+            *quotePage = answer.hasKursdaten;
+            readAnswer(answer);
+        });
     letEventsRun();
-    waitForPane(pane);
+    waitForPane(quotes.pane());
 
-    if (scratch.Text1.contains(QStringLiteral(">Kursdaten<")))
+    const int row = m_ctx.items.rowOfId(id);
+    if (*quotePage || row < 0)
         return;
-    const int row = currentRow();
-    if (row < 0)
-        return;
-    // The second try is not waited for: its completion reads it when it comes.
-    scratch.bRetryByWKN = true;
-    pane.setTag(QStringLiteral("Load"));
-    pane.navigate(quoteSearchAddress(m_ctx.hosts, m_ctx.items.entry(row).columns[ColWkn]));
+    // The second try is not waited for: its answer is read when it comes,
+    // into the entry that asked, wherever the list has moved it by then.
+    quotes.load(
+        {id, QuotePurpose::WknRetry, quoteSearchAddress(m_ctx.hosts, m_ctx.items.entry(row).columns[ColWkn])},
+        this, [this](const QuoteAnswer& answer) { readAnswer(answer); });
+}
+
+void SelectionFlow::readAnswer(const QuoteAnswer& answer)
+{
+    m_ctx.reading.vEvaluateQuote(answer, m_ctx.batch.isRunning());
 }
 
 void SelectionFlow::showNoData(const QString& suffix)

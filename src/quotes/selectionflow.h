@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quotes/quoteanswer.h"
 #include "watchlist/listedit.h"
 
 #include <QObject>
@@ -14,12 +15,13 @@ namespace td {
 
 class BatchCheck;
 class Dialogs;
+class QuoteLoader;
+class QuoteReading;
 class SettingsStore;
 class SignalDisplay;
 class WatchListModel;
 struct MainPanes;
 struct MainState;
-struct QuoteScratch;
 
 // What the selection asks of the window that holds the list.
 class SelectionHost
@@ -60,7 +62,8 @@ public:
         const SettingsStore& hosts;
         Dialogs& dialogs;
         MainState& state;
-        QuoteScratch& scratch;
+        QuoteLoader& quotes;
+        QuoteReading& reading;
         SignalDisplay& signal;
         const BatchCheck& batch;
     };
@@ -69,7 +72,11 @@ public:
 
 public slots:
     void vSelectItem(int iButton, QPoint position = {});
+    // iIndex is the history span; the routine itself does not use it.
     void vShowMainChart(int iIndex);
+    // A history span was chosen: the signal and the Nasdaq pane are fetched
+    // again, the status pages and the quote page are not.
+    void showHistorySpan(int choice);
     // The refresh of the shown entry (cmdRefresh, tmrRefresh, mnuRefresh).
     void refresh();
 
@@ -89,10 +96,12 @@ private:
     bool refuseDuringBatch(const QString& message);
     int currentRow() const;
     void setCurrentRow(int row);
+    void showMainChart(bool historyChange);
     void updateNasdaqPane();
     void showStatusPagesAndSnippets();
     void loadTradingSignal();
     void loadQuotePage();
+    void readAnswer(const QuoteAnswer& answer);
     void showNoData(const QString& suffix);
 
     Controls m_ui;

@@ -2,8 +2,6 @@
 
 #include "platform/browserpane.h"
 #include "platform/twips.h"
-#include "quotes/quotescratch.h"
-#include "shell/mainstate.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QIcon>
@@ -11,9 +9,8 @@
 
 namespace td {
 
-SignalDisplay::SignalDisplay(const Controls& controls, const Panes& panes, const MainState& state,
-                             QuoteScratch& scratch, QObject* parent)
-    : QObject(parent), m_ui(controls), m_state(state), m_scratch(scratch)
+SignalDisplay::SignalDisplay(const Controls& controls, const Panes& panes, QObject* parent)
+    : QObject(parent), m_ui(controls), m_pane(panes.wbrHandelssignal)
 {
     BrowserPane* shortSignal = panes.wbrHandelssignal;
     BrowserPane* longSignal = panes.wbrHandelssignalLang;
@@ -34,9 +31,17 @@ void SignalDisplay::clear()
     m_ui.picHandelssignal->clear();
 }
 
+void SignalDisplay::load(const QString& address)
+{
+    m_pane->setSilent(true);
+    m_pane->setTag(QStringLiteral("LOAD"));
+    m_awaiting = true;
+    m_pane->navigate(address);
+}
+
 void SignalDisplay::onComplete(BrowserPane& pane, SignalPane kind)
 {
-    if (!m_scratch.bSignalHandled && !m_state.bFirstActivate) {
+    if (m_awaiting) {
         const SignalResult result = readSignal(pane.documentMarkup(), kind);
         QLabel* word = m_ui.picHandelssignal;
         QPalette palette = word->palette();
@@ -47,11 +52,9 @@ void SignalDisplay::onComplete(BrowserPane& pane, SignalPane kind)
             if (symbol >= 0 && symbol < m_ui.picHandelssignalSymbol.size())
                 m_ui.picHandelssignalSymbol[symbol]->show();
         }
-        m_scratch.bSignalHandled = true;
+        m_awaiting = false;
     }
-    // Cleared even when the page was not handled: a quote page read while
-    // the signal loaded sets bSignalHandled, and the selection's wait must
-    // still end once the signal page is complete.
+    // Cleared also for a page not awaited, so a wait on the pane always ends.
     pane.setTag(QString());
 }
 

@@ -10,8 +10,6 @@ class QLabel;
 namespace td {
 
 class BrowserPane;
-struct MainState;
-struct QuoteScratch;
 
 // Shows the trading signal a signal page carries: the word on
 // picHandelssignal in its colour and the matching symbol pictures.
@@ -30,8 +28,12 @@ public:
         BrowserPane* wbrHandelssignalLang = nullptr;
     };
 
-    SignalDisplay(const Controls& controls, const Panes& panes, const MainState& state, QuoteScratch& scratch,
-                  QObject* parent);
+    SignalDisplay(const Controls& controls, const Panes& panes, QObject* parent);
+
+    // Loads the signal page of a selection into wbrHandelssignal; its first
+    // completion is shown, later ones (frames of the same page) are not.
+    void load(const QString& address);
+    BrowserPane& pane() const { return *m_pane; }
 
 public slots:
     // Hides the symbols and clears the word before a new lookup.
@@ -41,8 +43,9 @@ private:
     void onComplete(BrowserPane& pane, SignalPane kind);
 
     Controls m_ui;
-    const MainState& m_state;
-    QuoteScratch& m_scratch;
+    BrowserPane* m_pane;
+    // A page of the current selection is awaited.
+    bool m_awaiting = false;
 };
 
 } // namespace td

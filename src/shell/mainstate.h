@@ -24,7 +24,6 @@ struct MainState
     int iSelectedIndex = 0;
     int bytHistoryChoice = 3;
     int iHistoryMonths = 12;
-    bool bHistoryChange = false;
     int infoDisplayLimit = 30;
     QDateTime startTime;
     QString sProgramVersion;

@@ -2,7 +2,6 @@
 
 #include "overview/previewhost.h"
 #include "platform/programname.h"
-#include "quotes/quotescratch.h"
 #include "quotes/selectionflow.h"
 #include "shell/mainoptions.h"
 #include "shell/mainpanes.h"
@@ -24,6 +23,7 @@ class InfoDisplay;
 class MobileMode;
 class LinkMenus;
 class ResourcesPanel;
+class QuoteLoader;
 class QuoteReading;
 class SignalDisplay;
 class UpdateCheck;
@@ -219,9 +219,10 @@ private:
     QTimer m_tmrTime;
     QTimer m_tmrRefresh;
     MainPanes m_panes;
-    QuoteScratch m_quoteScratch;
     WindowRegistry m_windows;
     SelectionFlow* m_selectionFlow = nullptr;
+    QuoteLoader* m_quoteLoader = nullptr;
+    QuoteLoader* m_backgroundLoader = nullptr;
     QuoteReading* m_quoteReading = nullptr;
     SignalDisplay* m_signalDisplay = nullptr;
     BatchCheck* m_batchCheck = nullptr;

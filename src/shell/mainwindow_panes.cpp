@@ -2,6 +2,7 @@
 #include "platform/browserpane.h"
 #include "platform/eventpump.h"
 #include "quotes/batchcheck.h"
+#include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
 #include "quotes/selectionflow.h"
 #include "quotes/signaldisplay.h"
@@ -61,8 +62,12 @@ void MainWindow::createPanes()
 void MainWindow::createQuoteSubsystem()
 {
     m_signalDisplay = new SignalDisplay({m_ui.picHandelssignal, m_ui.picHandelssignalSymbol},
-                                        {m_panes.wbrHandelssignal, m_panes.wbrHandelssignalLang}, m_state,
-                                        m_quoteScratch, this);
+                                        {m_panes.wbrHandelssignal, m_panes.wbrHandelssignalLang}, this);
+    m_quoteLoader = new QuoteLoader(*m_panes.wbrStockContent, this);
+    m_backgroundLoader = new QuoteLoader(*m_panes.wbrQuoteAll, this);
+    m_quoteReading = new QuoteReading(
+        {m_ui.chkAktQuoteColorBold, m_ui.txtMaxMinChange, m_ui.chkMarkMinMaxChange, m_ui.tabData}, *m_items,
+        *m_stop, m_state.selection, this);
 
     BatchCheck::Controls batchUi;
     batchUi.cmdCheckAllQuotes = m_ui.cmdCheckAllQuotes;
@@ -77,25 +82,18 @@ void MainWindow::createQuoteSubsystem()
     batchUi.progressFrame = m_ui.progressFrame;
     batchUi.picAllProgress = m_ui.picAllProgress;
     batchUi.lockedWhileRunning = {m_ui.cmdSwitchTIC, m_ui.cmdInfo, m_ui.cmdOptions, m_ui.but_Exit};
-    m_batchCheck = new BatchCheck(
-        batchUi, {*m_items, *m_stop}, *m_panes.wbrStockContent, *m_panes.wbrQuoteAll,
-        {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime}, m_state, m_quoteScratch, this);
+    m_batchCheck =
+        new BatchCheck(batchUi, {*m_items, *m_stop}, {*m_quoteLoader, *m_backgroundLoader, *m_quoteReading},
+                       {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime}, m_state, this);
     m_batchCheck->setObjectName(QStringLiteral("batchCheck"));
 
-    m_quoteReading = new QuoteReading(
-        {m_ui.chkAktQuoteColorBold, m_ui.txtMaxMinChange, m_ui.chkMarkMinMaxChange, m_ui.tabData}, *m_items,
-        *m_stop, *m_panes.wbrStockContent, *m_panes.wbrQuoteAll, *m_batchCheck, m_state, m_quoteScratch,
-        this);
-
-    const SelectionFlow::Context context{*m_items,           *m_stop, m_panes,        m_platform.hosts,
-                                         m_platform.dialogs, m_state, m_quoteScratch, *m_signalDisplay,
-                                         *m_batchCheck};
+    const SelectionFlow::Context context{*m_items,           *m_stop,      m_panes,        m_platform.hosts,
+                                         m_platform.dialogs, m_state,      *m_quoteLoader, *m_quoteReading,
+                                         *m_signalDisplay,   *m_batchCheck};
     m_selectionFlow = new SelectionFlow(
         {m_ui.lstItems, m_ui.chkEdit, m_ui.chkLockTab, m_ui.tabData, m_ui.lblAktInfo}, context, *this, this);
     m_selectionFlow->setObjectName(QStringLiteral("selectionFlow"));
 
-    connect(m_batchCheck, &BatchCheck::backgroundEvaluationDue, m_quoteReading,
-            &QuoteReading::vEvaluateQuoteBackground);
     connect(m_batchCheck, &BatchCheck::passEnded, this, [this](int unread, int ticked) {
         if (unread > 0)
             m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(unread, ticked));
@@ -229,6 +227,5 @@ void MainWindow::startBatchCheck()
 {
     m_ui.cmdCheckAllQuotes->click();
 }
-
 
 } // namespace td

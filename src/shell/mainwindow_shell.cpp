@@ -128,10 +128,9 @@ void MainWindow::connectShell()
     connect(m_ui.cboHis, &QComboBox::activated, this, [this](int position) {
         if (position < 0)
             return;
-        m_state.bHistoryChange = true;
-        m_state.bytHistoryChoice = position;
-        vShowMainChart(m_state.bytHistoryChoice);
-        m_state.bHistoryChange = false;
+        // The overview pages' months follow the chooser, not only its value at start-up.
+        m_state.iHistoryMonths = historyMonths(position);
+        m_selectionFlow->showHistorySpan(position);
     });
     setMouseTracking(true);
 }

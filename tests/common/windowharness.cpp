@@ -1,9 +1,11 @@
 #include "windowharness.h"
 
 #include "platform/browserpane.h"
+#include "quotes/batchcheck.h"
 #include "quotes/selectionflow.h"
 #include "watchlist/watchlistmodel.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QTreeView>
 
@@ -50,6 +52,26 @@ void whenTrue(QObject& context, std::function<bool()> condition, std::function<v
         action();
     });
     poll->start();
+}
+
+void duringBatch(MainWindow& window, TestPlatform& platform, std::function<void()> action)
+{
+    loopback::PageServer silent;
+    silent.setFallback([](const loopback::PageRequest&) { return loopback::PageResponse::hang(); });
+    platform.pointHostsAt(silent.baseUrl());
+    auto* batch = window.findChild<QPushButton*>(QStringLiteral("cmdCheckAllQuotes"));
+    const BatchCheck& check = control<BatchCheck>(window, QStringLiteral("batchCheck"));
+    bool acted = false;
+    whenTrue(
+        window, [&check] { return check.isRunning(); },
+        [&] {
+            action();
+            acted = true;
+            batch->click();
+        });
+    batch->click();
+    if (!acted)
+        qFatal("the batch check never ran: no ticked entry?");
 }
 
 ServedWindow::ServedWindow(const QByteArray& list)

@@ -38,6 +38,10 @@ void clickEntry(MainWindow& window, int row, Qt::MouseButton button = Qt::LeftBu
 // test can act in the middle of a check that waits in its own loop.
 void whenTrue(QObject& context, std::function<bool()> condition, std::function<void()> action);
 
+// Runs `action` while a batch check waits for a page that never comes, then
+// cancels the check. The list needs a ticked entry.
+void duringBatch(MainWindow& window, TestPlatform& platform, std::function<void()> action);
+
 // A main window whose sites are a loopback server and whose tic folder holds
 // `list` as default.tic.
 struct ServedWindow

@@ -20,6 +20,12 @@ using namespace td::test;
 
 namespace {
 
+QByteArray fixture(const char* name)
+{
+    QFile file(QStringLiteral(TD_FIXTURES_DIR "/quotes/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 const QByteArray kList = "Held;HLD;ETR;01.02.2024;10,00;True;;;;;;100;;;;;0\r\n"
                          "Watched;WAT;NYS;;;True;;;;;;;;;;;-1\r\n";
 
@@ -79,41 +85,36 @@ private Q_SLOTS:
         QCOMPARE(w.currentRow(), 0);
         QCOMPARE(w.items().highlightRow(), 0);
     }
-    void quotePaneGuards_data()
+    // A page the quote pane loads without a request is read into no entry,
+    // and its completion still clears the tag a wait may hang on.
+    void pageNobodyAskedForReadsNothing()
     {
-        QTest::addColumn<bool>("selectFirst"); // a selection has asked for a quote page
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<bool>("firstActivate");
-        QTest::addColumn<bool>("reads");
-        QTest::newRow("a tagged load after a selection") << true << "Load" << false << true;
-        QTest::newRow("no tag") << true << "" << false << false;
-        QTest::newRow("no quote page asked for yet") << false << "Load" << false << false;
-        QTest::newRow("first activation") << true << "Load" << true << false;
-    }
-    // The quote pane's completion reads its page only for a load that asked for it.
-    void quotePaneGuards()
-    {
-        QFETCH(bool, selectFirst);
-        QFETCH(QString, tag);
-        QFETCH(bool, firstActivate);
         Fixture f;
         MainWindow& w = f.start();
-        if (selectFirst)
-            f.click(0);
+        f.click(0);
         BrowserPane& quotePane = pane(w, QStringLiteral("wbrStockContent"));
         QSignalSpy completions(&quotePane, &BrowserPane::documentComplete);
-        w.state().bFirstActivate = firstActivate;
-        quotePane.setTag(tag);
+        quotePane.setTag(QStringLiteral("Load"));
         quotePane.navigate(f.server.url(QStringLiteral("/late")));
         QVERIFY(completions.wait());
-        w.state().bFirstActivate = false;
-        QTEST(w.items().entry(0).columns[ColWkn] == u"LATE01", "reads");
+        QCOMPARE(w.items().entry(0).columns[ColWkn], QStringLiteral("A0B1C2"));
         QVERIFY(quotePane.tag().isEmpty());
-        // A second completion of that load finds the tag cleared: it reads
-        // nothing, not even into the entry that is current by then.
-        w.setCurrentRow(1);
-        Q_EMIT quotePane.documentComplete(quotePane.locationUrl());
-        QCOMPARE(w.items().entry(1).columns[ColWkn], QString());
+    }
+    // The retry by WKN is not waited for; its answer goes to the entry that
+    // asked, though the list was sorted while the page loaded.
+    void retryAnswerFollowsItsEntryThroughASort()
+    {
+        ServedWindow f("Alpha;ALP;ETR;;;True;;;;;;;;;ALP001;;0\r\nZulu;ZUL;ETR;;;True;;;;;;;;;ZUL001;;0\r\n");
+        f.server.setFallback([](const PageRequest&) { return PageResponse::page("<html>no quote</html>"); });
+        f.server.setResponse(QStringLiteral("/inf/search/all.html?SEARCH_VALUE=ALP001&x=11&y=7"),
+                             PageResponse::page(fixture("wkn_layout.html")).delayed(300));
+        MainWindow& w = f.start();
+        f.click(0);
+        QVERIFY(pane(w, QStringLiteral("wbrStockContent")).tag() == u"Load");
+        w.vSortByColumn(ColName); // descending first
+        QCOMPARE(w.items().entry(1).name(), QStringLiteral("Alpha"));
+        QTRY_VERIFY(!w.items().entry(1).columns[ColQuote].isEmpty());
+        QCOMPARE(w.items().entry(0).columns[ColQuote], QString());
     }
     // Once a selection's pages are read, a later completion of the signal pane
     // changes nothing, but still clears the tag a wait may hang on.

@@ -184,33 +184,36 @@ private Q_SLOTS:
         f.w.ui().chkAutoMarkLast->setChecked(leaveOverTabs);
         f.w.setCurrentRow(0);
         f.w.moveHighlightTo(0);
+        const auto check = [&] {
+            QTreeView* list = f.w.ui().lstItems;
+            list->setCurrentIndex(f.w.items().index(0, 0));
+            f.hover(1);
+            QFrame* box = f.w.infoDisplay().hoverBox();
+            QCOMPARE(box->isVisible(), labelBox && !batch);
+            QCOMPARE(list->currentIndex().row(), batch ? 0 : 1);
+            if (box->isVisible()) {
+                auto* text = box->findChild<QPlainTextEdit*>(QStringLiteral("txttooltip"));
+                QCOMPARE(
+                    text->toPlainText(),
+                    hoverText(f.w.items().entry(1)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+                QVERIFY(f.w.rect().contains(box->geometry()));
+                if (leaveOverTabs)
+                    moveOver(f.w.ui().tabData->tabBar(), QPoint(3, 3));
+                else
+                    moveOver(text->viewport(), QPoint(2, 2));
+                QVERIFY(!box->isVisible());
+                QCOMPARE(list->currentIndex().row(), leaveOverTabs ? 0 : 1);
+            }
+            // No info window during a batch; the click is refused as ever.
+            ToolTipWindow* window = f.click(1);
+            QCOMPARE(window != nullptr, !batch);
+            if (batch)
+                QCOMPARE(f.p.dialogs.shown.size(), 1);
+        };
         if (batch)
-            f.w.ui().cmdCheckAllQuotes->setText(QStringLiteral("0"));
-        QTreeView* list = f.w.ui().lstItems;
-        list->setCurrentIndex(f.w.items().index(0, 0));
-        f.hover(1);
-        QFrame* box = f.w.infoDisplay().hoverBox();
-        QCOMPARE(box->isVisible(), labelBox && !batch);
-        QCOMPARE(list->currentIndex().row(), batch ? 0 : 1);
-        if (box->isVisible()) {
-            auto* text = box->findChild<QPlainTextEdit*>(QStringLiteral("txttooltip"));
-            QCOMPARE(text->toPlainText(),
-                     hoverText(f.w.items().entry(1)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-            QVERIFY(f.w.rect().contains(box->geometry()));
-            if (leaveOverTabs)
-                moveOver(f.w.ui().tabData->tabBar(), QPoint(3, 3));
-            else
-                moveOver(text->viewport(), QPoint(2, 2));
-            QVERIFY(!box->isVisible());
-            QCOMPARE(list->currentIndex().row(), leaveOverTabs ? 0 : 1);
-        }
-        // No info window during a batch; the click is refused as ever.
-        ToolTipWindow* window = f.click(1);
-        QCOMPARE(window != nullptr, !batch);
-        if (batch) {
-            QCOMPARE(f.p.dialogs.shown.size(), 1);
-            f.w.ui().cmdCheckAllQuotes->setText(QStringLiteral("!"));
-        }
+            duringBatch(f.w, f.p, check);
+        else
+            check();
     }
     // Back and forth, then closed from either place of the pane.
     void fullBrowserTwiceReturnsAndClosing()

@@ -1,0 +1,51 @@
+#include "quotes/quoteanswer.h"
+
+#include "quotes/pagereader.h"
+
+namespace td {
+
+namespace {
+const QString kNoQuote = QStringLiteral("kein Kurs auf der Seite");
+
+QuoteAnswer foregroundAnswer(const QuoteRequest& request, const QString& markup)
+{
+    const QuotePageResult page = readQuotePage(markup, request.purpose == QuotePurpose::WknRetry);
+    QuoteAnswer answer;
+    answer.request = request;
+    answer.figures = {page.quote, page.dayPct, page.sQuoteText};
+    answer.hasKursdaten = page.hasKursdaten;
+    answer.dropped = page.dropped;
+    answer.read = page.evaluate;
+    if (!page.dropped) {
+        answer.wkn = page.wkn;
+        answer.isin = page.isin;
+    }
+    if (!answer.read)
+        answer.why = kNoQuote;
+    return answer;
+}
+
+QuoteAnswer backgroundAnswer(const QuoteRequest& request, const QString& markup)
+{
+    const BackgroundPageResult page = readBackgroundPage(markup);
+    QuoteAnswer answer;
+    answer.request = request;
+    answer.figures = {page.cBgQuote, page.cBgDayPct, page.sBgQuoteText};
+    answer.hasKursdaten = page.hasKursdaten;
+    answer.wkn = page.wkn;
+    answer.isin = page.isin;
+    // A failed fetch or a page without a readable quote is no quote of 0.
+    answer.read = page.hasKursdaten && page.quoteRead;
+    if (!answer.read)
+        answer.why = kNoQuote;
+    return answer;
+}
+} // namespace
+
+QuoteAnswer readQuoteAnswer(const QuoteRequest& request, const QString& markup)
+{
+    return request.purpose == QuotePurpose::Background ? backgroundAnswer(request, markup)
+                                                       : foregroundAnswer(request, markup);
+}
+
+} // namespace td

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "quotes/evaluation.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace td {
+
+// Why a quote page is loaded; it picks the reading rules and who evaluates.
+enum class QuotePurpose
+{
+    Selection, // the first try for a selected entry: the search for Ticker.Place
+    WknRetry,  // the selection's second try, by WKN: another page layout
+    Batch,
+    Background,
+};
+
+// One quote page load for one entry. The entry is named by its id, which
+// stays valid while the list is sorted or edited under the load.
+struct QuoteRequest
+{
+    quint64 entryId = 0;
+    QuotePurpose purpose = QuotePurpose::Selection;
+    QString address;
+};
+
+// What one page gave for its request.
+struct QuoteAnswer
+{
+    QuoteRequest request;
+    // A quote was read and is to be evaluated; otherwise `why` says why not.
+    bool read = false;
+    QString why;
+    QuoteFigures figures;
+    // The page was a quote page (">Kursdaten<"): the selection tries by WKN otherwise.
+    bool hasKursdaten = false;
+    // Nothing may be taken from the page, not even its codes.
+    bool dropped = false;
+    std::optional<QString> wkn;
+    std::optional<QString> isin;
+};
+
+// Reads a loaded page for its request, with the layout its purpose needs.
+QuoteAnswer readQuoteAnswer(const QuoteRequest& request, const QString& markup);
+
+} // namespace td

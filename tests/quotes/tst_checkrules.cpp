@@ -41,17 +41,10 @@ private slots:
         QTest::addColumn<QString>("replacement");
         const QString under = QStringLiteral("Nicht unter 1 Sekunde (1.000 Millisekunden)");
         const QString over = QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)");
-        QTest::newRow("0 is off") << 0.0 << ""
-                                  << "";
-        QTest::newRow("negative as read") << -5.0 << ""
-                                          << "";
+        QTest::newRow("0 is off") << 0.0 << QString() << QString();
         QTest::newRow("half a millisecond") << 0.5 << under << "1000";
-        QTest::newRow("1 ms") << 1.0 << under << "1000";
         QTest::newRow("999.9 ms") << 999.9 << under << "1000";
-        QTest::newRow("one second") << 1000.0 << ""
-                                    << "";
-        QTest::newRow("one minute") << 60000.0 << ""
-                                    << "";
+        QTest::newRow("one second") << 1000.0 << QString() << QString();
         QTest::newRow("just over a minute") << 60000.1 << over << "60000";
     }
     void interval()

@@ -7,6 +7,8 @@
 #include "platform/eventpump.h"
 #include "platform/panewait.h"
 #include "platform/programname.h"
+#include "quotes/checkstop.h"
+#include "quotes/intervalcheck.h"
 #include "quotes/quotescratch.h"
 #include "shell/mainstate.h"
 #include "sites/sitehosts.h"
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeView>
+#include <QUrl>
 
 #include <cmath>
 
@@ -27,6 +30,8 @@ namespace td {
 namespace {
 const QString kIdle = QStringLiteral("!");
 const QString kRunning = QStringLiteral("0");
+const QString kCancelBatch = QStringLiteral("Kursabfrage abbrechen");
+const QString kCancelBackground = QStringLiteral("Kursabfrage im Hintergrund abbrechen");
 constexpr std::uint32_t kProgressColour = 0xFFC0C0;
 constexpr qint64 kFrameMs = 40;
 
@@ -54,6 +59,10 @@ BatchCheck::BatchCheck(const Controls& controls, Lists lists, BrowserPane& quote
         emit backgroundEvaluationDue(m_scratch.oBackgroundEntry);
         m_tmrShowAllQuotes.stop();
     });
+    for (QPushButton* run : {m_ui.cmdCheckAllQuotes, m_ui.cmdCheckAllQuotesHintergrund}) {
+        m_idleToolTips.insert(run, run->toolTip());
+        run->setAccessibleName(run->toolTip());
+    }
     connect(m_ui.cmdCheckAllQuotes, &QPushButton::clicked, this, &BatchCheck::vCheckAllQuotes);
     connect(m_ui.cmdCheckAllQuotesHintergrund, &QPushButton::clicked, this,
             &BatchCheck::vCheckAllQuotesBackground);
@@ -77,22 +86,23 @@ bool BatchCheck::isBackgroundRunning() const
     return m_ui.cmdCheckAllQuotesHintergrund->text() == kRunning;
 }
 
-QString BatchCheck::unreadSummary(int unread, int ticked)
+QString BatchCheck::unreadSummary(int unread, int ticked, int tooLarge)
 {
     if (unread <= 0)
         return {};
-    return QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(unread).arg(ticked);
+    const QString summary =
+        QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(unread).arg(ticked);
+    return tooLarge > 0 ? summary + QStringLiteral(" (Seite zu groß)") : summary;
 }
 
 void BatchCheck::connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply)
 {
     connect(box, &QLineEdit::textChanged, this, [this, box, apply](const QString& text) {
         const double value = leadingNumber(text);
-        if (value > kMaxIntervalMs) {
-            m_services.dialogs.message({kProgramName,
-                                        QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"),
-                                        DialogButtons::Ok, DialogIcon::Warning});
-            box->setText(QStringLiteral("60000"));
+        const IntervalCheck check = checkInterval(value);
+        if (!check.accepted()) {
+            m_services.dialogs.message({kProgramName, check.refusal, DialogButtons::Ok, DialogIcon::Warning});
+            box->setText(check.replacement);
             return;
         }
         apply(value);
@@ -126,6 +136,17 @@ void BatchCheck::setBatchControlsEnabled(bool enabled)
     m_ui.lstStop->setVisible(enabled);
 }
 
+void BatchCheck::setRunState(QPushButton* button, bool running)
+{
+    button->setText(running ? kRunning : kIdle);
+    // "0" alone does not tell that a press cancels.
+    const QString tip = !running                           ? m_idleToolTips.value(button)
+                        : button == m_ui.cmdCheckAllQuotes ? kCancelBatch
+                                                           : kCancelBackground;
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+}
+
 void BatchCheck::clearStopList()
 {
     m_lists.stop.clear();
@@ -138,10 +159,10 @@ void BatchCheck::vCheckAllQuotes()
     BusyCursor busy(Qt::BusyCursor);
 
     if (!isRunning()) {
-        m_ui.cmdCheckAllQuotes->setText(kRunning);
+        setRunState(m_ui.cmdCheckAllQuotes, true);
         clearStopList();
     } else {
-        m_ui.cmdCheckAllQuotes->setText(kIdle);
+        setRunState(m_ui.cmdCheckAllQuotes, false);
         PaneWait::wakeAll();
     }
     m_services.tmrRefresh.stop();
@@ -159,6 +180,9 @@ void BatchCheck::vCheckAllQuotes()
     const int n = items.size();
     int ticked = 0;
     int unread = 0;
+    int tooLarge = 0;
+    TimeoutStreak timeouts;
+    QString unanswered;
     QElapsedTimer sinceShown;
     for (int i = 1; i <= n; ++i) {
         if (cancelled())
@@ -181,12 +205,19 @@ void BatchCheck::vCheckAllQuotes()
                 m_scratch.bWantQuoteContent = true;
                 m_scratch.bBatchLoad = true;
                 m_scratch.quoteEvaluated = false;
-                m_quotePane.navigate(quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry)));
+                const QString address = quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry));
+                m_quotePane.navigate(address);
                 waitForPane(m_quotePane, cancelled);
                 if (!cancelled()) {
                     ++ticked;
                     if (!m_scratch.quoteEvaluated)
                         ++unread;
+                    const int error = m_quotePane.lastError();
+                    tooLarge += int(error == BrowserPane::kPageTooLarge);
+                    if (timeouts.record(QUrl(address).host(), error == BrowserPane::kTimedOut)) {
+                        unanswered = timeouts.host();
+                        break;
+                    }
                 }
             }
         }
@@ -205,12 +236,14 @@ void BatchCheck::vCheckAllQuotes()
     m_ui.picAllProgress->vDrawProgress(0, kProgressColour, QString(), 100);
     m_ui.progressFrame->hide();
     setBatchControlsEnabled(true);
-    m_ui.cmdCheckAllQuotes->setText(kIdle);
+    setRunState(m_ui.cmdCheckAllQuotes, false);
     if (m_lists.stop.size() > 0)
         m_ui.tabData->setCurrentIndex(kStopTab);
     setRefreshEnabled(m_ui.chkAutoRefresh->isChecked());
     m_services.tmrTime.start();
-    emit passEnded(unread, ticked);
+    emit passEnded(unread, ticked, tooLarge);
+    if (!unanswered.isEmpty())
+        emit hostUnanswered(unanswered);
 }
 
 void BatchCheck::vCheckAllQuotesBackground()
@@ -219,10 +252,10 @@ void BatchCheck::vCheckAllQuotesBackground()
     QPushButton* button = m_ui.cmdCheckAllQuotesHintergrund;
 
     if (!isBackgroundRunning()) {
-        button->setText(kRunning);
+        setRunState(button, true);
         clearStopList();
     } else {
-        button->setText(kIdle);
+        setRunState(button, false);
         // A cancel also drops the evaluation still waiting for its timer.
         m_tmrShowAllQuotes.stop();
         PaneWait::wakeAll();
@@ -233,6 +266,9 @@ void BatchCheck::vCheckAllQuotesBackground()
     };
     int ticked = 0;
     int unread = 0;
+    int tooLarge = 0;
+    TimeoutStreak timeouts;
+    QString unanswered;
     for (int i = 0; i < items.size() && !cancelled(); ++i) {
         m_scratch.oBackgroundEntry = items.entry(i).id;
         if (!items.entry(i).checked)
@@ -240,13 +276,20 @@ void BatchCheck::vCheckAllQuotesBackground()
         m_backgroundPane.setTag(QStringLiteral("Load"));
         m_backgroundPane.setSilent(true);
         m_scratch.backgroundReadable = false;
-        m_backgroundPane.navigate(quoteSearchAddress(m_services.hosts, quoteSymbolOf(items.entry(i))));
+        const QString address = quoteSearchAddress(m_services.hosts, quoteSymbolOf(items.entry(i)));
+        m_backgroundPane.navigate(address);
         waitForPane(m_backgroundPane, cancelled);
         if (cancelled())
             break;
         ++ticked;
         if (!m_scratch.backgroundReadable)
             ++unread;
+        const int error = m_backgroundPane.lastError();
+        tooLarge += int(error == BrowserPane::kPageTooLarge);
+        if (timeouts.record(QUrl(address).host(), error == BrowserPane::kTimedOut)) {
+            unanswered = timeouts.host();
+            break;
+        }
         m_tmrShowAllQuotes.start();
         waitForEvaluationTimer();
     }
@@ -255,8 +298,10 @@ void BatchCheck::vCheckAllQuotesBackground()
     if (!m_backgroundPane.tag().isEmpty())
         m_backgroundPane.setTag(QString());
     // A complete run returns its button to idle by itself.
-    button->setText(kIdle);
-    emit passEnded(unread, ticked);
+    setRunState(button, false);
+    emit passEnded(unread, ticked, tooLarge);
+    if (!unanswered.isEmpty())
+        emit hostUnanswered(unanswered);
 }
 
 void BatchCheck::waitForEvaluationTimer()
@@ -274,8 +319,8 @@ void BatchCheck::waitForEvaluationTimer()
 
 void BatchCheck::cancelAll()
 {
-    m_ui.cmdCheckAllQuotes->setText(kIdle);
-    m_ui.cmdCheckAllQuotesHintergrund->setText(kIdle);
+    setRunState(m_ui.cmdCheckAllQuotes, false);
+    setRunState(m_ui.cmdCheckAllQuotesHintergrund, false);
     m_tmrShowAllQuotes.stop();
     PaneWait::wakeAll();
 }

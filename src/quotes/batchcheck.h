@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QTimer>
@@ -66,8 +67,9 @@ public:
     bool isRunning() const;
     bool isBackgroundRunning() const;
 
-    // "3 von 11 Kursen konnten nicht gelesen werden"; empty when all were read.
-    static QString unreadSummary(int unread, int ticked);
+    // "3 von 11 Kursen konnten nicht gelesen werden", with " (Seite zu groß)"
+    // when pages were over the read limit; empty when all were read.
+    static QString unreadSummary(int unread, int ticked, int tooLarge = 0);
 
 public slots:
     void vCheckAllQuotes();
@@ -78,14 +80,18 @@ public slots:
 signals:
     // tmrShowAllQuotes fired for the entry the background pane read last.
     void backgroundEvaluationDue(quint64 entryId);
-    // A pass ended; `unread` of the `ticked` entries it reached gave no quote.
-    void passEnded(int unread, int ticked);
+    // A pass ended; `unread` of the `ticked` entries it reached gave no quote,
+    // `tooLarge` of them because the page was over the read limit.
+    void passEnded(int unread, int ticked, int tooLarge);
+    // A pass gave up after `host` timed out again and again; after passEnded.
+    void hostUnanswered(const QString& host);
 
 private:
     void connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply);
     void setRefreshInterval(double ms);
     void setRefreshEnabled(bool enabled);
     void setBatchControlsEnabled(bool enabled);
+    void setRunState(QPushButton* button, bool running);
     void clearStopList();
     void waitForEvaluationTimer();
 
@@ -97,9 +103,7 @@ private:
     MainState& m_state;
     QuoteScratch& m_scratch;
     QTimer m_tmrShowAllQuotes;
+    QHash<QPushButton*, QString> m_idleToolTips;
 };
-
-// An interval box's value: over one minute is refused.
-inline constexpr double kMaxIntervalMs = 60000;
 
 } // namespace td

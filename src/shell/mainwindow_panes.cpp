@@ -2,6 +2,7 @@
 #include "platform/browserpane.h"
 #include "platform/eventpump.h"
 #include "quotes/batchcheck.h"
+#include "quotes/checkstop.h"
 #include "quotes/quotereading.h"
 #include "quotes/selectionflow.h"
 #include "quotes/signaldisplay.h"
@@ -96,10 +97,12 @@ void MainWindow::createQuoteSubsystem()
 
     connect(m_batchCheck, &BatchCheck::backgroundEvaluationDue, m_quoteReading,
             &QuoteReading::vEvaluateQuoteBackground);
-    connect(m_batchCheck, &BatchCheck::passEnded, this, [this](int unread, int ticked) {
+    connect(m_batchCheck, &BatchCheck::passEnded, this, [this](int unread, int ticked, int tooLarge) {
         if (unread > 0)
-            m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(unread, ticked));
+            m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(unread, ticked, tooLarge));
     });
+    connect(m_batchCheck, &BatchCheck::hostUnanswered, this,
+            [this](const QString& host) { m_ui.lblAktInfo->setText(unansweredHostLine(host)); });
     connect(m_ui.cmdRefresh, &QPushButton::clicked, m_selectionFlow, &SelectionFlow::refresh);
     connect(&m_tmrRefresh, &QTimer::timeout, m_selectionFlow, &SelectionFlow::refresh);
     connect(m_selectionFlow, &SelectionFlow::entryMenuRequested, this, &MainWindow::showEntryMenu);
@@ -229,6 +232,5 @@ void MainWindow::startBatchCheck()
 {
     m_ui.cmdCheckAllQuotes->click();
 }
-
 
 } // namespace td

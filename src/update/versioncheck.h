@@ -12,10 +12,19 @@ namespace td {
 // another is gone stays.
 QString cleanVersionText(const QString& markup);
 
+// A version file is a line; reading stops here.
+inline constexpr qint64 kVersionFileReadLimit = 64 * 1024;
+
+// A cleaned text that can be a version: at most kMaxVersionLength
+// characters, none of them a control character, "<" or ">". A file of
+// random bytes or a web page is none, and must not offer an update.
+inline constexpr int kMaxVersionLength = 32;
+bool isVersionText(const QString& text);
+
 struct VersionFileReading
 {
-    // Refused, timed out, an HTTP error status or nothing left after
-    // cleaning: no version was read.
+    // Refused, timed out, an HTTP error status or no version text left
+    // after cleaning: no version was read.
     bool failed = true;
     QString updateVersion; // sUpdateVersion; "" when failed
 };

@@ -56,6 +56,8 @@ class TestPaneFactory final : public PaneFactory
 {
 public:
     explicit TestPaneFactory(int timeoutMs = 2000) : m_timeoutMs(timeoutMs) {}
+    // For the panes made from now on.
+    void setTimeout(int timeoutMs) { m_timeoutMs = timeoutMs; }
     BrowserPane* create(const QString& name, PaneKind kind, QObject* parent) override;
 
     RecordingPane* recording(const QString& name) const

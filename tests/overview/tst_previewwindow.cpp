@@ -132,23 +132,6 @@ private slots:
         QTEST(viewCaption(kind, when, de), "viewCaption");
         QTEST(reloadCaption(first, kind, when, de), "reloadCaption");
     }
-    void tabs()
-    {
-        // Only tabs 0 and 4 make room for their button, and only when selected.
-        const QStringList plain = tabCaptions(2);
-        QCOMPARE(plain.at(0), QStringLiteral("COM    "));
-        for (int k : {0, 4}) {
-            QStringList marked = plain;
-            marked[k].prepend(QString(9, u' '));
-            QCOMPARE(tabCaptions(k), marked);
-        }
-        QCOMPARE(tabOfKind("ComdirectIntradayChart"), 0);
-        QCOMPARE(tabOfKind("Kursinformationen"), -1);
-        QCOMPARE(tabOfKind("finviz"), -1);
-        QCOMPARE(tabClickKind(0), QStringLiteral("Kursinformationen"));
-        for (int k = 1; k < kTabCount; ++k)
-            QCOMPARE(tabOfKind(tabClickKind(k)), k);
-    }
     void chooser()
     {
         const QList<WatchEntry> list{watchEntry("SAP SE", "SAP", "ETR", 7),
@@ -179,11 +162,6 @@ private slots:
             {"AAPL", "NAS", "", "", "", ""}, {}, {"MSFT", "NAS", "", "", "", ""}};
         QCOMPARE(finvizScreenerAddress(hosts, joinedTickers(entries)),
                  QStringLiteral("http://fv.test/screener.ashx?v=212&t=AAPL,,MSFT&o=company"));
-        const QList<WatchEntry> list{watchEntry("a", "A", "NAS"), watchEntry("b", "B", "ETR"),
-                                     watchEntry("c", "C", "NYS"), watchEntry("d", "D", "AME"),
-                                     watchEntry("e", "E", "ETR")};
-        QCOMPARE(usTickersOfChooser(chooserItems(list.mid(0, 3), false)), QStringLiteral("A,C"));
-        QCOMPARE(usTickersOfChooser(chooserItems(list, false)), QStringLiteral("A,C,D,"));
     }
     void idNotation_data()
     {

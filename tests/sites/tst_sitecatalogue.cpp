@@ -256,13 +256,9 @@ private slots:
         const auto row = [](const char* name, const char* expected) {
             QTest::newRow(name) << name << expected;
         };
-        row("Resources", "http://boerse-go.test/commodities");
-        row("Indices", "http://boerse-stuttgart.test/main.html");
-        row("Glossary", "http://euwax.test/glossar/glossar_window.php?unten=a");
+        row("Resources", "http://boerse-go.test/commodities"); // not the catalogue's "Resources"
         row("Calendar", "http://welt.test/termine_uebersicht.asp?datum=09.7.2025");
-        row("News", "http://finanznachrichten.test/nachrichten/index.asp");
         row("AdHoc", "http://finanznachrichten.test/nachrichten/ad-hoc-mitteilungen.asp");
-        row("GoogleFinance", "http://google-finance.test/finance");
         row("calendar", ""); // the catalogue's spelling
     }
     void resource()

@@ -194,6 +194,8 @@ void MainWindow::toggleNasdaqPane()
     if (!nasdaqPaneOpen()) {
         m_ui.nasdaqPaneHost->show();
         m_ui.nasdaqPaneHost->raise();
+        // The intraday chart stays in front of the Nasdaq pane.
+        m_ui.chartPaneHost->raise();
         const QString ticker = m_items->entry(row).columns[ColTicker];
         m_panes.wbrRealTimeNASDAQ->navigate(nasdaqLastSaleAddress(m_platform.hosts, ticker));
         m_ui.lstItems->setFocus();

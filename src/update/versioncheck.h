@@ -52,7 +52,7 @@ struct UpdateBox
     int banner = 0; // 0 while the check runs: no banner
 };
 
-// The update box for wbrStockContent: one "about:" document. The version
+// The update box (shown in wbrRealTimeQuote): one "about:" document. The version
 // texts are HTML-escaped; the file's text comes from outside.
 QString updateBoxDocument(const SettingsStore& hosts, const UpdateBox& box);
 

@@ -26,6 +26,7 @@ public:
 
     QStringList addresses; // every navigate() address, in order
     bool holding = false;  // true: navigations wait for release()
+    int refreshes = 0;     // calls of refresh()
 
     // Completes the navigation held back while `holding`.
     void release();
@@ -33,7 +34,7 @@ public:
     QString documentMarkup() const override { return m_document; }
     QString locationUrl() const override { return m_location; }
     void goBack() override {}
-    void refresh() override {}
+    void refresh() override { ++refreshes; }
     void refresh2() override {}
     QWidget* widget() override;
 

@@ -300,6 +300,9 @@ QString checkVersionFile(const QByteArray& data)
             return QStringLiteral("a failed reading with a version, or a version that is empty");
         if (reading.updateVersion.contains(u'\r') || reading.updateVersion.contains(u'\n'))
             return QStringLiteral("a line break left in the version");
+        if (!reading.failed && (reading.updateVersion.size() > kMaxVersionLength ||
+                                reading.updateVersion.contains(u'<') || reading.updateVersion.contains(u'>')))
+            return QStringLiteral("a version read from markup or of more than 32 characters");
         if (offersProgramDownload(reading.updateVersion, reading))
             return QStringLiteral("a version offers itself as an update");
         // The box shows the text, never its markup.

@@ -29,8 +29,9 @@ MakerInfo makerInfo(const SettingsStore& hosts);
 using LinkParts = std::array<QString, 6>;
 LinkParts buildLinkParts(const SettingsStore& hosts);
 
-// The general date format: short date, a blank, long time; at exactly
-// midnight only the date.
+// The general date format, for the pages and the about box alike: short
+// date, a blank, long time without its zone; at exactly midnight only the
+// date.
 QString generalDateText(const QDateTime& when, const QLocale& locale = QLocale::system());
 
 // The page head, ending in CR LF; `startTime` is the date it carries.

@@ -3,7 +3,12 @@
 #include "overview/htmlframe.h"
 #include "overview/overviewcommands.h"
 
+#include "platform/amount.h"
+
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 
 namespace td {
 
@@ -61,15 +66,15 @@ QList<ChooserItem> chooserItems(const QList<WatchEntry>& entries, bool nasOnly)
             continue;
         items.append({c[ColName] + QStringLiteral(" (") + c[ColTicker] + u'.' + c[ColPlace] + u')',
                       QStringList{c[ColTicker], c[ColPlace], c[ColWkn], c[ColIsin]}.join(u';'),
-                      static_cast<int>(i) + 1});
+                      entries[i].id});
     }
     return items;
 }
 
-int chooserRowOf(const QList<ChooserItem>& items, int iSelectedIndex)
+int chooserRowOf(const QList<ChooserItem>& items, quint64 entryId)
 {
-    for (qsizetype row = 0; row < items.size(); ++row) {
-        if (items[row].position == iSelectedIndex)
+    for (qsizetype row = 0; entryId != 0 && row < items.size(); ++row) {
+        if (items[row].entryId == entryId)
             return static_cast<int>(row);
     }
     return -1;
@@ -120,6 +125,19 @@ QString reloadCaption(const PreviewEntry& first, const QString& kind, const QDat
     if (kind == kBenchmark)
         return symbolOf(first) + QStringLiteral(" - ") + stamp(kind, now, locale);
     return kind;
+}
+
+bool reloadTimerRuns(const QString& reloadText)
+{
+    return QString::compare(reloadText, QStringLiteral("0"), Qt::CaseSensitive) > 0;
+}
+
+int reloadIntervalMs(const QString& reloadText)
+{
+    const double ms = std::nearbyint(leadingNumber(reloadText));
+    if (!(ms >= 1.0))
+        return 0;
+    return static_cast<int>(std::min(ms, double(std::numeric_limits<int>::max())));
 }
 
 QStringList tabCaptions(int selectedTab)

@@ -32,17 +32,18 @@ QList<PreviewEntry> previewEntries(const ChartSelection& selection);
 
 struct ChooserItem
 {
-    QString text;     // Name " (" Ticker "." Place ")"
-    QString tag;      // Ticker ";" Place ";" WKN ";" ISIN
-    int position = 0; // of the watch-list entry, from 1
+    QString text; // Name " (" Ticker "." Place ")"
+    QString tag;  // Ticker ";" Place ";" WKN ";" ISIN
+    // The watch-list entry's id: a sort or an edit of the list since the
+    // chooser was filled must not make the item name another entry.
+    quint64 entryId = 0;
     bool operator==(const ChooserItem&) const = default;
 };
 
 // The watch list in list order; with `nasOnly` only the entries at "NAS".
 QList<ChooserItem> chooserItems(const QList<WatchEntry>& entries, bool nasOnly);
-// The chooser row of the main window's entry last selected (iSelectedIndex,
-// from 1); -1 when it is not listed.
-int chooserRowOf(const QList<ChooserItem>& items, int iSelectedIndex);
+// The chooser row of the entry with this id; -1 when it is not listed.
+int chooserRowOf(const QList<ChooserItem>& items, quint64 entryId);
 
 // Entry 0 after picking an item: the tag's fields, the item text as name.
 PreviewEntry entryFromChooserItem(const ChooserItem& item);
@@ -63,6 +64,16 @@ QString viewCaption(const QString& kind, const QDateTime& now, const QLocale& lo
 // kind is its name alone.
 QString reloadCaption(const PreviewEntry& first, const QString& kind, const QDateTime& now,
                       const QLocale& locale = QLocale::system());
+
+// --- Reload timer (tmrRefresh) -----------------------------------------
+
+// tmrRefresh runs only while txtAutoReload's text compares above "0" as
+// plain text ("60000" does, "0", "" and "-5" do not).
+bool reloadTimerRuns(const QString& reloadText);
+// Its interval on a tick: the text's leading number in milliseconds, rounded
+// as the interval boxes round (ties to even, "500.5" gives 500); 0 when
+// that is below 1 ms, which stops the timer rather than reload without pause.
+int reloadIntervalMs(const QString& reloadText);
 
 // --- Tabs ----------------------------------------------------------------
 

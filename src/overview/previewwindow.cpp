@@ -27,6 +27,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace td {
 
 namespace {
@@ -68,7 +70,7 @@ PreviewWindow::PreviewWindow(PreviewSetup setup, PreviewServices services, Previ
         m_webBrowser1->refresh();
         m_webBrowser1->refresh2();
     });
-    if (m_setup.overview.reloadText.compare(QLatin1String("0")) > 0)
+    if (reloadTimerRuns(m_host.autoReloadText()))
         tmrRefresh.start();
 }
 
@@ -148,6 +150,7 @@ void PreviewWindow::v_mRefreshView()
     }
     if (key == kIndicesSmallWindow) {
         setWindowTitle(key);
+        placeIndexPane();
         m_webBrowser1->navigate(indexSnippetAddress(m_services.hosts));
     } else if (key == kChartOverview || key == kBenchmark) {
         showOverviewPage(key == kBenchmark);
@@ -230,8 +233,8 @@ bool PreviewWindow::waitForTag(BrowserPane& pane)
 void PreviewWindow::onReloadTick()
 {
     BusyCursor busy;
-    const int interval = m_setup.overview.sAutoReload.toInt();
-    // A reload text without a positive value would reload without pause.
+    // The main window's text as it is now, not as it was when this opened.
+    const int interval = reloadIntervalMs(m_host.autoReloadText());
     if (interval <= 0) {
         tmrRefresh.stop();
         return;
@@ -252,6 +255,23 @@ void PreviewWindow::rollUp()
         tmrRefreshSmall.start();
     else
         tmrRefreshSmall.stop();
+}
+
+// The snippet page's chart sits in from its left edge and runs past the
+// window: the pane starts left of the window and is larger than it, so only
+// the chart shows.
+void PreviewWindow::placeIndexPane()
+{
+    const QRect pane = twipsToRect(kIndexPaneTwips);
+    m_webBrowser1->widget()->setGeometry(pane.x(), pane.y(), std::max(pane.width(), width() - pane.x()),
+                                         std::max(pane.height(), height() - pane.y()));
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_indexWindow)
+        placeIndexPane();
 }
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)

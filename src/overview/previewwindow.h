@@ -29,14 +29,13 @@ class PaneFactory;
 class PreviewHost;
 class SettingsStore;
 
-// Everything a preview window copies from the main window when it opens.
+// Everything a preview window copies from the main window when it opens;
+// what must follow the main window later it asks of its host.
 struct PreviewSetup
 {
     QString kind;
     ChartSelection selection;
-    QList<ChooserItem> chooserItems; // the whole watch list
-    int iSelectedIndex = 0;
-    OverviewContext overview; // carries txtAutoReload's text
+    OverviewContext overview; // carries txtAutoReload's text for the page
     HtmlFrame htmlFrame;
     QString programDir;
     int iHistoryMonths = 12;
@@ -81,6 +80,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -123,6 +123,9 @@ private:
     void onTabComplete(int tab, const QString& url);
     void onReloadTick();
     void rollUp();
+    void placeIndexPane();
+    // From the watch list as it is now; the main window's last selected
+    // entry becomes the chooser's item.
     void fillChooser(bool nasOnly);
     QList<ChooserItem> shownChooserItems() const;
     void blankTabs();

@@ -69,7 +69,13 @@ void PreviewWindow::buildUi()
     layout->addWidget(tabSites, 1);
 
     m_webBrowser1 = m_services.panes.create(QStringLiteral("WebBrowser1"), PaneKind::Display, this);
-    layout->addWidget(m_webBrowser1->widget(), 1);
+    // The index window places its pane itself, below the title strip.
+    if (!m_indexWindow) {
+        layout->addWidget(m_webBrowser1->widget(), 1);
+    } else {
+        m_webBrowser1->widget()->setParent(this);
+        layout->addStretch(1);
+    }
     connect(m_webBrowser1, &BrowserPane::downloadComplete, this, [this] {
         m_webBrowser1->setTag({});
         txtURL->setText(m_webBrowser1->locationUrl());

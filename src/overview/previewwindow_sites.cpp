@@ -130,22 +130,21 @@ void PreviewWindow::onTabComplete(int k, const QString& url)
 void PreviewWindow::fillChooser(bool nasOnly)
 {
     cboStocks->clear();
-    for (const ChooserItem& item : m_setup.chooserItems) {
-        if (nasOnly && item.tag.section(u';', 1, 1) != u"NAS")
-            continue;
-        cboStocks->addItem(item.text, QVariant::fromValue(item.position));
+    const QList<ChooserItem> items = chooserItems(m_host.watchEntries(), nasOnly);
+    for (const ChooserItem& item : items) {
+        cboStocks->addItem(item.text, QVariant::fromValue(item.entryId));
         cboStocks->setItemData(cboStocks->count() - 1, item.tag, kTagRole);
     }
-    cboStocks->setCurrentIndex(chooserRowOf(shownChooserItems(), m_setup.iSelectedIndex));
+    cboStocks->setCurrentIndex(chooserRowOf(items, m_host.lastSelectedEntry()));
 }
 
-// The items carry the entry's position as data and its tag as a second role.
+// The items carry the entry's id as data and its tag as a second role.
 QList<ChooserItem> PreviewWindow::shownChooserItems() const
 {
     QList<ChooserItem> items;
     for (int i = 0; i < cboStocks->count(); ++i)
         items << ChooserItem{cboStocks->itemText(i), cboStocks->itemData(i, kTagRole).toString(),
-                             cboStocks->itemData(i).toInt()};
+                             cboStocks->itemData(i).value<quint64>()};
     return items;
 }
 
@@ -166,7 +165,7 @@ void PreviewWindow::onChooserPicked(int row)
     BusyCursor busy;
     blankTabs();
     const ChooserItem item = shownChooserItems().value(row);
-    m_host.selectEntryForPreview(item.position);
+    m_host.selectEntryForPreview(item.entryId);
     if (m_closed || m_entries.isEmpty())
         return;
     m_entries[0] = entryFromChooserItem(item);

@@ -67,6 +67,7 @@ void BrowserPane::complete(quint64 generation, const QString& url, int errorCode
     };
     if (!current())
         return;
+    m_lastError = errorCode;
     if (errorCode != 0)
         emit navigateError(url, errorCode);
     if (current())

@@ -20,12 +20,18 @@ namespace td {
 // navigation's completion is the one every waiter sees.
 //
 // Error codes: the HTTP status when the server answered with one (404, 500),
-// otherwise a negative number naming the transport failure.
+// otherwise a negative number naming the transport failure; kTimedOut and
+// kPageTooLarge mean the same in every pane.
 class BrowserPane : public QObject
 {
     Q_OBJECT
 
 public:
+    // No whole answer within the page time-out.
+    static constexpr int kTimedOut = -1001;
+    // Reading stopped at the pane's read limit.
+    static constexpr int kPageTooLarge = -1002;
+
     explicit BrowserPane(const QString& name, QObject* parent = nullptr);
 
     QString name() const { return objectName(); }
@@ -42,6 +48,11 @@ public:
     void navigate(const QString& address);
     // The document's own markup (not rendered text).
     virtual QString documentMarkup() const = 0;
+    // The error code the last completed navigation ended with; 0: none.
+    int lastError() const { return m_lastError; }
+    // Panes whose markup is read stop reading a page at `bytes`; the others
+    // show pages and ignore it.
+    virtual void setReadLimit(qint64 bytes) { Q_UNUSED(bytes); }
     virtual QString locationUrl() const = 0;
     virtual void goBack() = 0;
     virtual void refresh() = 0;
@@ -78,6 +89,7 @@ protected:
 
 private:
     QString m_tag;
+    int m_lastError = 0;
     bool m_silent = false;
     quint64 m_generation = 0;
 };

@@ -17,6 +17,8 @@ namespace td {
 
 namespace {
 
+const char* const kTooLargeProperty = "tooLarge";
+
 QByteArray declaredCharset(const QByteArray& text)
 {
     static const QRegularExpression pattern(QStringLiteral(R"(charset\s*=\s*["']?\s*([A-Za-z0-9_.:-]+))"),
@@ -117,8 +119,19 @@ void FetchPane::startNavigation(const QString& address)
     QNetworkReply* reply = m_network.get(request);
     m_reply = reply;
     m_deadline.start(m_timeoutMs);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] { limitSize(reply); });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { limitSize(reply); });
     connect(reply, &QNetworkReply::finished, this,
             [this, reply, navigation, addToHistory] { finish(reply, navigation, addToHistory); });
+}
+
+void FetchPane::limitSize(QNetworkReply* reply)
+{
+    const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    if (reply->isFinished() || (announced <= m_readLimit && reply->bytesAvailable() <= m_readLimit))
+        return;
+    reply->setProperty(kTooLargeProperty, true);
+    reply->abort();
 }
 
 void FetchPane::finish(QNetworkReply* reply, quint64 navigation, bool addToHistory)
@@ -137,6 +150,13 @@ void FetchPane::finish(QNetworkReply* reply, quint64 navigation, bool addToHisto
     if (reply->error() != QNetworkReply::NoError) {
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         code = status >= 400 ? status : -static_cast<int>(reply->error());
+        // Only the deadline and the transfer time-out cancel a reply that
+        // is still connected here.
+        if (reply->property(kTooLargeProperty).toBool())
+            code = kPageTooLarge;
+        else if (reply->error() == QNetworkReply::OperationCanceledError ||
+                 reply->error() == QNetworkReply::TimeoutError)
+            code = kTimedOut;
     } else {
         markup = decodePage(reply->readAll(), reply->rawHeader("Content-Type"));
     }

@@ -19,12 +19,16 @@ namespace td {
 // locationUrl() is the address finally reached.
 //
 // Failures (no connection, HTTP error, a transfer not done within the
-// time-out from its start) complete with navigateError and an empty
-// document. "about:" documents complete from the event loop, never inside
+// time-out from its start, a page over the read limit) complete with
+// navigateError and an empty document. "about:" documents complete from the event loop, never inside
 // navigate().
 //
 // The page is drawn only once the pane's widget is shown; a pane that is
 // never shown never starts the web engine.
+// A quote page is a few hundred kilobytes; anything much larger is no page
+// the program can read, only memory and time taken.
+inline constexpr qint64 kPageReadLimit = 4 * 1024 * 1024;
+
 class FetchPane final : public BrowserPane
 {
     Q_OBJECT
@@ -39,6 +43,7 @@ public:
     void refresh() override;
     void refresh2() override;
     QWidget* widget() override;
+    void setReadLimit(qint64 bytes) override { m_readLimit = bytes; }
 
 protected:
     void startNavigation(const QString& address) override;
@@ -47,6 +52,8 @@ protected:
 
 private:
     void dropReply();
+    // Ends a transfer that grew past the read limit before it is all held.
+    void limitSize(QNetworkReply* reply);
     void finish(QNetworkReply* reply, quint64 navigation, bool addToHistory);
     // Navigates without adding to the history (back, refresh).
     void revisit(const QString& address);
@@ -55,6 +62,7 @@ private:
 
     QNetworkAccessManager& m_network;
     int m_timeoutMs;
+    qint64 m_readLimit = kPageReadLimit;
     QPointer<QNetworkReply> m_reply;
     // The whole transfer's deadline: a server trickling bytes never trips
     // the gap time-out of the request itself.

@@ -8,6 +8,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <cstdlib>
+
 namespace td {
 
 namespace {
@@ -23,6 +25,10 @@ int errorCodeOf(const QWebEngineLoadingInfo& info)
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
         return 0;
     const int code = info.errorCode();
+    // The engine's ERR_TIMED_OUT and ERR_CONNECTION_TIMED_OUT.
+    if ((info.errorDomain() == QWebEngineLoadingInfo::InternalErrorDomain && std::abs(code) == 7) ||
+        (info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain && std::abs(code) == 118))
+        return BrowserPane::kTimedOut;
     return code > 0 ? -code : (code < 0 ? code : -1);
 }
 

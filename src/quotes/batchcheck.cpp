@@ -7,6 +7,7 @@
 #include "platform/eventpump.h"
 #include "platform/panewait.h"
 #include "platform/programname.h"
+#include "quotes/intervalcheck.h"
 #include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
 #include "shell/mainstate.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeView>
+#include <QUrl>
 
 #include <cmath>
 
@@ -28,6 +30,8 @@ namespace td {
 namespace {
 const QString kIdle = QStringLiteral("!");
 const QString kRunning = QStringLiteral("0");
+const QString kCancelBatch = QStringLiteral("Kursabfrage abbrechen");
+const QString kCancelBackground = QStringLiteral("Kursabfrage im Hintergrund abbrechen");
 constexpr std::uint32_t kProgressColour = 0xFFC0C0;
 constexpr qint64 kFrameMs = 40;
 
@@ -54,6 +58,10 @@ BatchCheck::BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Ser
         if (const std::optional<QuoteAnswer> due = std::exchange(m_dueAnswer, std::nullopt))
             m_quotes.reading.vEvaluateQuoteBackground(*due, isBackgroundRunning());
     });
+    for (QPushButton* run : {m_ui.cmdCheckAllQuotes, m_ui.cmdCheckAllQuotesHintergrund}) {
+        m_idleToolTips.insert(run, run->toolTip());
+        run->setAccessibleName(run->toolTip());
+    }
     connect(m_ui.cmdCheckAllQuotes, &QPushButton::clicked, this, &BatchCheck::vCheckAllQuotes);
     connect(m_ui.cmdCheckAllQuotesHintergrund, &QPushButton::clicked, this,
             &BatchCheck::vCheckAllQuotesBackground);
@@ -70,31 +78,53 @@ BatchCheck::BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Ser
 void BatchCheck::setRunState(RunState state)
 {
     m_run = state;
-    m_ui.cmdCheckAllQuotes->setText(state == RunState::Running ? kRunning : kIdle);
+    showRunState(m_ui.cmdCheckAllQuotes, state == RunState::Running);
 }
 
 void BatchCheck::setBackgroundRunState(RunState state)
 {
     m_backgroundRun = state;
-    m_ui.cmdCheckAllQuotesHintergrund->setText(state == RunState::Running ? kRunning : kIdle);
+    showRunState(m_ui.cmdCheckAllQuotesHintergrund, state == RunState::Running);
 }
 
-QString BatchCheck::unreadSummary(int unread, int ticked)
+void BatchCheck::showRunState(QPushButton* button, bool running)
+{
+    button->setText(running ? kRunning : kIdle);
+    // "0" alone does not tell that a press cancels.
+    const QString tip = !running                           ? m_idleToolTips.value(button)
+                        : button == m_ui.cmdCheckAllQuotes ? kCancelBatch
+                                                           : kCancelBackground;
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+}
+
+bool BatchCheck::Pass::count(const QuoteAnswer& answer)
+{
+    ++ticked;
+    if (!answer.read)
+        ++unread;
+    tooLarge += int(answer.errorCode == BrowserPane::kPageTooLarge);
+    gaveUp = timeouts.record(QUrl(answer.request.address).host(), answer.errorCode == BrowserPane::kTimedOut);
+    return gaveUp;
+}
+
+QString BatchCheck::unreadSummary(int unread, int ticked, int tooLarge)
 {
     if (unread <= 0)
         return {};
-    return QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(unread).arg(ticked);
+    const QString summary =
+        QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(unread).arg(ticked);
+    return tooLarge > 0 ? summary + QStringLiteral(" (Seite zu groß)") : summary;
 }
 
 void BatchCheck::connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply)
 {
     connect(box, &QLineEdit::textChanged, this, [this, box, apply](const QString& text) {
         const double value = leadingNumber(text);
-        if (value > kMaxIntervalMs) {
-            m_services.dialogs.message({kProgramName,
-                                        QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"),
-                                        DialogButtons::Ok, DialogIcon::Warning});
-            box->setText(QStringLiteral("60000"));
+        const IntervalCheck check = checkInterval(value);
+        if (!check.accepted()) {
+            m_services.dialogs.message({kProgramName, check.refusal, DialogButtons::Ok, DialogIcon::Warning});
+            box->setText(check.replacement);
             return;
         }
         apply(value);
@@ -182,6 +212,8 @@ void BatchCheck::vCheckAllQuotes()
                                            quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry))};
                 m_quotes.foreground.load(request, this, [this](const QuoteAnswer& a) { onBatchAnswer(a); });
                 waitForPane(m_quotes.foreground.pane(), cancelled);
+                if (m_pass.gaveUp)
+                    break;
             }
         }
         m_ui.picAllProgress->vDrawProgress(roundToEven(100.0 * i / n), kProgressColour, QString(), 100);
@@ -201,22 +233,21 @@ void BatchCheck::vCheckAllQuotes()
         m_ui.tabData->setCurrentIndex(kStopTab);
     setRefreshEnabled(m_ui.chkAutoRefresh->isChecked());
     m_services.tmrTime.start();
-    emit passEnded(m_pass.unread, m_pass.ticked);
+    emit passEnded(m_pass.unread, m_pass.ticked, m_pass.tooLarge);
+    if (m_pass.gaveUp)
+        emit hostUnanswered(m_pass.timeouts.host());
 }
 
 void BatchCheck::onBatchAnswer(const QuoteAnswer& answer)
 {
-    ++m_pass.ticked;
-    if (!m_quotes.reading.vEvaluateQuote(answer, isRunning()))
-        ++m_pass.unread;
+    m_quotes.reading.vEvaluateQuote(answer, isRunning());
+    m_pass.count(answer);
 }
 
 void BatchCheck::onBackgroundAnswer(const QuoteAnswer& answer)
 {
     m_quotes.reading.writeCodes(answer);
-    ++m_backgroundPass.ticked;
-    if (!answer.read)
-        ++m_backgroundPass.unread;
+    m_backgroundPass.count(answer);
     m_dueAnswer = answer;
 }
 
@@ -247,7 +278,7 @@ void BatchCheck::vCheckAllQuotesBackground()
             {entry.id, QuotePurpose::Background, quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry))},
             this, [this](const QuoteAnswer& a) { onBackgroundAnswer(a); });
         waitForPane(loader.pane(), cancelled);
-        if (cancelled())
+        if (cancelled() || m_backgroundPass.gaveUp)
             break;
         m_tmrShowAllQuotes.start();
         waitForEvaluationTimer();
@@ -256,7 +287,9 @@ void BatchCheck::vCheckAllQuotesBackground()
     loader.cancel();
     // A complete run returns its button to idle by itself.
     setBackgroundRunState(RunState::Idle);
-    emit passEnded(m_backgroundPass.unread, m_backgroundPass.ticked);
+    emit passEnded(m_backgroundPass.unread, m_backgroundPass.ticked, m_backgroundPass.tooLarge);
+    if (m_backgroundPass.gaveUp)
+        emit hostUnanswered(m_backgroundPass.timeouts.host());
 }
 
 void BatchCheck::waitForEvaluationTimer()

@@ -2,6 +2,9 @@
 
 #include "quotes/quoteanswer.h"
 
+#include "quotes/checkstop.h"
+
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QTimer>
@@ -83,8 +86,9 @@ public:
     bool isRunning() const { return m_run == RunState::Running; }
     bool isBackgroundRunning() const { return m_backgroundRun == RunState::Running; }
 
-    // "3 von 11 Kursen konnten nicht gelesen werden"; empty when all were read.
-    static QString unreadSummary(int unread, int ticked);
+    // "3 von 11 Kursen konnten nicht gelesen werden", with " (Seite zu groß)"
+    // when pages were over the read limit; empty when all were read.
+    static QString unreadSummary(int unread, int ticked, int tooLarge = 0);
 
 public slots:
     void vCheckAllQuotes();
@@ -93,8 +97,11 @@ public slots:
     void cancelAll();
 
 signals:
-    // A pass ended; `unread` of the `ticked` entries it reached gave no quote.
-    void passEnded(int unread, int ticked);
+    // A pass ended; `unread` of the `ticked` entries it reached gave no quote,
+    // `tooLarge` of them because the page was over the read limit.
+    void passEnded(int unread, int ticked, int tooLarge);
+    // A pass gave up after `host` timed out again and again; after passEnded.
+    void hostUnanswered(const QString& host);
 
 private:
     void connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply);
@@ -104,6 +111,7 @@ private:
     void clearStopList();
     void setRunState(RunState state);
     void setBackgroundRunState(RunState state);
+    void showRunState(QPushButton* button, bool running);
     void onBatchAnswer(const QuoteAnswer& answer);
     void onBackgroundAnswer(const QuoteAnswer& answer);
     void waitForEvaluationTimer();
@@ -112,6 +120,11 @@ private:
     {
         int ticked = 0;
         int unread = 0;
+        int tooLarge = 0;
+        TimeoutStreak timeouts;
+        bool gaveUp = false;
+        // Counts one answer; true when the check should give up.
+        bool count(const QuoteAnswer& answer);
     };
 
     Controls m_ui;
@@ -126,9 +139,7 @@ private:
     // tmrShowAllQuotes evaluates the background answer it carries when it fires.
     QTimer m_tmrShowAllQuotes;
     std::optional<QuoteAnswer> m_dueAnswer;
+    QHash<QPushButton*, QString> m_idleToolTips;
 };
-
-// An interval box's value: over one minute is refused.
-inline constexpr double kMaxIntervalMs = 60000;
 
 } // namespace td

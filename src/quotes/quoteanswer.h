@@ -33,6 +33,8 @@ struct QuoteAnswer
     // A quote was read and is to be evaluated; otherwise `why` says why not.
     bool read = false;
     QString why;
+    // The pane's error for the page (the HTTP status, or a transfer failure); 0: none.
+    int errorCode = 0;
     QuoteFigures figures;
     // The page was a quote page (">Kursdaten<"): the selection tries by WKN otherwise.
     bool hasKursdaten = false;

@@ -6,14 +6,22 @@ namespace td {
 
 namespace {
 const QString kLoad = QStringLiteral("Load");
+
+QString unreadReason(int errorCode)
+{
+    switch (errorCode) {
+    case BrowserPane::kPageTooLarge:
+        return QStringLiteral("Seite zu groß");
+    case BrowserPane::kTimedOut:
+        return QStringLiteral("keine Antwort");
+    default:
+        return QStringLiteral("Seite nicht geladen (%1)").arg(errorCode);
+    }
+}
 } // namespace
 
 QuoteLoader::QuoteLoader(BrowserPane& pane, QObject* parent) : QObject(parent), m_pane(pane)
 {
-    connect(&pane, &BrowserPane::navigateError, this, [this](const QString&, int code) {
-        if (m_pending)
-            m_pending->errorCode = code;
-    });
     connect(&pane, &BrowserPane::documentComplete, this, &QuoteLoader::onComplete);
 }
 
@@ -47,8 +55,9 @@ void QuoteLoader::onComplete()
     const Pending done = std::move(*m_pending);
     m_pending.reset();
     QuoteAnswer answer = readQuoteAnswer(done.request, m_pane.documentMarkup());
-    if (!answer.read && done.errorCode != 0)
-        answer.why = QStringLiteral("Seite nicht geladen (%1)").arg(done.errorCode);
+    answer.errorCode = m_pane.lastError();
+    if (!answer.read && answer.errorCode != 0)
+        answer.why = unreadReason(answer.errorCode);
     m_pane.setTag(QString());
     if (done.receiver && done.onAnswer)
         done.onAnswer(answer);

@@ -41,7 +41,6 @@ private:
         QuoteRequest request;
         QPointer<QObject> receiver;
         AnswerHandler onAnswer;
-        int errorCode = 0;
     };
 
     void onComplete();

@@ -176,7 +176,10 @@ private:
     void onWindowListMouseUp(Qt::MouseButton button);
     void closePreviewWindows();
     QWidget* previewWindowOf(int windowId) const;
-    void selectEntryForPreview(int position) override;
+    QString autoReloadText() const override;
+    QList<WatchEntry> watchEntries() const override;
+    quint64 lastSelectedEntry() const override;
+    void selectEntryForPreview(quint64 entryId) override;
     QString resourcesAddress() const override;
     void addWindowEntry(int windowId, const QString& caption) override;
     void updateWindowEntry(int windowId, const QString& caption) override;

@@ -176,8 +176,6 @@ void MainWindow::openPreviewWindow(const QString& kind)
     PreviewSetup setup;
     setup.kind = kind;
     setup.selection = m_state.selection;
-    setup.chooserItems = chooserItems(m_items->entries(), false);
-    setup.iSelectedIndex = m_state.iSelectedIndex;
     setup.overview.tickerFilePath = m_ui.txt_TickerFile->text();
     setup.overview.bank = m_ui.cboBank->currentIndex();
     setup.overview.iHistoryMonths = m_state.iHistoryMonths;
@@ -211,10 +209,25 @@ QWidget* MainWindow::previewWindowOf(int windowId) const
     return nullptr;
 }
 
-void MainWindow::selectEntryForPreview(int position)
+QString MainWindow::autoReloadText() const
 {
-    const int row = position - 1;
-    if (row < 0 || row >= m_items->size())
+    return m_ui.txtAutoReload->text();
+}
+
+QList<WatchEntry> MainWindow::watchEntries() const
+{
+    return m_items->entries();
+}
+
+quint64 MainWindow::lastSelectedEntry() const
+{
+    return m_items->idAt(m_state.iSelectedIndex - 1);
+}
+
+void MainWindow::selectEntryForPreview(quint64 entryId)
+{
+    const int row = m_items->rowOfId(entryId);
+    if (row < 0)
         return;
     const QModelIndex index = m_items->index(row, ColName);
     m_ui.lstItems->setCurrentIndex(index);

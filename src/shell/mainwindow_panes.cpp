@@ -2,6 +2,7 @@
 #include "platform/browserpane.h"
 #include "platform/eventpump.h"
 #include "quotes/batchcheck.h"
+#include "quotes/checkstop.h"
 #include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
 #include "quotes/selectionflow.h"
@@ -94,10 +95,12 @@ void MainWindow::createQuoteSubsystem()
         {m_ui.lstItems, m_ui.chkEdit, m_ui.chkLockTab, m_ui.tabData, m_ui.lblAktInfo}, context, *this, this);
     m_selectionFlow->setObjectName(QStringLiteral("selectionFlow"));
 
-    connect(m_batchCheck, &BatchCheck::passEnded, this, [this](int unread, int ticked) {
+    connect(m_batchCheck, &BatchCheck::passEnded, this, [this](int unread, int ticked, int tooLarge) {
         if (unread > 0)
-            m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(unread, ticked));
+            m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(unread, ticked, tooLarge));
     });
+    connect(m_batchCheck, &BatchCheck::hostUnanswered, this,
+            [this](const QString& host) { m_ui.lblAktInfo->setText(unansweredHostLine(host)); });
     connect(m_ui.cmdRefresh, &QPushButton::clicked, m_selectionFlow, &SelectionFlow::refresh);
     connect(&m_tmrRefresh, &QTimer::timeout, m_selectionFlow, &SelectionFlow::refresh);
     connect(m_selectionFlow, &SelectionFlow::entryMenuRequested, this, &MainWindow::showEntryMenu);
@@ -189,6 +192,8 @@ void MainWindow::toggleNasdaqPane()
     if (!nasdaqPaneOpen()) {
         m_ui.nasdaqPaneHost->show();
         m_ui.nasdaqPaneHost->raise();
+        // The intraday chart stays in front of the Nasdaq pane.
+        m_ui.chartPaneHost->raise();
         const QString ticker = m_items->entry(row).columns[ColTicker];
         m_panes.wbrRealTimeNASDAQ->navigate(nasdaqLastSaleAddress(m_platform.hosts, ticker));
         m_ui.lstItems->setFocus();

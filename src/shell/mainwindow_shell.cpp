@@ -167,7 +167,9 @@ void MainWindow::onFirstActivate()
     m_state.bFirstActivate = false;
     if (m_ui.chkAutoGetOnlineQuotes->isChecked() && m_items->size() > 0)
         startBatchCheck();
-    startVersionCheck();
+    // Closed while the check ran: nothing new starts.
+    if (!m_shutDown)
+        startVersionCheck();
 }
 
 void MainWindow::updateTitle()
@@ -266,6 +268,12 @@ void MainWindow::shutdown()
     state.indexWindowOpen = index && index->isVisible();
     writeMainOptions(m_platform.settings, gatherOptions(), state);
     m_windows.closeAll();
+    // A close can come from inside a check's wait. The quit Qt posts after
+    // the last window is dropped by the next wait that starts, and the
+    // program would run on without a window; a queued call is kept, and
+    // quit() ends every wait still on the stack.
+    QMetaObject::invokeMethod(
+        this, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
 // Steps owned by other subsystems, called at the points start-up and the

@@ -26,11 +26,6 @@ ResourcesPaneLayout fullBrowserStep(const QString& tag, int mainHeight, int list
             QStringLiteral("^")};
 }
 
-ResourcesPaneLayout closeExtension(int mainHeight, int listTop)
-{
-    return fullBrowserStep(QStringLiteral("BIG"), mainHeight, listTop);
-}
-
 ListLayout listLayoutAfterClick(const QString& tag)
 {
     if (tag == u"BIG")
@@ -43,15 +38,13 @@ ListLayout listLayoutAfterClick(const QString& tag)
                   {ColWkn, 820},
                   {ColIsin, 1400}}},
                 QStringLiteral("SMALL"),
-                QStringLiteral("<"),
-                6580};
+                QStringLiteral("<")};
     return {
         false,
         8130,
         {{{ColDateOfBuying, 10}, {ColQty, 0}, {ColValue, 0}, {ColPlusMinus, 0}, {ColWkn, 0}, {ColIsin, 0}}},
         QStringLiteral("BIG"),
-        QStringLiteral(">"),
-        240};
+        QStringLiteral(">")};
 }
 
 } // namespace td

@@ -31,16 +31,14 @@ struct ResourcesPaneLayout
 // pane over the list, anything else puts it back below the list.
 ResourcesPaneLayout fullBrowserStep(const QString& tag, int mainHeight, int listTop);
 
-// cmdCloseExtended: the pane below the list; the window then becomes
-// kMainMinHeight high.
-ResourcesPaneLayout closeExtension(int mainHeight, int listTop);
-
 struct ColumnWidth
 {
     int column;
     int twips; // 0 hides the column
 };
 
+// The layout button keeps its narrow strip beside the list in both layouts:
+// the wide list leaves the fixed-width window no room for a wider one.
 struct ListLayout
 {
     bool wide = false;
@@ -48,7 +46,6 @@ struct ListLayout
     std::array<ColumnWidth, 6> columns{};
     QString tag; // cmdEnhanceListbox's tag after the click
     QString caption;
-    int buttonWidth = 0;
 };
 
 // What a click on cmdEnhanceListbox makes of the list: tag "BIG" widens it,

@@ -6,11 +6,6 @@
 
 namespace td {
 
-// The platform's general date-and-time text: the short date with a
-// four-digit year and the time with seconds, no time zone; the date alone at
-// midnight.
-QString generalDateTime(const QDateTime& when, const QLocale& locale = QLocale::system());
-
 struct AboutMessage
 {
     QString title;
@@ -18,7 +13,8 @@ struct AboutMessage
 };
 
 // The message after frm_Info: the maker's notice, "gestartet: " + the start
-// time, CR LF, "Version: " + sProgramVersion. Shown with the information icon.
+// time in the general date format of the pages (generalDateText), CR LF,
+// "Version: " + sProgramVersion. Shown with the information icon.
 AboutMessage aboutMessage(const QString& programTitle, const QDateTime& started,
                           const QString& programVersion, const QLocale& locale = QLocale::system());
 

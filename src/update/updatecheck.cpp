@@ -39,6 +39,7 @@ UpdateCheck::UpdateCheck(const Controls& controls, const Panes& panes, const Ser
             [this] { sDownloadToFile(m_ui.txtDownloadTickerFile->text(), QStringLiteral("TIC")); });
 
     BrowserPane& version = m_panes.wbrVersion;
+    version.setReadLimit(kVersionFileReadLimit);
     connect(&version, &BrowserPane::navigateError, this, [this] { m_versionLoadFailed = true; });
     connect(&version, &BrowserPane::documentComplete, this, &UpdateCheck::onVersionComplete);
 }

@@ -39,12 +39,21 @@ QString cleanVersionText(const QString& markup)
     return text;
 }
 
+bool isVersionText(const QString& text)
+{
+    if (text.isEmpty() || text.size() > kMaxVersionLength)
+        return false;
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == u'<' || c == u'>';
+    });
+}
+
 VersionFileReading readVersionFile(const QString& markup, bool loadFailed)
 {
     if (loadFailed)
         return {};
     const QString version = cleanVersionText(markup);
-    if (version.isEmpty())
+    if (!isVersionText(version))
         return {};
     return {false, version};
 }

@@ -12,10 +12,19 @@ namespace td {
 // another is gone stays.
 QString cleanVersionText(const QString& markup);
 
+// A version file is a line; reading stops here.
+inline constexpr qint64 kVersionFileReadLimit = 64 * 1024;
+
+// A cleaned text that can be a version: at most kMaxVersionLength
+// characters, none of them a control character, "<" or ">". A file of
+// random bytes or a web page is none, and must not offer an update.
+inline constexpr int kMaxVersionLength = 32;
+bool isVersionText(const QString& text);
+
 struct VersionFileReading
 {
-    // Refused, timed out, an HTTP error status or nothing left after
-    // cleaning: no version was read.
+    // Refused, timed out, an HTTP error status or no version text left
+    // after cleaning: no version was read.
     bool failed = true;
     QString updateVersion; // sUpdateVersion; "" when failed
 };
@@ -43,7 +52,7 @@ struct UpdateBox
     int banner = 0; // 0 while the check runs: no banner
 };
 
-// The update box for wbrStockContent: one "about:" document. The version
+// The update box (shown in wbrRealTimeQuote): one "about:" document. The version
 // texts are HTML-escaped; the file's text comes from outside.
 QString updateBoxDocument(const SettingsStore& hosts, const UpdateBox& box);
 

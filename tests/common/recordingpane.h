@@ -26,6 +26,7 @@ public:
 
     QStringList addresses; // every navigate() address, in order
     bool holding = false;  // true: navigations wait for release()
+    int refreshes = 0;     // calls of refresh()
 
     // Completes the navigation held back while `holding`.
     void release();
@@ -33,7 +34,7 @@ public:
     QString documentMarkup() const override { return m_document; }
     QString locationUrl() const override { return m_location; }
     void goBack() override {}
-    void refresh() override {}
+    void refresh() override { ++refreshes; }
     void refresh2() override {}
     QWidget* widget() override;
 
@@ -56,6 +57,8 @@ class TestPaneFactory final : public PaneFactory
 {
 public:
     explicit TestPaneFactory(int timeoutMs = 2000) : m_timeoutMs(timeoutMs) {}
+    // For the panes made from now on.
+    void setTimeout(int timeoutMs) { m_timeoutMs = timeoutMs; }
     BrowserPane* create(const QString& name, PaneKind kind, QObject* parent) override;
 
     RecordingPane* recording(const QString& name) const

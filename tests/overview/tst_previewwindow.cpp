@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -28,9 +29,10 @@ namespace {
 const QLocale de(QLocale::German, QLocale::Germany);
 const QDateTime when(QDate(2024, 3, 5), QTime(14, 5, 9), QTimeZone::utc());
 
-WatchEntry watchEntry(const QString& name, const QString& ticker, const QString& place)
+WatchEntry watchEntry(const QString& name, const QString& ticker, const QString& place, quint64 id = 0)
 {
     WatchEntry e;
+    e.id = id;
     e.columns[ColName] = name;
     e.columns[ColTicker] = ticker;
     e.columns[ColPlace] = place;
@@ -41,7 +43,10 @@ WatchEntry watchEntry(const QString& name, const QString& ticker, const QString&
 
 struct FakeHost final : PreviewHost
 {
-    void selectEntryForPreview(int position) override { selected << position; }
+    QString autoReloadText() const override { return reloadText; }
+    QList<WatchEntry> watchEntries() const override { return list; }
+    quint64 lastSelectedEntry() const override { return lastSelected; }
+    void selectEntryForPreview(quint64 id) override { selected << id; }
     QString resourcesAddress() const override { return {}; }
     void addWindowEntry(int id, const QString& caption) override { entries.insert(id, caption); }
     void updateWindowEntry(int, const QString&) override {} // the real list's text is checked in tst_editing
@@ -51,7 +56,11 @@ struct FakeHost final : PreviewHost
         return static_cast<int>(entries.size());
     }
     void restoreMobileOption() override { ++mobileRestores; }
-    QList<int> selected;
+    QString reloadText = "60000";
+    QList<WatchEntry> list{watchEntry("Apple", "AAPL", "NAS", 11), watchEntry("SAP", "SAP", "ETR", 12),
+                           watchEntry("Microsoft", "MSFT", "NAS", 13)};
+    quint64 lastSelected = 12;
+    QList<quint64> selected;
     QMap<int, QString> entries;
     int mobileRestores = 0;
 };
@@ -59,18 +68,14 @@ struct FakeHost final : PreviewHost
 struct Preview
 {
     explicit Preview(const QString& kind, const QMap<QString, QString>& settings = {}, int timeoutMs = 5000,
-                     bool shown = true)
+                     bool shown = true, const QString& reloadText = "60000")
     {
+        host.reloadText = reloadText;
         for (auto [key, value] : settings.asKeyValueRange())
             p.settings.write(key, value);
         PreviewSetup setup;
         setup.kind = kind;
         setup.selection.setTexts("Apple", "AAPL", "NAS", "865985", "US0378331005");
-        setup.chooserItems =
-            chooserItems({watchEntry("Apple", "AAPL", "NAS"), watchEntry("SAP", "SAP", "ETR"),
-                          watchEntry("Microsoft", "MSFT", "NAS")},
-                         false);
-        setup.iSelectedIndex = 2;
         setup.programDir = p.programDir.path();
         setup.pageTimeoutMs = timeoutMs;
         window = new PreviewWindow(setup, {p.settings, p.hosts, p.dialogs, p.panes}, host);
@@ -127,34 +132,18 @@ private slots:
         QTEST(viewCaption(kind, when, de), "viewCaption");
         QTEST(reloadCaption(first, kind, when, de), "reloadCaption");
     }
-    void tabs()
-    {
-        // Only tabs 0 and 4 make room for their button, and only when selected.
-        const QStringList plain = tabCaptions(2);
-        QCOMPARE(plain.at(0), QStringLiteral("COM    "));
-        for (int k : {0, 4}) {
-            QStringList marked = plain;
-            marked[k].prepend(QString(9, u' '));
-            QCOMPARE(tabCaptions(k), marked);
-        }
-        QCOMPARE(tabOfKind("ComdirectIntradayChart"), 0);
-        QCOMPARE(tabOfKind("Kursinformationen"), -1);
-        QCOMPARE(tabOfKind("finviz"), -1);
-        QCOMPARE(tabClickKind(0), QStringLiteral("Kursinformationen"));
-        for (int k = 1; k < kTabCount; ++k)
-            QCOMPARE(tabOfKind(tabClickKind(k)), k);
-    }
     void chooser()
     {
-        const QList<WatchEntry> list{watchEntry("SAP SE", "SAP", "ETR"), watchEntry("Apple", "AAPL", "NAS"),
-                                     watchEntry("Nvidia", "NVDA", "NAS")};
+        const QList<WatchEntry> list{watchEntry("SAP SE", "SAP", "ETR", 7),
+                                     watchEntry("Apple", "AAPL", "NAS", 8),
+                                     watchEntry("Nvidia", "NVDA", "NAS", 9)};
         const QList<ChooserItem> all = chooserItems(list, false);
         QCOMPARE(all.size(), 3);
-        QCOMPARE(all[1], (ChooserItem{"Apple (AAPL.NAS)", "AAPL;NAS;WAAPL;IAAPL", 2}));
+        QCOMPARE(all[1], (ChooserItem{"Apple (AAPL.NAS)", "AAPL;NAS;WAAPL;IAAPL", 8}));
         const QList<ChooserItem> nas = chooserItems(list, true);
         QCOMPARE(nas.size(), 2);
-        QCOMPARE(chooserRowOf(nas, 3), 1);
-        QCOMPARE(chooserRowOf(nas, 1), -1);
+        QCOMPARE(chooserRowOf(nas, 9), 1);
+        QCOMPARE(chooserRowOf(nas, 7), -1);
         QCOMPARE(chooserRowOf(all, 0), -1);
         QCOMPARE(entryFromChooserItem(all[1]),
                  (PreviewEntry{"AAPL", "NAS", "WAAPL", "Apple (AAPL.NAS)", "WAAPL", "IAAPL"}));
@@ -173,11 +162,6 @@ private slots:
             {"AAPL", "NAS", "", "", "", ""}, {}, {"MSFT", "NAS", "", "", "", ""}};
         QCOMPARE(finvizScreenerAddress(hosts, joinedTickers(entries)),
                  QStringLiteral("http://fv.test/screener.ashx?v=212&t=AAPL,,MSFT&o=company"));
-        const QList<WatchEntry> list{watchEntry("a", "A", "NAS"), watchEntry("b", "B", "ETR"),
-                                     watchEntry("c", "C", "NYS"), watchEntry("d", "D", "AME"),
-                                     watchEntry("e", "E", "ETR")};
-        QCOMPARE(usTickersOfChooser(chooserItems(list.mid(0, 3), false)), QStringLiteral("A,C"));
-        QCOMPARE(usTickersOfChooser(chooserItems(list, false)), QStringLiteral("A,C,D,"));
     }
     void idNotation_data()
     {
@@ -260,17 +244,21 @@ private slots:
         Preview w("GoogleFinance", {{"HTMPreview_left", "-9000000"}, {"HTMPreview_top", "12"}});
         QVERIFY(w.window->screen()->availableGeometry().contains(w.window->pos()));
         QComboBox* chooser = w.child<QComboBox>("cboStocks");
-        QCOMPARE(chooser->currentIndex(), 1); // iSelectedIndex 2
+        QCOMPARE(chooser->currentIndex(), 1); // the main window's last entry, SAP
         QCOMPARE(chooser->count(), 3);
+        // The list is sorted and Apple deleted after the window opened: the
+        // filter shows the list as it is now, and an item names its entry.
+        w.host.list = {w.host.list[2], w.host.list[1]};
+        w.child<QCheckBox>("chkNAS")->click();
+        QCOMPARE(chooser->count(), 1);
+        QCOMPARE(chooser->itemText(0), QStringLiteral("Microsoft (MSFT.NAS)"));
         w.child<QCheckBox>("chkNAS")->click();
         QCOMPARE(chooser->count(), 2);
-        QCOMPARE(chooser->itemText(1), QStringLiteral("Microsoft (MSFT.NAS)"));
-        w.child<QCheckBox>("chkNAS")->click();
-        QCOMPARE(chooser->count(), 3);
+        QCOMPARE(chooser->currentIndex(), 1);
         QSignalSpy built(w.window.data(), &PreviewWindow::viewBuilt);
-        emit chooser->activated(2);
+        emit chooser->activated(0);
         QCOMPARE(built.size(), 1);
-        QCOMPARE(w.host.selected, QList<int>{3});
+        QCOMPARE(w.host.selected, QList<quint64>{13});
         const PreviewEntry picked = w.window->entries().at(0);
         QCOMPARE(picked.ticker, QStringLiteral("MSFT"));
         // The pane was blanked, then the tab of the kind loaded for the new entry.
@@ -282,6 +270,119 @@ private slots:
         QCOMPARE(w.window->entries().at(0), entryFromFreeText(picked, "Nvidia Corp"));
         QVERIFY(seen.last().endsWith("/finance?q=Nvidia Corp"));
         QCOMPARE(w.host.selected.size(), 1);
+    }
+    // tmrRefresh: off for a text up to "0"; a tick takes the main window's text as it is then.
+    void reloadTimer_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("atOpen");
+        QTest::addColumn<QString>("atTick");
+        QTest::addColumn<int>("interval");    // after the tick; 0: stopped
+        QTest::addColumn<QString>("caption"); // pattern; "": the timer is off from the start
+        const auto row = [](const char* tag, const char* kind, const char* atOpen, const char* atTick,
+                            int interval, const char* caption) {
+            QTest::newRow(tag) << kind << atOpen << atTick << interval << caption;
+        };
+        row("0", "ChartOverview", "0", "", 0, "");
+        row("empty", "ChartOverview", "", "", 0, "");
+        row("-5", "ChartOverview", "-5", "", 0, "");
+        row("read on the tick", "ChartOverview", "60000", "30000", 30000, "^ChartOverview$");
+        row("half to even, down", "FINVIZ", "60000", "500.5", 500, "^FINVIZ$");
+        row("half to even, up", "FINVIZ", "60000", "501.5", 502, "^FINVIZ$");
+        row("Benchmark", "Benchmark", "60000", "60000", 60000, "^AAPL\\.NAS - Benchmark \\[.+\\]$");
+        row("0 on the tick", "Benchmark", "60000", "0", 0, "^Benchmark$");
+    }
+    void reloadTimer()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, atOpen);
+        QFETCH(QString, atTick);
+        QFETCH(int, interval);
+        QFETCH(QString, caption);
+        Preview w(kind, {}, 5000, true, atOpen);
+        auto* timer = w.child<QTimer>("tmrRefresh");
+        QCOMPARE(timer->isActive(), !caption.isEmpty());
+        if (caption.isEmpty())
+            return;
+        auto* pane = qobject_cast<RecordingPane*>(w.window->mainPane());
+        const int refreshes = pane->refreshes;
+        w.host.reloadText = atTick;
+        QMetaObject::invokeMethod(timer, "timeout");
+        QCOMPARE(timer->isActive(), interval > 0);
+        if (interval > 0)
+            QCOMPARE(timer->interval(), interval);
+        QCOMPARE(pane->refreshes, refreshes + (interval > 0 ? 1 : 0));
+        QVERIFY2(QRegularExpression(caption).match(w.window->windowTitle()).hasMatch(),
+                 qPrintable(w.window->windowTitle()));
+    }
+    // A tab click: the tab's key, room for its button, and txtURL showing the tab's address.
+    void tabClick_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loadTab0"); // chkLoad_0 ticked before the click
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("caption"); // of the clicked tab
+        QTest::addColumn<QString>("tab4Caption");
+        QTest::addColumn<QString>("loads"); // the clicked tab's first address ends so; "": nothing
+        const auto row = [](const char* tag, const char* kind, bool loadTab0, int tab, const char* key,
+                            const char* caption, const char* tab4Caption, const char* loads) {
+            QTest::newRow(tag) << kind << loadTab0 << tab << key << caption << tab4Caption << loads;
+        };
+        const char* com = "         COM    ";
+        const char* fvis = "FVis    ";
+        row("tab 0 alone loads nothing", "FINVIZ", false, 0, "Kursinformationen", com, fvis, "");
+        row("tab 0 by its box", "FINVIZ", true, 0, "Kursinformationen", com, fvis,
+            "/inf/search/all.html?SEARCH_VALUE=AAPL.NAS&x=11&y=7");
+        row("tab 4", "GoogleFinance", false, 4, "FINVIZ", "         FVis    ", "         FVis    ",
+            "/screener.ashx?v=342&t=AAPL&o=company");
+        row("tab 2", "FINVIZ", false, 2, "W:OForum", "W:O    ", fvis,
+            "/community/search.php?instrument=865985");
+    }
+    void tabClick()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, tab);
+        QFETCH(QString, key);
+        QFETCH(QString, loads);
+        Preview w(kind);
+        QFETCH(bool, loadTab0);
+        w.child<QCheckBox>("chkLoad_0")->setChecked(loadTab0);
+        auto* tabs = w.child<QTabWidget>("tabSites");
+        emit tabs->tabBarClicked(tab);
+        QVERIFY2(w.window->windowTitle().startsWith("Apple - " + key + " ["),
+                 qPrintable(w.window->windowTitle()));
+        QCOMPARE(tabs->currentIndex(), tab);
+        QTEST(tabs->tabText(tab), "caption");
+        QTEST(tabs->tabText(4), "tab4Caption");
+        const QStringList seen = w.tab(tab)->addresses;
+        QCOMPARE(seen.isEmpty(), loads.isEmpty());
+        QVERIFY(seen.isEmpty() || seen.first().endsWith(loads));
+        auto* url = w.child<QLineEdit>("txtURL");
+        QTRY_COMPARE(url->text().isEmpty(), loads.isEmpty());
+        QCOMPARE(url->text(), w.window->tabAddress(tab));
+    }
+    // "all": the window becomes FinanceVisualization and tab 4 screens the chooser's US tickers.
+    void finVizAll_data()
+    {
+        QTest::addColumn<QStringList>("places");
+        QTest::addColumn<QString>("tickers");
+        QTest::newRow("ETR left out") << QStringList{"NAS", "ETR", "NYS"} << "T0,T2";
+        QTest::newRow("last left out") << QStringList{"AME", "NYS", "ETR"} << "T0,T1,";
+    }
+    void finVizAll()
+    {
+        QFETCH(QStringList, places);
+        Preview w("FINVIZ", {}, 5000, false);
+        w.host.list.clear();
+        for (int i = 0; i < places.size(); ++i)
+            w.host.list << watchEntry("N", "T" + QString::number(i), places[i], i + 1);
+        w.show();
+        w.child<QPushButton>("cmdFinVizAll")->click();
+        QCOMPARE(w.window->kind(), QStringLiteral("FinanceVisualization"));
+        QVERIFY(w.window->windowTitle().startsWith("Apple - FinanceVisualization ["));
+        QFETCH(QString, tickers);
+        QVERIFY(w.tab(4)->addresses.last().endsWith("/screener.ashx?v=212&t=" + tickers + "&o=company"));
     }
     void histWithoutIdNotation()
     {
@@ -335,6 +436,9 @@ private slots:
         QCOMPARE(w.setting(kShowIndexWindowKey), QStringLiteral("1"));
         QVERIFY(w.host.entries.isEmpty());
         QVERIFY(w.window->mainPane()->isVisible());
+        // The snippet's chart alone: the pane starts left of the window, below the title strip.
+        QCOMPARE(w.window->mainPane()->widget()->geometry(),
+                 QRect(twipsToPx(-30), twipsToPx(180), twipsToPx(3600), twipsToPx(3000)));
         QLabel* hide = w.child<QLabel>("img_systemhide");
         QVERIFY(!hide->accessibleName().isEmpty());
         QTimer* small = w.child<QTimer>("tmrRefreshSmall");

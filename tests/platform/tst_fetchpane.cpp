@@ -72,9 +72,10 @@ private slots:
         QTest::addColumn<int>("code");     // error code; 0: any negative one; 200: none
         QTest::addColumn<QString>("markup");
         QTest::newRow("404") << "/404" << 404 << "";
-        QTest::newRow("no answer within the time-out") << "/hang" << 0 << "";
+        QTest::newRow("no answer within the time-out") << "/hang" << int(BrowserPane::kTimedOut) << "";
         // A byte every 100 ms never trips the gap time-out; the page has 10 s.
-        QTest::newRow("trickling past the time-out") << "/trickle" << 0 << "";
+        QTest::newRow("trickling past the time-out") << "/trickle" << int(BrowserPane::kTimedOut) << "";
+        QTest::newRow("over 4 MB") << "/huge" << int(BrowserPane::kPageTooLarge) << "";
         QTest::newRow("no address") << "" << 0 << "";
         QTest::newRow("about document")
             << "about:<body leftMargin=55>receive data<br>" << 200 << "<body leftMargin=55>receive data<br>";
@@ -90,6 +91,7 @@ private slots:
         server.setResponse(QStringLiteral("/404"), PageResponse::error(404, "<html>gone</html>"));
         server.setResponse(QStringLiteral("/hang"), PageResponse::hang());
         server.setResponse(QStringLiteral("/trickle"), PageResponse::trickle(QByteArray(100, 'x'), 100));
+        server.setResponse(QStringLiteral("/huge"), PageResponse::page(QByteArray(kPageReadLimit + 1, 'x')));
         const QString address = path.startsWith(u'/') ? server.url(path) : path;
         FetchPane pane(QStringLiteral("wbrVersion"), m_network, 300);
         PaneEvents log(pane);

@@ -185,7 +185,7 @@ private Q_SLOTS:
             f.server.setResponse(searchFor(ticker), failures.value(ticker));
         MainWindow& w = f.start();
         const QList<WatchEntry> before = w.items().entries();
-        w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("1"));
+        w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("0"));
         QLabel& info = control<QLabel>(w, QStringLiteral("lblAktInfo"));
         info.setText(QStringLiteral("before"));
         f.button(background).click();
@@ -244,34 +244,127 @@ private Q_SLOTS:
     void intervalBoxes_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("refusal"); // "" when accepted
         QTest::addColumn<int>("interval");
-        QTest::newRow("one minute accepted") << "60000" << false << 60000;
-        QTest::newRow("over one minute refused") << "60001" << true << 60000;
-        QTest::newRow("leading number") << "1500ms" << false << 1500;
-        QTest::newRow("decimal ties to even") << "2500.5" << false << 2500;
+        const QString over = QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)");
+        const QString under = QStringLiteral("Nicht unter 1 Sekunde (1.000 Millisekunden)");
+        QTest::newRow("one minute accepted") << "60000"
+                                             << "" << 60000;
+        QTest::newRow("over one minute refused") << "60001" << over << 60000;
+        QTest::newRow("leading number") << "1500ms"
+                                        << "" << 1500;
+        QTest::newRow("decimal ties to even") << "2500.5"
+                                              << "" << 2500;
+        QTest::newRow("1 ms refused") << "1" << under << 1000;
+        QTest::newRow("empty is 0, off") << ""
+                                         << "" << 0;
     }
     void intervalBoxes()
     {
         QFETCH(QString, text);
-        QFETCH(bool, refused);
+        QFETCH(QString, refusal);
         QFETCH(int, interval);
         Fixture f(listOf({}));
         MainWindow& w = f.start();
         for (QLineEdit* box :
              {w.ui().txtRealTimeRefresh, w.ui().txt_ShowAllQuotesHintergrund, w.ui().txtAutoReload}) {
+            box->setText(QStringLiteral("5000"));
             f.platform.dialogs.shown.clear();
-            box->setText(QStringLiteral("1"));
             box->setText(text);
-            QCOMPARE(f.platform.dialogs.shown.size(), refused ? 1 : 0);
-            if (refused) {
-                QCOMPARE(f.platform.dialogs.shown[0].text,
-                         QStringLiteral("Nicht über 1 Minute (60.000 Millisekunden)"));
-                QCOMPARE(box->text(), QStringLiteral("60000"));
+            QCOMPARE(f.platform.dialogs.shown.size(), refusal.isEmpty() ? 0 : 1);
+            if (!refusal.isEmpty()) {
+                QCOMPARE(f.platform.dialogs.shown[0].text, refusal);
+                QCOMPARE(box->text(), QString::number(interval));
             }
         }
         QCOMPARE(timer(w, QStringLiteral("tmrRefresh")).interval(), interval);
         QCOMPARE(timer(w, QStringLiteral("tmrShowAllQuotes")).interval(), interval);
+    }
+    void pagesThatEndACheckEarly_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<QString>("pages"); // per entry: h hangs, r refused, b over 4 MB, q a quote
+        QTest::addColumn<int>("searched");
+        QTest::addColumn<QString>("info");
+        for (const bool background : {false, true}) {
+            const char* check = background ? "background" : "batch";
+            QTest::addRow("%s: three time-outs in a row give up", check)
+                << background << "qhhhq" << 4 << "Abbruch: 127.0.0.1 antwortet nicht";
+            QTest::addRow("%s: an answer between time-outs", check)
+                << background << "hhqhh" << 5 << "4 von 5 Kursen konnten nicht gelesen werden";
+            QTest::addRow("%s: refusals are no time-outs", check)
+                << background << "rrrrr" << 5 << "5 von 5 Kursen konnten nicht gelesen werden";
+            QTest::addRow("%s: a page over 4 MB", check)
+                << background << "qbqqq" << 5
+                << "1 von 5 Kursen konnten nicht gelesen werden (Seite zu groß)";
+        }
+    }
+    void pagesThatEndACheckEarly()
+    {
+        QFETCH(bool, background);
+        QFETCH(QString, pages);
+        const QList<const char*> tickers{"AAA", "BBB", "CCC", "DDD", "EEE"};
+        Fixture f(listOf({{"AAA", true}, {"BBB", true}, {"CCC", true}, {"DDD", true}, {"EEE", true}}));
+        for (int i = 0; i < tickers.size(); ++i) {
+            const QChar page = pages[i];
+            f.server.setResponse(searchFor(tickers[i]),
+                                 page == u'h'   ? PageResponse::hang()
+                                 : page == u'r' ? PageResponse::refuse()
+                                 : page == u'b' ? PageResponse::page(QByteArray(4 * 1024 * 1024 + 1, ' '))
+                                                : quoteFor(tickers[i]));
+        }
+        f.platform.panes.setTimeout(300);
+        MainWindow& w = f.start();
+        w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("0"));
+        f.button(background).click();
+        QStringList searched = f.searches();
+        searched.removeDuplicates(); // the network retries a refused request once
+        QTEST(int(searched.size()), "searched");
+        QTEST(control<QLabel>(w, QStringLiteral("lblAktInfo")).text(), "info");
+        QCOMPARE(f.button(background).text(), QStringLiteral("!"));
+    }
+    void closingDuringACheckEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("check");
+        QTest::newRow("batch") << "batch";
+        QTest::newRow("batch at start-up") << "start-up";
+        QTest::newRow("background") << "background";
+    }
+    // The server never answers. Closing the window ends the check, and the
+    // program's event loop returns instead of waiting on with no window.
+    void closingDuringACheckEndsTheProgram()
+    {
+        QFETCH(QString, check);
+        Fixture f(listOf({{"AAA", true}, {"BBB", true}}));
+        f.server.setFallback([](const PageRequest&) { return PageResponse::hang(); });
+        f.platform.settings.write(QStringLiteral("AutoGetOnlineQuotes"), check == u"start-up" ? "1" : "0");
+        if (check == u"start-up")
+            f.window = std::make_unique<MainWindow>(f.platform.context);
+        else
+            f.start();
+        MainWindow& w = *f.window;
+        QPushButton& run = f.button(check == u"background");
+        QString runningTip;
+        whenTrue(
+            w, [&] { return !f.searches().isEmpty(); },
+            [&] {
+                runningTip = run.toolTip() + u'|' + run.accessibleName();
+                w.close();
+            });
+        if (check == u"start-up")
+            QTimer::singleShot(0, &w, [&] { w.show(); });
+        else
+            QTimer::singleShot(0, &run, &QPushButton::click);
+        QTimer bound;
+        connect(&bound, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        bound.start(15000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(run.text(), QStringLiteral("!"));
+        const QString cancels = check == u"background"
+                                    ? QStringLiteral("Kursabfrage im Hintergrund abbrechen")
+                                    : QStringLiteral("Kursabfrage abbrechen");
+        QCOMPARE(runningTip, cancels + u'|' + cancels);
     }
 };
 

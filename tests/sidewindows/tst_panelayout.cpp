@@ -51,19 +51,6 @@ private Q_SLOTS:
             }
         }
     }
-    // Closing always puts the pane below the list, with no negative height at the minimum.
-    void closingPutsThePaneBelow()
-    {
-        const int listTop = 700;
-        const ResourcesPaneLayout below = fullBrowserStep(QStringLiteral("BIG"), 12000, listTop);
-        QVERIFY(!below.overList && below.top > listTop);
-        for (int height : {12000, kMainMinHeight}) {
-            const ResourcesPaneLayout closed = closeExtension(height, listTop);
-            QCOMPARE(closed.tag, below.tag);
-            QCOMPARE(closed.top, below.top);
-            QVERIFY(closed.height >= 0);
-        }
-    }
 };
 
 QTEST_APPLESS_MAIN(TestPaneLayout)

@@ -247,32 +247,33 @@ private Q_SLOTS:
             QVERIFY(!f.pane()->isVisible() && f.w.ui().cmdSelectAll[0]->isVisible());
         }
     }
-    void listLayoutTwiceReturns()
+    void listLayoutClicks_data()
     {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("listTwips");
+        QTest::addColumn<bool>("wide"); // Qty, Value, +|-, WKN and ISIN shown, the charts covered
+        QTest::newRow("wide") << 1 << QString("SMALL") << QString("<") << 14700 << true;
+        QTest::newRow("narrow again") << 2 << QString("BIG") << QString(">") << 8130 << false;
+    }
+    void listLayoutClicks()
+    {
+        QFETCH(int, clicks);
+        QFETCH(bool, wide);
         Fixture f;
         QTreeView* list = f.w.ui().lstItems;
         QPushButton* button = f.w.ui().cmdEnhanceListbox;
-        // The list's width, then each column's (-1: hidden).
-        const auto widths = [list] {
-            QList<int> widths{list->width()};
-            for (int c = 0; c < ColumnCount; ++c)
-                widths << (list->isColumnHidden(c) ? -1 : list->columnWidth(c));
-            return widths;
-        };
-        QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
-        const QList<int> narrow = widths();
-        button->click();
-        QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
-        QCOMPARE(button->text(), QStringLiteral("<"));
-        const ListLayout wide = listLayoutAfterClick(QStringLiteral("BIG"));
-        QCOMPARE(list->width(), twipsToPx(wide.listWidth));
-        for (const ColumnWidth& c : wide.columns)
-            QVERIFY(!list->isColumnHidden(c.column) && list->columnWidth(c.column) >= twipsToPx(c.twips));
-        QVERIFY(!f.w.ui().chartArea->isVisible());
-        button->click();
-        QCOMPARE(button->text(), QStringLiteral(">"));
-        QCOMPARE(widths(), narrow);
-        QVERIFY(f.w.ui().chartArea->isVisible());
+        for (int i = 0; i < clicks; ++i)
+            button->click();
+        QTEST(Fixture::tag(button), "tag");
+        QTEST(button->text(), "caption");
+        QFETCH(int, listTwips);
+        QCOMPARE(list->width(), twipsToPx(listTwips));
+        for (int c : {ColQty, ColValue, ColPlusMinus, ColWkn, ColIsin})
+            QCOMPARE(list->isColumnHidden(c), !wide);
+        QVERIFY(!wide || list->columnWidth(ColIsin) >= twipsToPx(1400));
+        QCOMPARE(f.w.ui().chartArea->isVisible(), !wide);
     }
     void mobileBoxesFollowEachOther_data()
     {

@@ -1,8 +1,8 @@
+#include "overview/previewwindow.h"
 #include "platform/twips.h"
 #include "shell/mainwindow.h"
 #include "sites/linkfile.h"
 #include "sites/resourcepane.h"
-#include "sites/sitemenu.h"
 #include "testplatform.h"
 
 #include <QAction>
@@ -50,36 +50,6 @@ struct Window
     std::unique_ptr<MainWindow> w;
 };
 
-// The menu's items as "caption" lines; sub-menus as "caption>" followed by
-// their items indented, separators as "-".
-QStringList flatten(const QList<QAction*>& actions, const QString& indent = {})
-{
-    QStringList out;
-    for (QAction* a : actions) {
-        if (a->isSeparator())
-            out << indent + u'-';
-        else if (a->menu())
-            out << indent + a->text() + u'>' << flatten(a->menu()->actions(), indent + u' ');
-        else
-            out << indent + a->text();
-    }
-    return out;
-}
-
-QStringList flatten(const QList<MenuNode>& nodes, const QString& indent = {})
-{
-    QStringList out;
-    for (const MenuNode& n : nodes) {
-        if (n.kind == MenuNode::Kind::Separator)
-            out << indent + u'-';
-        else if (n.kind == MenuNode::Kind::SubMenu)
-            out << indent + n.caption + u'>' << flatten(n.children, indent + u' ');
-        else
-            out << indent + n.caption;
-    }
-    return out;
-}
-
 } // namespace
 
 class TstSitesWindow : public QObject
@@ -87,16 +57,84 @@ class TstSitesWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void entryMenuOrder()
+    // A few site items, where they sit and the key their window gets.
+    void entryMenuItem_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("subMenu"); // "" for the menu itself
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("key");
+        const auto row = [](const char* name, const char* sub, const char* caption, const char* key) {
+            QTest::newRow(name) << name << sub << caption << key;
+        };
+        row("mnuComdirect", "", "Comdirect IntradayChart", "ComdirectIntradayChart");
+        row("mnuNasdaqRevenueEPSSummary", "Nasdaq (USA)", "Revenue / EPS Summary", "NASDAQRevenueEPSSummary");
+        row("mnuYBMESSAGE", "Yahoo!Finance (USA)", "Message Board", "YBMESSAGE");
+        row("mnuHY", "Search this", "Forecast (D)", "Forecast");
+        row("mnuSecform", "", "Secform4 Real-Time Insider (USA)", "InsiderBuys");
+    }
+    void entryMenuItem()
+    {
+        QFETCH(QString, name);
         Window win;
-        const QStringList shown = flatten(win.w->mnuPop()->actions());
-        const QStringList expected = flatten(entryMenuSiteItems());
-        QCOMPARE(shown.mid(0, expected.size()), expected);
-        // The window's own items follow, and "Show all" is its one chart-overview item.
-        QVERIFY(shown.mid(expected.size()).contains(QStringLiteral("Copy Name")));
-        QVERIFY(shown.mid(expected.size()).contains(QStringLiteral("Refresh")));
-        QCOMPARE(win.w->findChildren<QAction*>(QStringLiteral("mnuShowCharts")).size(), 1);
+        auto* item = win.w->mnuPop()->findChild<QAction*>(name);
+        QVERIFY(item);
+        QTEST(item->text(), "caption");
+        const QMenu* owner = qobject_cast<QMenu*>(item->parent());
+        QTEST(owner == win.w->mnuPop() ? QString() : owner->title(), "subMenu");
+        QVERIFY(owner->actions().contains(item));
+        item->trigger();
+        auto* preview = qobject_cast<PreviewWindow*>(win.w->windows().windows().value(0));
+        QVERIFY(preview);
+        QTEST(preview->kind(), "key");
+    }
+
+    // The quick chart, the technical chart by button, and "open in new window".
+    void resourcesCommands_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("loads"); // the resources pane's page contains it; "": no load
+        QTest::addColumn<QString>("kind");  // the preview window opened; "": none
+        const auto row = [](const char* tag, const char* control, Qt::MouseButton button, const char* loads,
+                            const char* kind) {
+            QTest::newRow(tag) << control << int(button) << loads << kind;
+        };
+        row("cmdShowChart", "cmdShowChart", Qt::LeftButton,
+            "/inf/search/all.html?SEARCH_VALUE=SAP.ETR&x=11&y=7", "");
+        row("lblTA right", "lblTA", Qt::RightButton,
+            "/html/detail/main.html?hist=12m&sSym=SAP.ETR&DEBUG=0&asc=lin&avg1=38&avg2=100&avg3=200"
+            "&avgtype=simple&cmpId=3628,1&dsc=abs&iJcfcode=48199",
+            "");
+        row("lblTA middle", "lblTA", Qt::MiddleButton, "&type=candle", "");
+        row("lblTA left", "lblTA", Qt::LeftButton, "", "TECHNICAL");
+        row("lblRes", "lblRes", Qt::LeftButton, "", "OTHER");
+    }
+    void resourcesCommands()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, button);
+        QFETCH(QString, loads);
+        QFETCH(QString, kind);
+        Window win;
+        win.w->state().selection.setTexts("SAP SE", "SAP", "ETR", "716460", "DE0007164600");
+        const int height = win.w->height();
+        const qsizetype before = win.resources().addresses.size();
+        if (auto* b = win.child<QPushButton>(control))
+            b->click();
+        else
+            QTest::mouseClick(win.child<QLabel>(control), Qt::MouseButton(button));
+        QCoreApplication::processEvents();
+        const QStringList seen = win.resources().addresses.mid(before);
+        QCOMPARE(seen.size(), loads.isEmpty() ? 0 : 2);
+        if (!loads.isEmpty()) {
+            QVERIFY(seen.at(0).contains("receive data<br>SAP.ETR [Quote]</span>"));
+            QVERIFY2(seen.at(1).contains(loads), qPrintable(seen.at(1)));
+        }
+        // Showing a page in the pane makes the window reach down to the screen's bottom.
+        QCOMPARE(win.w->height() > height, !loads.isEmpty());
+        auto* preview = qobject_cast<PreviewWindow*>(win.w->windows().windows().value(0));
+        QCOMPARE(preview ? preview->kind() : QString(), kind);
     }
 
     // The stored destination is restored, then the user picks News.

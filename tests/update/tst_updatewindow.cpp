@@ -58,6 +58,10 @@ private Q_SLOTS:
         QTest::newRow("another version") << 200 << QByteArray("9.9.9\r\n") << QStringLiteral("9.9.9");
         QTest::newRow("not found") << 404 << QByteArray("<html>gone</html>") << QString();
         QTest::newRow("refused") << 0 << QByteArray() << QString();
+        QTest::newRow("a web page") << 200 << QByteArray("<html><body>9.9.9</body></html>") << QString();
+        QTest::newRow("random bytes") << 200 << QByteArray("\x8f\x02\xfe;\x1b\xa0") << QString();
+        // Only line breaks follow the version, yet reading stops at 64 KB.
+        QTest::newRow("over 64 KB") << 200 << QByteArray("9.9.9") + QByteArray(65 * 1024, '\n') << QString();
     }
     void versionCheck()
     {

@@ -1,4 +1,5 @@
 #include "platform/singleinstance.h"
+#include "platform/handedline.h"
 
 #include <QCryptographicHash>
 #include <QEventLoop>
@@ -13,8 +14,6 @@ namespace td {
 
 namespace {
 const QByteArray kAck = "ok\n";
-// A path longer than this is no path a later start would send.
-constexpr qint64 kMaxMessage = 64 * 1024;
 
 // Runs the loop until a signal quits it or the time is up.
 void runBounded(QEventLoop& loop, int timeoutMs)
@@ -54,8 +53,7 @@ SingleInstance::HandOver SingleInstance::handOver(const QString& path, int timeo
     bool wasConnected = false;
     connect(&socket, &QLocalSocket::connected, &loop, [&] {
         wasConnected = true;
-        // A line break inside a path would end the message early.
-        socket.write(path.toUtf8().replace('\n', QByteArray()) + '\n');
+        socket.write(handedLineFor(path));
     });
     connect(&socket, &QLocalSocket::readyRead, &loop, [&] {
         answer += socket.readAll();
@@ -106,11 +104,14 @@ void SingleInstance::acceptConnection()
         // A caller that never finishes its line is dropped.
         QTimer::singleShot(5000, socket, [socket] { socket->abort(); });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->bytesAvailable() > kMaxMessage)
+            const HandedLine line = readHandedLine(socket->peek(kMaxHandedLine + 1));
+            if (line.state == HandedLine::State::Refused)
                 socket->abort();
-            if (!socket->canReadLine())
+            if (line.state != HandedLine::State::Complete)
                 return;
-            const QString path = QString::fromUtf8(socket->readLine()).chopped(1);
+            const QString path = line.path;
+            // One line per start: whatever follows is not looked at.
+            disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
             socket->write(kAck);
             socket->disconnectFromServer();
             // After the answer is on its way: opening may ask the user first.

@@ -4,6 +4,7 @@
 #include "overview/overviewpage.h"
 #include "overview/previewaddresses.h"
 #include "platform/amount.h"
+#include "platform/handedline.h"
 #include "platform/textfile.h"
 #include "quotes/evaluation.h"
 #include "quotes/pagereader.h"
@@ -315,6 +316,30 @@ QString checkVersionFile(const QByteArray& data)
         if (shown.count(u'<') != expected.count(u'<') || shown.count(u'>') != expected.count(u'>'))
             return QStringLiteral("the version text added markup to the update box");
     }
+    return {};
+}
+
+QString checkHandedLine(const QByteArray& data)
+{
+    const HandedLine line = readHandedLine(data);
+    const qsizetype end = data.indexOf('\n');
+    switch (line.state) {
+    case HandedLine::State::Incomplete:
+        if (end >= 0 || data.size() > kMaxHandedLine)
+            return QStringLiteral("a whole or overlong line left waiting");
+        return {};
+    case HandedLine::State::Refused:
+        if (end >= 0 && end <= kMaxHandedLine)
+            return QStringLiteral("a line within the limit refused");
+        return {};
+    case HandedLine::State::Complete:
+        break;
+    }
+    if (line.path.contains(u'\n'))
+        return QStringLiteral("a line break left in the path");
+    const HandedLine again = readHandedLine(handedLineFor(line.path) + data);
+    if (again.state != HandedLine::State::Complete || again.path != line.path)
+        return QStringLiteral("the path sent again reads differently");
     return {};
 }
 

@@ -32,4 +32,8 @@ QString checkOverviewPage(const QByteArray& data);
 // Version file bytes: the reading and the update box that shows it.
 QString checkVersionFile(const QByteArray& data);
 
+// What a later start hands the running copy: the path read, and the path
+// sent again reads the same.
+QString checkHandedLine(const QByteArray& data);
+
 } // namespace td::fuzz

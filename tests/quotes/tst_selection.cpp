@@ -101,7 +101,8 @@ private Q_SLOTS:
         f.click(0);
         if (span >= 0)
             emit w.ui().cboHis->activated(span);
-        const QString shown = f.platform.panes.recording(pane)->addresses.last();
+        const QStringList& loads = f.platform.panes.recording(pane)->addresses;
+        const QString shown = loads.value(loads.size() - 1);
         QVERIFY2(shown.startsWith(f.server.baseUrl() + address), qPrintable(shown));
     }
     void retryByWkn_data()

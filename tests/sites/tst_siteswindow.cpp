@@ -6,7 +6,6 @@
 #include "testplatform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,27 +150,6 @@ private slots:
         search->click();
         QCOMPARE(win.resources().addresses.last(),
                  quickSearchAddress(QStringLiteral("Google"), QStringLiteral("Google"), win.p.hosts));
-    }
-
-    void returnStartsTheQuickSearch_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-    }
-    void returnStartsTheQuickSearch()
-    {
-        QFETCH(int, key);
-        Window win(QStringLiteral("Google"));
-        win.w->show();
-        QApplication::setActiveWindow(win.w.get());
-        auto* box = win.child<QLineEdit>(QStringLiteral("txtQuickName"));
-        box->setFocus(Qt::MouseFocusReason);
-        QTRY_VERIFY(box->hasFocus());
-        QTest::keyClicks(box, QStringLiteral("SAP"));
-        QTest::keyClick(box, Qt::Key(key));
-        QTRY_COMPARE(win.resources().addresses.last(),
-                     quickSearchAddress(QStringLiteral("Google"), QStringLiteral("SAP"), win.p.hosts));
     }
 
     void resourcesList_data()

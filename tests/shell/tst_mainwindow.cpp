@@ -316,17 +316,15 @@ private Q_SLOTS:
                     header->fontMetrics().horizontalAdvance(text) + margins > header->sectionSize(c))
                     cut << text;
             }
-        } else if (auto* label = qobject_cast<QLabel*>(shown)) {
-            if (label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width())
-                cut << label->text();
         } else {
-            const QString text = w.ui().picAllProgress->shownText();
-            QVERIFY(!text.isEmpty());
-            if (twipsToPx(90) + shown->fontMetrics().horizontalAdvance(text) > shown->width())
+            // A label, or the progress bar, which prints 90 twips in.
+            auto* label = qobject_cast<QLabel*>(shown);
+            const QString text = label ? label->text() : w.ui().picAllProgress->shownText();
+            const int room = label ? label->contentsRect().width() : shown->width() - twipsToPx(90);
+            if (text.isEmpty() || shown->fontMetrics().horizontalAdvance(text) > room)
                 cut << text;
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
-        QVERIFY(w.rect().contains(QRect(shown->mapTo(&w, QPoint(0, 0)), shown->size())));
     }
     // The narrow list's columns take its whole width: names are not cut while room is left.
     void namesTakeTheSpareWidth()
@@ -344,8 +342,7 @@ private Q_SLOTS:
     void pathBoxShowsItsPathAsToolTip()
     {
         Started s(kList);
-        QVERIFY(!s.pathBox()->text().isEmpty());
-        QCOMPARE(s.pathBox()->toolTip(), s.pathBox()->text());
+        QCOMPARE(s.pathBox()->toolTip(), s.path);
         const QString typed = QStringLiteral("/home/someone/lists/a rather long folder name/other.tic");
         s.pathBox()->setText(typed);
         QCOMPARE(s.pathBox()->toolTip(), typed);

@@ -91,7 +91,9 @@ private:
     void setCurrentRow(int row);
     void updateNasdaqPane();
     void showStatusPagesAndSnippets();
+    void showDataTabs();
     void loadTradingSignal();
+    QString signalAddress(int row) const;
     void loadQuotePage();
     void showNoData(const QString& suffix);
 

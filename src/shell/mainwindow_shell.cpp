@@ -130,6 +130,8 @@ void MainWindow::connectShell()
             return;
         m_state.bHistoryChange = true;
         m_state.bytHistoryChoice = position;
+        // The history and technical tabs and the overviews show this span.
+        m_state.iHistoryMonths = historyMonths(position);
         vShowMainChart(m_state.bytHistoryChoice);
         m_state.bHistoryChange = false;
     });

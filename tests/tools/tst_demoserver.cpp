@@ -1,5 +1,5 @@
-// The demo server starts, and its quote page for an entry of the sample list
-// reads back as the program reads the bank's.
+// The demo server starts, its quote page for an entry of the sample list
+// reads back as the program reads the bank's, and it answers the data tabs.
 #include "platform/textfile.h"
 #include "quotes/pagereader.h"
 
@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 class TestDemoServer : public QObject
 {
@@ -36,6 +38,14 @@ private Q_SLOTS:
         QVERIFY(read.evaluate);
         QCOMPARE(read.wkn.value_or(QString()), QStringLiteral("519000"));
         delete reply;
+        // What a shown entry's history, technical and signal tabs load.
+        for (const char* tab : {"/dab_neu/charts/detailchart?hist=12&log=0&type=1&sym1=BMW.ETR&lg=de&ct=de",
+                                "/html/detail/main.html?hist=12m&sSym=BMW.ETR&DEBUG=0",
+                                "/cgi-bin/de/search.pl?isin=DE0005190003&typnr=3"}) {
+            std::unique_ptr<QNetworkReply> page(network.get(QNetworkRequest(QUrl(match.captured(1) + tab))));
+            QVERIFY(QSignalSpy(page.get(), &QNetworkReply::finished).wait(10000));
+            QCOMPARE(page->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+        }
         server.kill();
         server.waitForFinished();
     }

@@ -322,9 +322,9 @@ namespace {
 QString writtenBack(const QuoteSource& s)
 {
     QString text = u'[' + s.name + QStringLiteral("]\nurl=") + s.url + QStringLiteral("\nformat=") +
-                   (s.format == QuoteSource::Format::Json ? u"json" : u"html") +
+                   QLatin1StringView(s.format == QuoteSource::Format::Json ? "json" : "html") +
                    QStringLiteral("\ndecimal=") +
-                   (s.decimal == QuoteSource::Decimal::Point ? u"point" : u"comma") +
+                   QLatin1StringView(s.decimal == QuoteSource::Decimal::Point ? "point" : "comma") +
                    QStringLiteral("\nplaces=") + s.places.join(u',') + u'\n';
     const std::pair<const char*, const QString*> keys[] = {
         {"quote", &s.quote}, {"change", &s.change}, {"previous", &s.previous},
@@ -347,7 +347,7 @@ QString checkAnswer(const SourceAnswer& a)
 {
     if (a.fields.size() != 6 || a.fields[0].key != u"quote")
         return QStringLiteral("the answer does not list its six fields");
-    if (a.quoteRead == a.failure.isEmpty() || a.quoteRead != (a.fields[0].state == SourceField::State::Read))
+    if (a.quoteRead != a.failure.isEmpty() || a.quoteRead != (a.fields[0].state == SourceField::State::Read))
         return QStringLiteral("a read quote with a failure, or none without");
     if (!a.quoteRead && (!a.quote.isZero() || !a.quoteText.isEmpty()))
         return QStringLiteral("an unreadable page set a quote");

@@ -13,18 +13,11 @@ namespace {
 
 QString describe(const QuoteSource& s)
 {
-    return QStringList{
-        s.name,
-        s.url,
-        s.format == QuoteSource::Format::Json ? QStringLiteral("json") : QStringLiteral("html"),
-        s.decimal == QuoteSource::Decimal::Point ? QStringLiteral("point") : QStringLiteral("comma"),
-        s.quote,
-        s.change,
-        s.previous,
-        s.wkn,
-        s.isin,
-        s.currency,
-        s.places.join(u',')}
+    QStringList parts{s.name, s.url};
+    parts << (s.format == QuoteSource::Format::Json ? "json" : "html")
+          << (s.decimal == QuoteSource::Decimal::Point ? "point" : "comma");
+    return (parts << s.quote << s.change << s.previous << s.wkn << s.isin << s.currency
+                  << s.places.join(u','))
         .join(u'|');
 }
 
@@ -137,6 +130,14 @@ private slots:
         file.write("[b]\nurl=u\nquote=(y)\n");
         file.close();
         QCOMPARE(cache.current().sources.size(), 2);
+        // Same size, new time: read again.
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.write("[c]");
+        file.flush();
+        QVERIFY(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+        file.close();
+        QVERIFY(cache.current().find(u"c"));
         QVERIFY(QFile::remove(path));
         QVERIFY(cache.current().sources.isEmpty());
     }

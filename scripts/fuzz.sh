@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build_dir=${BUILD_DIR:-build-fuzz}
-targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation linkfile overview version handedline})
+targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation linkfile overview version handedline quotesources sourcepage})
 
 scripts/deps.sh
 # clang, and the runtime that carries libFuzzer and the sanitizers.
@@ -29,7 +29,7 @@ cmake --build "$build_dir" -j "$(nproc)" --target fuzzers
 # evaluation inputs, and every input that once crashed.
 seeds=$build_dir/fuzz-seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,linkfile,overview,version,handedline}
+mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,linkfile,overview,version,handedline,quotesources,sourcepage}
 cp tic/default.tic "$seeds/tickerfile/"
 cp tic/links.intern tic/links.own "$seeds/linkfile/"
 cp tests/fixtures/quotes/* "$seeds/quotepage/"

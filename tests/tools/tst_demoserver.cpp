@@ -2,6 +2,8 @@
 // reads back as the program reads the bank's, and it answers the data tabs.
 #include "platform/textfile.h"
 #include "quotes/pagereader.h"
+#include "quotes/quotesource.h"
+#include "quotes/sourcereading.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -9,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -46,6 +49,45 @@ private Q_SLOTS:
             QVERIFY(QSignalSpy(page.get(), &QNetworkReply::finished).wait(10000));
             QCOMPARE(page->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
         }
+        server.kill();
+        server.waitForFinished();
+    }
+
+    // The demo settings come with two sources of their own, and both read
+    // this server's pages.
+    void demoSourcesReadTheirPages_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("html page") << "kurse";
+        QTest::newRow("json service") << "api";
+    }
+    void demoSourcesReadTheirPages()
+    {
+        QFETCH(QString, source);
+        QTemporaryDir dir;
+        QProcess server;
+        server.start(QStringLiteral(TD_DEMO_SERVER),
+                     {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--list"),
+                      QStringLiteral(TD_SAMPLE_LIST), QStringLiteral("--demo-settings"),
+                      dir.filePath(QStringLiteral("brightmoor.ini"))});
+        QVERIFY2(server.waitForReadyRead(10000), qPrintable(server.readAllStandardError()));
+        const td::QuoteSourceFile file = td::readQuoteSourceFile(dir.filePath(td::kQuoteSourcesFileName));
+        QVERIFY(file.problems.isEmpty());
+        const td::QuoteSource* s = file.find(source);
+        QVERIFY(s);
+        QNetworkAccessManager network;
+        network.setProxy(QNetworkProxy::NoProxy);
+        QNetworkReply* reply = network.get(QNetworkRequest(
+            QUrl(td::sourceAddress(*s, {QStringLiteral("BMW"), QStringLiteral("ETR"), {}, {}, {}}))));
+        QSignalSpy finished(reply, &QNetworkReply::finished);
+        QVERIFY(finished.wait(10000));
+        const td::SourceAnswer answer = td::readSourcePage(
+            *s, td::decodeSourcePage(reply->readAll(),
+                                     reply->header(QNetworkRequest::ContentTypeHeader).toByteArray()));
+        QVERIFY2(answer.quoteRead, qPrintable(answer.failure));
+        QVERIFY(!answer.quote.isZero());
+        QCOMPARE(answer.isin.value_or(QString()), QStringLiteral("DE0005190003"));
+        delete reply;
         server.kill();
         server.waitForFinished();
     }

@@ -1,3 +1,4 @@
+#include "platform/dbusnotifier.h"
 #include "platform/programdir.h"
 #include "shell/mainwindow.h"
 
@@ -31,8 +32,9 @@ int main(int argc, char* argv[])
     td::QtPaneFactory panes(td::pageTimeoutMs(settings));
     // A download that stalls or drags on fails like a page that does.
     td::QtDownloader downloader(td::pageTimeoutMs(settings), td::pageTimeoutMs(settings));
-    td::PlatformContext platform{settings, hosts, dialogs,          clipboard,  processes,
-                                 clock,    panes, td::programDir(), downloader, urls};
+    td::DBusNotifier notifier;
+    td::PlatformContext platform{settings,         hosts,      dialogs, clipboard, processes, clock, panes,
+                                 td::programDir(), downloader, urls,    notifier};
 
     td::MainWindow window(platform);
     dialogs.setParent(&window);

@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "platform/dbusnotifier.h"
 #include "platform/programdir.h"
 #include "platform/singleinstance.h"
 #include "shell/mainwindow.h"
@@ -72,8 +73,9 @@ int main(int argc, char* argv[])
     td::QtPaneFactory panes(td::pageTimeoutMs(settings));
     // A download that stalls or drags on fails like a page that does.
     td::QtDownloader downloader(td::pageTimeoutMs(settings), td::pageTimeoutMs(settings));
-    td::PlatformContext platform{settings, hosts, dialogs,          clipboard,  processes,
-                                 clock,    panes, td::programDir(), downloader, urls};
+    td::DBusNotifier notifier;
+    td::PlatformContext platform{settings,         hosts,      dialogs, clipboard, processes, clock, panes,
+                                 td::programDir(), downloader, urls,    notifier};
 
     td::MainWindow window(platform);
     dialogs.setParent(&window);

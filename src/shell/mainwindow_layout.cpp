@@ -435,6 +435,10 @@ QWidget* MainWindow::buildOptionsPanel()
         m_ui.chkAutoGetOnlineQuotes, m_ui.chkMobile[1]};
     for (int i = 0; i < checks.size(); ++i)
         grid->addWidget(checks[i], row + i / 3, (i % 3) * 2, 1, 2);
+    m_ui.chkNotify =
+        checkBox(QStringLiteral("chkNotify"), QStringLiteral("Desktop-Benachrichtigung bei Alarm"), panel);
+    const int next = int(checks.size());
+    grid->addWidget(m_ui.chkNotify, row + next / 3, (next % 3) * 2, 1, 2);
     return panel;
 }
 

@@ -131,8 +131,9 @@ private Q_SLOTS:
         // The resources list has no entries yet: its stored choice stands.
         settings.write(QStringLiteral("Benefits"), QStringLiteral("3"));
         TestPlatform p;
-        PlatformContext context{settings, p.hosts, p.dialogs,           p.clipboard,  p.processes,
-                                p.clock,  p.panes, p.programDir.path(), p.downloader, p.urls};
+        PlatformContext context{settings,     p.hosts, p.dialogs, p.clipboard,
+                                p.processes,  p.clock, p.panes,   p.programDir.path(),
+                                p.downloader, p.urls,  p.notifier};
         {
             MainWindow w(context);
             activate(w);

@@ -18,7 +18,7 @@ BenchWindow::BenchWindow(const QByteArray& defaultList, PaneFactory* panes,
     const PlatformContext& c = platform.context;
     context = std::make_unique<PlatformContext>(
         PlatformContext{c.settings, c.hosts, c.dialogs, c.clipboard, c.processes, c.clock,
-                        panes ? *panes : c.panes, c.programDir, c.downloader, c.urls});
+                        panes ? *panes : c.panes, c.programDir, c.downloader, c.urls, c.notifier});
     window = std::make_unique<MainWindow>(*context);
     window->show();
     if (!QTest::qWaitFor([this] { return !window->state().bFirstActivate; }, 60000)) {

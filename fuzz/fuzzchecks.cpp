@@ -4,10 +4,13 @@
 #include "overview/overviewpage.h"
 #include "overview/previewaddresses.h"
 #include "platform/amount.h"
+#include "platform/handedline.h"
 #include "platform/textfile.h"
 #include "quotes/evaluation.h"
 #include "quotes/pagereader.h"
+#include "quotes/quotesource.h"
 #include "quotes/signalreader.h"
+#include "quotes/sourcereading.h"
 #include "sites/linkfile.h"
 #include "update/versioncheck.h"
 #include "watchlist/tickerfile.h"
@@ -314,6 +317,137 @@ QString checkVersionFile(const QByteArray& data)
         const QString expected = updateBoxDocument(hosts, plain);
         if (shown.count(u'<') != expected.count(u'<') || shown.count(u'>') != expected.count(u'>'))
             return QStringLiteral("the version text added markup to the update box");
+    }
+    return {};
+}
+
+QString checkHandedLine(const QByteArray& data)
+{
+    const HandedLine line = readHandedLine(data);
+    const qsizetype end = data.indexOf('\n');
+    switch (line.state) {
+    case HandedLine::State::Incomplete:
+        if (end >= 0 || data.size() > kMaxHandedLine)
+            return QStringLiteral("a whole or overlong line left waiting");
+        return {};
+    case HandedLine::State::Refused:
+        if (end >= 0 && end <= kMaxHandedLine)
+            return QStringLiteral("a line within the limit refused");
+        return {};
+    case HandedLine::State::Complete:
+        break;
+    }
+    if (line.path.contains(u'\n'))
+        return QStringLiteral("a line break left in the path");
+    const HandedLine again = readHandedLine(handedLineFor(line.path) + data);
+    if (again.state != HandedLine::State::Complete || again.path != line.path)
+        return QStringLiteral("the path sent again reads differently");
+    return {};
+}
+
+namespace {
+
+QString writtenBack(const QuoteSource& s)
+{
+    QString text = u'[' + s.name + QStringLiteral("]\nurl=") + s.url + QStringLiteral("\nformat=") +
+                   QLatin1StringView(s.format == QuoteSource::Format::Json ? "json" : "html") +
+                   QStringLiteral("\ndecimal=") +
+                   QLatin1StringView(s.decimal == QuoteSource::Decimal::Point ? "point" : "comma") +
+                   QStringLiteral("\nplaces=") + s.places.join(u',') + u'\n';
+    const std::pair<const char*, const QString*> keys[] = {
+        {"quote", &s.quote}, {"change", &s.change}, {"previous", &s.previous},
+        {"wkn", &s.wkn},     {"isin", &s.isin},     {"currency", &s.currency}};
+    for (const auto& [key, value] : keys) {
+        if (!value->isEmpty())
+            text += QLatin1StringView(key) + u'=' + *value + u'\n';
+    }
+    return text;
+}
+
+bool sameSource(const QuoteSource& a, const QuoteSource& b)
+{
+    return a.name == b.name && a.url == b.url && a.format == b.format && a.decimal == b.decimal &&
+           a.quote == b.quote && a.change == b.change && a.previous == b.previous && a.wkn == b.wkn &&
+           a.isin == b.isin && a.currency == b.currency && a.places == b.places;
+}
+
+QString checkAnswer(const SourceAnswer& a)
+{
+    if (a.fields.size() != 6 || a.fields[0].key != u"quote")
+        return QStringLiteral("the answer does not list its six fields");
+    if (a.quoteRead != a.failure.isEmpty() || a.quoteRead != (a.fields[0].state == SourceField::State::Read))
+        return QStringLiteral("a read quote with a failure, or none without");
+    if (!a.quoteRead && (!a.quote.isZero() || !a.quoteText.isEmpty()))
+        return QStringLiteral("an unreadable page set a quote");
+    const std::optional<QString>* codes[] = {&a.wkn, &a.isin, &a.currency};
+    for (int k = 0; k < 3; ++k) {
+        const SourceField& f = a.fields[3 + k];
+        if (codes[k]->has_value() != (f.state == SourceField::State::Read) ||
+            (codes[k]->has_value() && (*codes[k])->isEmpty()))
+            return QStringLiteral("the code '%1' disagrees with its field").arg(f.key);
+    }
+    return {};
+}
+
+} // namespace
+
+QString checkQuoteSources(const QByteArray& data)
+{
+    const QuoteSourceFile file = parseQuoteSources(data, QStringLiteral("q.ini"));
+    const qsizetype lines = QString::fromUtf8(data).count(u'\n') + 1;
+    for (const QuoteSourceProblem& p : file.problems) {
+        if (p.line < 1 || p.line > lines || p.what.isEmpty())
+            return QStringLiteral("a problem at line %1 of %2").arg(p.line).arg(lines);
+    }
+    QString again;
+    QStringList names;
+    for (const QuoteSource& s : file.sources) {
+        if (s.name.isEmpty() || s.url.isEmpty() || s.quote.isEmpty() ||
+            names.contains(s.name, Qt::CaseInsensitive) ||
+            s.name.compare(kBankSourceName, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("a source without name, url or quote, or a name twice");
+        names.append(s.name);
+        if (s.format == QuoteSource::Format::Html) {
+            for (const QString* pattern : {&s.quote, &s.change, &s.previous, &s.wkn, &s.isin, &s.currency}) {
+                const QRegularExpression re(*pattern);
+                if (!pattern->isEmpty() && (!re.isValid() || re.captureCount() < 1))
+                    return QStringLiteral("source '%1' kept a broken pattern").arg(s.name);
+            }
+        }
+        again += writtenBack(s);
+    }
+    const QuoteSourceFile back = parseQuoteSources(again, QStringLiteral("q.ini"));
+    if (!back.problems.isEmpty() || back.sources.size() != file.sources.size())
+        return QStringLiteral("the sources written back do not read back");
+    for (qsizetype i = 0; i < back.sources.size(); ++i) {
+        if (!sameSource(back.sources[i], file.sources[i]))
+            return QStringLiteral("source '%1' reads back differently").arg(file.sources[i].name);
+    }
+    return {};
+}
+
+QString checkSourcePage(const QByteArray& data)
+{
+    const qsizetype split = data.indexOf("\n----\n");
+    const QByteArray keys = split < 0 ? data : data.left(split);
+    const QByteArray page = split < 0 ? QByteArray() : data.mid(split + 6);
+    const QuoteSourceFile file =
+        parseQuoteSources("[s]\nurl=http://h/{symbol}?n={name}\n" + keys, QStringLiteral("q"));
+    if (file.sources.isEmpty())
+        return {};
+    QuoteSource source = file.sources.first();
+    source.url = QStringLiteral("http://h/{symbol}?n={name}");
+    const QString firstLine = QString::fromUtf8(page.left(page.indexOf('\n')));
+    const QString address = sourceAddress(source, {firstLine, firstLine, firstLine, firstLine, firstLine});
+    if (address.contains(u' ') || address.contains(u'\n') || address.contains(u'#') ||
+        address.count(u'?') != 1)
+        return QStringLiteral("an entry's text broke out of its field: %1").arg(address);
+    for (const QuoteSource::Format format : {QuoteSource::Format::Html, QuoteSource::Format::Json}) {
+        source.format = format;
+        for (const QString& text : decodings(page)) {
+            if (const QString problem = checkAnswer(readSourcePage(source, text)); !problem.isEmpty())
+                return problem;
+        }
     }
     return {};
 }

@@ -32,4 +32,15 @@ QString checkOverviewPage(const QByteArray& data);
 // Version file bytes: the reading and the update box that shows it.
 QString checkVersionFile(const QByteArray& data);
 
+// What a later start hands the running copy: the path read, and the path
+// sent again reads the same.
+QString checkHandedLine(const QByteArray& data);
+// Quote-sources file bytes: every source kept works, and the sources written
+// back read the same.
+QString checkQuoteSources(const QByteArray& data);
+// Source keys, a line "----", then page bytes: both formats read the page, and
+// what is read keeps the answer's promises; the address built from the
+// page's first line stays one address.
+QString checkSourcePage(const QByteArray& data);
+
 } // namespace td::fuzz

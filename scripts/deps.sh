@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev
     libgl-dev
     xvfb xauth fonts-dejavu-core desktop-file-utils
+    dbus-daemon
 )
 
 missing=()

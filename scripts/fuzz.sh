@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build_dir=${BUILD_DIR:-build-fuzz}
-targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation linkfile overview version})
+targets=(${FUZZ_TARGETS:-tickerfile quotepage signal evaluation linkfile overview version handedline quotesources sourcepage})
 
 scripts/deps.sh
 # clang, and the runtime that carries libFuzzer and the sanitizers.
@@ -29,7 +29,7 @@ cmake --build "$build_dir" -j "$(nproc)" --target fuzzers
 # evaluation inputs, and every input that once crashed.
 seeds=$build_dir/fuzz-seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,linkfile,overview,version}
+mkdir -p "$seeds"/{tickerfile,quotepage,signal,evaluation,linkfile,overview,version,handedline,quotesources,sourcepage}
 cp tic/default.tic "$seeds/tickerfile/"
 cp tic/links.intern tic/links.own "$seeds/linkfile/"
 cp tests/fixtures/quotes/* "$seeds/quotepage/"
@@ -39,6 +39,8 @@ for word in kaufen akkumulieren halten reduzieren verkaufen; do
 done
 printf '1.0.1.0859\r\n' >"$seeds/version/plain.txt"
 printf '<HTML><HEAD></HEAD><BODY><PRE>1.0.2.0859\r\n</PRE></BODY></HTML>' >"$seeds/version/wrapped.txt"
+printf '/home/u/lists/a b.tic\n' >"$seeds/handedline/path.txt"
+printf '\n' >"$seeds/handedline/raise.txt"
 i=0
 while IFS= read -r line; do
     i=$((i + 1))

@@ -14,6 +14,8 @@ demo_home="$PWD/build/demo-config"
 mkdir -p "$demo_home/brightmoor"
 server_log="$PWD/build/demo-server.log"
 
+# The demo settings: brightmoor.ini pointing every site at the server, and
+# beside it a quotesources.ini with the server's two other quote sources.
 build/bin/tickerdeck-demo-server --port 0 --list "$PWD/build/bin/tic/default.tic" \
     --demo-settings "$demo_home/brightmoor/brightmoor.ini" "$@" >"$server_log" 2>&1 &
 server_pid=$!

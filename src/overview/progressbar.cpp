@@ -32,6 +32,11 @@ void ProgressBar::printText(const QString& text)
     update();
 }
 
+QSize ProgressBar::minimumSizeHint() const
+{
+    return {twipsToPx(90) + fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 2, minimumHeight()};
+}
+
 void ProgressBar::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

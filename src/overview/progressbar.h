@@ -21,6 +21,8 @@ public:
     // Clears the surface and prints a text where the percentage goes.
     void printText(const QString& text);
     QString shownText() const { return m_paint.text; }
+    // Room for the longest percentage, "100%".
+    QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
     void progressDrawn(int value);

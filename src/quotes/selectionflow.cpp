@@ -12,7 +12,9 @@
 #include "quotes/statuspages.h"
 #include "shell/mainpanes.h"
 #include "shell/mainstate.h"
+#include "sites/sitecatalogue.h"
 #include "sites/sitehosts.h"
+#include "sites/sitepage.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
@@ -205,6 +207,8 @@ void SelectionFlow::showMainChart(bool historyChange)
 
     const bool mobile = m_host.mobileMode();
     if (!mobile)
+        showDataTabs();
+    if (!mobile)
         loadTradingSignal();
     if (!mobile && !historyChange)
         loadQuotePage();
@@ -265,11 +269,35 @@ void SelectionFlow::loadTradingSignal()
     if (row < 0)
         return;
     letEventsRun();
-    m_ctx.signal.load(siteAddress(
-        m_ctx.hosts, QStringLiteral("happyyuppie"), QStringLiteral("/cgi-bin/de/search.pl"),
-        QStringLiteral("isin=") + m_ctx.items.entry(row).columns[ColIsin] + QStringLiteral("&typnr=3")));
+    m_ctx.signal.load(signalAddress(row));
     waitForPane(m_ctx.signal.pane());
     letEventsRun();
+}
+
+QString SelectionFlow::signalAddress(int row) const
+{
+    return siteAddress(m_ctx.hosts, QStringLiteral("happyyuppie"), QStringLiteral("/cgi-bin/de/search.pl"),
+                       QStringLiteral("isin=") + m_ctx.items.entry(row).columns[ColIsin] +
+                           QStringLiteral("&typnr=3"));
+}
+
+// The data tabs would stay blank otherwise: the history chart of the chosen
+// span, the technical chart and the page the signal is read from.
+void SelectionFlow::showDataTabs()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const ChartSelection& selection = m_ctx.state.selection;
+    const QString months = QString::number(m_ctx.state.iHistoryMonths);
+    m_ctx.panes.wbrHistorie->navigate(
+        siteAddress(m_ctx.hosts, QStringLiteral("dab"), QStringLiteral("/dab_neu/charts/detailchart"),
+                    QStringLiteral("hist=") + months + QStringLiteral("&log=0&type=1&sym1=") +
+                        selection.quoteSymbol() + QStringLiteral("&lg=de&ct=de")));
+    SiteValues values = siteValues(selection);
+    values.historyMonths = m_ctx.state.iHistoryMonths;
+    m_ctx.panes.wbrTechnicalChart->navigate(buildAddress(technicalChartPage(), values, m_ctx.hosts));
+    m_ctx.panes.wbrHY->navigate(signalAddress(row));
 }
 
 void SelectionFlow::loadQuotePage()

@@ -99,7 +99,9 @@ private:
     void showMainChart(bool historyChange);
     void updateNasdaqPane();
     void showStatusPagesAndSnippets();
+    void showDataTabs();
     void loadTradingSignal();
+    QString signalAddress(int row) const;
     void loadQuotePage();
     void readAnswer(const QuoteAnswer& answer);
     void showNoData(const QString& suffix);

@@ -89,6 +89,7 @@ MainOptions readMainOptions(const SettingsStore& s, MainOptions o)
     readCheck(s, QStringLiteral("Mobile"), "0", o.mobile);
     o.searchDest = s.read(QStringLiteral("SearchDest"), QStringLiteral("Comdirect"));
     o.lstItemsBackcolor = s.read(QStringLiteral("LstItemsBackcolor"), QStringLiteral("ffffff"));
+    readCheck(s, QStringLiteral("Notify"), "1", o.notify);
     return o;
 }
 
@@ -130,6 +131,7 @@ void writeMainOptions(SettingsStore& s, const MainOptions& o, const ShutdownStat
     s.write(QStringLiteral("LstItemsBackcolor"), o.lstItemsBackcolor.trimmed());
     s.write(QStringLiteral("ShowAllQuotesSilent"), o.showAllQuotesSilent.trimmed());
     s.write(QStringLiteral("Mobile"), check(o.mobile));
+    s.write(QStringLiteral("Notify"), check(o.notify));
     if (state.indexWindowOpen)
         s.write(QStringLiteral("ShowINDICESSMALLWINDOW"), QStringLiteral("1"));
 }

@@ -40,6 +40,8 @@ struct MainOptions
     // Read at the first activation.
     int benefits = 0;
     bool showIndicesSmallWindow = true;
+    // A desktop notification when an entry enters the alarm state.
+    bool notify = true;
 };
 
 inline constexpr int kHistoryChoices = 6;

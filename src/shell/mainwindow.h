@@ -57,6 +57,9 @@ public:
     void vLoadList();
     SaveResult vSaveList();
     void vChooseFile();
+    // A list named on the command line or handed over by a later start:
+    // loaded as if chosen with "...", under the same questions.
+    void openListFile(const QString& path);
     void vScanTicFolder();
     QString ticFolder() const;
     QString defaultTickerFile() const;
@@ -128,6 +131,8 @@ private:
     QWidget* buildOptionsPanel();
     void connectShell();
     void connectListFile();
+    // False when the user kept the shown list.
+    bool switchToList(const QString& path);
 
     // Start-up, activation and shutdown.
     void startUp();

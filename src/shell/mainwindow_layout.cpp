@@ -22,6 +22,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace td {
 
 namespace {
@@ -166,7 +168,12 @@ QWidget* MainWindow::buildButtonPanel()
     m_ui.Picture2 = panel;
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
+    // Some twenty controls share the row: with the style's gaps, the progress
+    // text of a check or the mobile mode pushes the last ones out.
+    row->setSpacing(4);
     m_ui.txt_TickerFile = lineEdit(QStringLiteral("txt_TickerFile"), panel, tr("ticker-list file"));
+    // The box is narrower than most paths.
+    connect(m_ui.txt_TickerFile, &QLineEdit::textChanged, m_ui.txt_TickerFile, &QWidget::setToolTip);
     m_ui.cmdTickerFile = button(QStringLiteral("cmdTickerFile"), QStringLiteral("..."), panel);
     m_ui.cmdLoadList = button(QStringLiteral("cmdLoadList"), tr("load"), panel);
     m_ui.cmdSaveList = button(QStringLiteral("cmdSaveList"), tr("save"), panel);
@@ -261,7 +268,8 @@ QWidget* MainWindow::buildEntryForm()
     grid->addLayout(buttons, 1, 0, 1, column);
     // The overview commands and the pane switches get a row of their own.
     auto* overview = new QHBoxLayout;
-    for (QPushButton* b : {m_ui.cmdGo[0], m_ui.cmdBenchmark, m_ui.cmdFV, m_ui.cmdShowIndex, m_ui.cmdValueOnly})
+    for (QPushButton* b :
+         {m_ui.cmdGo[0], m_ui.cmdBenchmark, m_ui.cmdFV, m_ui.cmdShowIndex, m_ui.cmdValueOnly})
         overview->addWidget(b);
     overview->addStretch(1);
     overview->addWidget(m_ui.chkMobile[0]);
@@ -281,18 +289,23 @@ QWidget* MainWindow::buildChartArea()
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
 
-    auto* signalRow = new QHBoxLayout;
-    m_ui.picHandelssignal = new QLabel(area);
+    // The signal sits in the data tabs' corner: in the row above the charts
+    // it made the chart area wider than the narrow list leaves it.
+    auto* signalBox = new QWidget(area);
+    auto* signalLayout = new QHBoxLayout(signalBox);
+    signalLayout->setContentsMargins(0, 0, 0, 0);
+    m_ui.picHandelssignal = new QLabel(signalBox);
     m_ui.picHandelssignal->setObjectName(QStringLiteral("picHandelssignal"));
     m_ui.picHandelssignal->setMinimumWidth(twipsToPx(1900));
-    signalRow->addWidget(m_ui.picHandelssignal);
+    signalLayout->addWidget(m_ui.picHandelssignal);
     for (int i = 0; i < 10; ++i) {
-        auto* symbol = new QLabel(area);
+        auto* symbol = new QLabel(signalBox);
         symbol->setObjectName(QStringLiteral("picHandelssignalSymbol_%1").arg(i));
         symbol->hide();
         m_ui.picHandelssignalSymbol << symbol;
-        signalRow->addWidget(symbol);
+        signalLayout->addWidget(symbol);
     }
+    auto* signalRow = new QHBoxLayout;
     signalRow->addStretch(1);
     m_ui.cboHis = new QComboBox(area);
     m_ui.cboHis->setObjectName(QStringLiteral("cboHis"));
@@ -329,6 +342,7 @@ QWidget* MainWindow::buildChartArea()
     m_ui.tabData->addTab(m_ui.historyPaneHost, tr("history"));
     m_ui.tabData->addTab(m_ui.technicalPaneHost, tr("technical"));
     m_ui.tabData->addTab(m_ui.hyPaneHost, tr("signal"));
+    m_ui.tabData->setCornerWidget(signalBox, Qt::TopRightCorner);
 
     auto* stopPage = new QWidget(m_ui.tabData);
     auto* stopColumn = new QVBoxLayout(stopPage);
@@ -336,8 +350,10 @@ QWidget* MainWindow::buildChartArea()
     m_stop = new WatchListModel(WatchListModel::stopListHeaders(), this);
     m_ui.lstStop = listView(QStringLiteral("lstStop"), stopPage);
     m_ui.lstStop->setModel(m_stop);
+    // The watch list's widths, as far as the stop list's own captions fit.
     for (int c = 0; c < m_stop->columnCount(); ++c)
-        m_ui.lstStop->setColumnWidth(c, m_ui.lstItems->columnWidth(c));
+        m_ui.lstStop->setColumnWidth(
+            c, std::max(m_ui.lstItems->columnWidth(c), m_ui.lstStop->header()->sectionSizeHint(c)));
     stopColumn->addWidget(m_ui.lstStop, 1);
     auto* stopButtons = new QHBoxLayout;
     m_ui.cmdRemove = button(QStringLiteral("cmdRemove"), tr("remove"), stopPage);
@@ -419,6 +435,10 @@ QWidget* MainWindow::buildOptionsPanel()
         m_ui.chkAutoGetOnlineQuotes, m_ui.chkMobile[1]};
     for (int i = 0; i < checks.size(); ++i)
         grid->addWidget(checks[i], row + i / 3, (i % 3) * 2, 1, 2);
+    m_ui.chkNotify =
+        checkBox(QStringLiteral("chkNotify"), QStringLiteral("Desktop-Benachrichtigung bei Alarm"), panel);
+    const int next = int(checks.size());
+    grid->addWidget(m_ui.chkNotify, row + next / 3, (next % 3) * 2, 1, 2);
     return panel;
 }
 

@@ -229,10 +229,40 @@ void MainWindow::vChooseFile()
     const auto chosen =
         m_platform.dialogs.openFile({tr("Open ticker list"), ticFolder(),
                                      QStringLiteral("Ticker-Dateien (*.tic)|*.tic|Alle Dateien (*.*)|*.*")});
-    if (!chosen || !settleChangesBeforeLoad())
-        return;
-    m_ui.txt_TickerFile->setText(chosen->trimmed());
+    if (chosen)
+        switchToList(chosen->trimmed());
+}
+
+bool MainWindow::switchToList(const QString& path)
+{
+    if (!settleChangesBeforeLoad())
+        return false;
+    m_ui.txt_TickerFile->setText(path);
     vLoadList();
+    return true;
+}
+
+void MainWindow::openListFile(const QString& path)
+{
+    // A file that cannot be read leaves the shown list, and the list the
+    // next start loads, as they are.
+    if (!QFileInfo(path).isFile()) {
+        reportFileProblem(path, QStringLiteral("wurde nicht gefunden."));
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFileProblem(path, QStringLiteral("konnte nicht gelesen werden (%1).").arg(file.errorString()));
+        return;
+    }
+    file.close();
+    if (m_state.bFirstActivate) {
+        // Not yet activated: this is the list the activation loads.
+        m_ui.txt_TickerFile->setText(path);
+        m_state.bLoadOnActivate = true;
+        return;
+    }
+    switchToList(path);
 }
 
 void MainWindow::vScanTicFolder()

@@ -54,6 +54,7 @@ void MainWindow::applyOptions(const MainOptions& o)
     m_ui.cmdSearch->setProperty("searchDest", o.searchDest);
     m_ui.txtLstItemsBackcolor->setText(o.lstItemsBackcolor);
     m_benefitsSetting = o.benefits;
+    m_ui.chkNotify->setChecked(o.notify);
 }
 
 MainOptions MainWindow::gatherOptions() const
@@ -83,6 +84,7 @@ MainOptions MainWindow::gatherOptions() const
     o.mobile = !m_ui.chkMobile.isEmpty() && m_ui.chkMobile[0]->isChecked();
     o.searchDest = m_ui.cmdSearch->property("searchDest").toString();
     o.lstItemsBackcolor = m_ui.txtLstItemsBackcolor->text();
+    o.notify = m_ui.chkNotify->isChecked();
     // Until the resources list has its entries, the stored choice stands.
     const int benefits = m_ui.cboBenefits->currentIndex();
     o.benefits = benefits >= 0 ? benefits : m_benefitsSetting;

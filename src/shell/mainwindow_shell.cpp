@@ -128,7 +128,7 @@ void MainWindow::connectShell()
     connect(m_ui.cboHis, &QComboBox::activated, this, [this](int position) {
         if (position < 0)
             return;
-        // The overview pages' months follow the chooser, not only its value at start-up.
+        // The history and technical tabs and the overviews show this span.
         m_state.iHistoryMonths = historyMonths(position);
         m_selectionFlow->showHistorySpan(position);
     });

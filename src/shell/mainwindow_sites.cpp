@@ -77,9 +77,8 @@ void MainWindow::createSitesSubsystem()
     connect(m_resourcesPanel, &ResourcesPanel::destinationChanged, this,
             [this](const QString& name) { m_ui.cmdSearch->setProperty("searchDest", name); });
 
-    m_linkMenus =
-        new LinkMenus({this, m_ui.Picture2, m_ui.cmdBenefits, m_ui.cmdOwn, m_ui.mnuLINKS, m_ui.mnuOWN},
-                      {m_platform.dialogs, m_platform.urls, m_platform.programDir}, this);
+    m_linkMenus = new LinkMenus({m_ui.cmdBenefits, m_ui.cmdOwn, m_ui.mnuLINKS, m_ui.mnuOWN},
+                                {m_platform.dialogs, m_platform.urls, m_platform.programDir}, this);
     m_linkMenus->setObjectName(QStringLiteral("linkMenus"));
     connect(m_linkMenus, &LinkMenus::linkChosen, m_resourcesPanel, &ResourcesPanel::openLink);
 

@@ -113,6 +113,7 @@ struct MainWindowUi
     QCheckBox* chkAutoGetOnlineQuotes = nullptr;
     QList<QCheckBox*> chkMobile; // 0 main window, 1 settings tab
     QLineEdit* txtLstItemsBackcolor = nullptr;
+    QCheckBox* chkNotify = nullptr;
 
     // Quick search, resources pane commands and link menus (Picture2's row).
     QLineEdit* txtQuickName = nullptr;

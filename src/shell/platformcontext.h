@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/downloader.h"
+#include "platform/notifier.h"
 #include "platform/panefactory.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
@@ -24,6 +25,7 @@ struct PlatformContext
     QString programDir;
     Downloader& downloader;
     UrlOpener& urls;
+    Notifier& notifier;
 };
 
 } // namespace td

@@ -21,18 +21,22 @@ bool isFigureColumn(int column);
 // The figure columns whose amounts run into thousands: value and profit.
 bool isAmountColumn(int column);
 
-// The narrowest a figure ("-100,00") and an amount ("-10.000,00") can be.
-struct FigureTwips
+// What the texts need: a figure ("-100,00"), an amount ("-10.000,00") and
+// each column's header caption.
+struct ColumnNeeds
 {
     int figure = 0;
     int amount = 0;
+    ColumnWidths header{};
 };
 
 // The column widths of a list layout: the layout's own widths over the base
-// ones, every shown figure column at least as wide as its figures need, and
-// the name column giving up what the columns then take beyond
-// `availableTwips`, down to `minNameTwips`. Names may be cut off; figures may not.
-ColumnWidths listColumnWidths(const ListLayout& layout, FigureTwips needs, int availableTwips,
+// ones, every shown column at least as wide as its header and every figure
+// column as its figures need. The name column then absorbs the difference
+// to `availableTwips`: it takes what is left over, or gives up what the
+// columns take beyond it, down to `minNameTwips`. Names may be cut off;
+// figures and headers may not.
+ColumnWidths listColumnWidths(const ListLayout& layout, const ColumnNeeds& needs, int availableTwips,
                               int minNameTwips);
 
 } // namespace td

@@ -3,9 +3,11 @@
 #include "platform/twips.h"
 #include "sidewindows/listcolumns.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QStyleOptionViewItem>
 #include <QTreeView>
 
@@ -33,6 +35,19 @@ int cellWidthTwips(const QTreeView* list, const QString& text)
     return static_cast<int>(std::ceil(pxToTwips(px)));
 }
 
+// What the header needs to show a column's caption whole, sort arrow aside.
+int headerWidthTwips(const QHeaderView* header, int column)
+{
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.orientation = Qt::Horizontal;
+    option.text = header->model()->headerData(column, Qt::Horizontal).toString();
+    option.fontMetrics = header->fontMetrics();
+    const int px =
+        header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
+    return static_cast<int>(std::ceil(pxToTwips(px)));
+}
+
 } // namespace
 
 void applyListLayout(QTreeView* list, QPushButton* layoutButton, const ListLayout& layout)
@@ -41,8 +56,11 @@ void applyListLayout(QTreeView* list, QPushButton* layoutButton, const ListLayou
     const int widthPx = twipsToPx(layout.listWidth);
     list->setFixedWidth(widthPx);
     const int chrome = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
-    const FigureTwips needs{cellWidthTwips(list, QStringLiteral("-100,00")),
-                            cellWidthTwips(list, QStringLiteral("-10.000,00"))};
+    ColumnNeeds needs{cellWidthTwips(list, QStringLiteral("-100,00")),
+                      cellWidthTwips(list, QStringLiteral("-10.000,00")),
+                      {}};
+    for (int c = 0; c < ColumnCount; ++c)
+        needs.header[c] = headerWidthTwips(list->header(), c);
     const int availableTwips = static_cast<int>(std::floor(pxToTwips(widthPx - chrome)));
     const ColumnWidths widths = listColumnWidths(layout, needs, availableTwips, kMinNameTwips);
     for (int c = 0; c < ColumnCount; ++c) {

@@ -94,7 +94,7 @@ QString invalidLinkLineMessage(const QString& path, int line)
 
 QString linkEditorFailedMessage(const QString& path)
 {
-    return QStringLiteral("Cant open file in the text editor: ") + path;
+    return QStringLiteral("Can't open the file in the text editor: ") + path;
 }
 
 } // namespace td

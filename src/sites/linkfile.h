@@ -20,8 +20,6 @@ struct LinkMenuSpec
 };
 
 inline const QString kEditMenuCaption = QStringLiteral("{edit menu}");
-// The menu pops up this far right of and below Picture2's top-left corner.
-inline constexpr int kLinkMenuOffsetTwips = 360;
 
 const LinkMenuSpec& internLinks();
 const LinkMenuSpec& ownLinks();

@@ -4,11 +4,9 @@
 #include "platform/eventpump.h"
 #include "platform/programname.h"
 #include "platform/services.h"
-#include "platform/twips.h"
 #include "sites/linkfile.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QMenu>
 #include <QPushButton>
 #include <QUrl>
@@ -80,9 +78,9 @@ void LinkMenus::showMenu(const LinkMenuSpec& links)
 {
     if (!rebuild(links))
         return;
-    const QPoint corner = m_ui.Picture2->mapTo(m_ui.window, QPoint(0, 0));
-    const int offset = twipsToPx(kLinkMenuOffsetTwips);
-    menuOf(links)->popup(m_ui.window->mapToGlobal(corner + QPoint(offset, offset)));
+    // Under the clicked button: the button panel's corner is far from it.
+    const QPushButton* button = &links == &internLinks() ? m_ui.cmdBenefits : m_ui.cmdOwn;
+    menuOf(links)->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
 
 void LinkMenus::editFile(const LinkMenuSpec& links)

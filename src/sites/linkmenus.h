@@ -3,10 +3,8 @@
 #include <QObject>
 #include <QString>
 
-class QFrame;
 class QMenu;
 class QPushButton;
-class QWidget;
 
 namespace td {
 
@@ -22,8 +20,6 @@ class LinkMenus : public QObject
 public:
     struct Controls
     {
-        QWidget* window = nullptr;
-        QFrame* Picture2 = nullptr; // the menus pop up at its corner
         QPushButton* cmdBenefits = nullptr;
         QPushButton* cmdOwn = nullptr;
         QMenu* mnuLINKS = nullptr;

@@ -23,8 +23,8 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& reques
 }
 
 TestPlatform::TestPlatform()
-    : context{settings, hosts, dialogs,           clipboard,  processes,
-              clock,    panes, programDir.path(), downloader, urls}
+    : context{settings,          hosts,      dialogs, clipboard, processes, clock, panes,
+              programDir.path(), downloader, urls,    notifier}
 {
     // No test reaches an outside site: every host points at a loopback port
     // that refuses, until a test points it at its own server.

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
+#include "recordingnotifier.h"
 #include "recordingpane.h"
 #include "scripteddownloader.h"
 #include "shell/platformcontext.h"
@@ -92,6 +93,7 @@ struct TestPlatform
     TestPaneFactory panes;
     ScriptedDownloader downloader;
     RecordingUrlOpener urls;
+    RecordingNotifier notifier;
     PlatformContext context;
 
     // Every site key to this server.

@@ -72,8 +72,38 @@ private Q_SLOTS:
         QVERIFY(f.display("wbrRealTimeChart")
                     .addresses.last()
                     .contains(QStringLiteral("type=intra&sym1=BMW.ETR&")));
-        QCOMPARE(f.display("wbrHY").addresses.last(), QStringLiteral("about:<html><body></body></html>"));
         QVERIFY(w.ui().tabData->isVisibleTo(&w));
+    }
+    // The history, technical and signal tabs show the entry, in the span chosen.
+    void dataTabsShowTheEntry_data()
+    {
+        QTest::addColumn<int>("span"); // -1: as started
+        QTest::addColumn<QString>("pane");
+        QTest::addColumn<QString>("address"); // its beginning
+        QTest::newRow("history")
+            << -1 << "wbrHistorie"
+            << "/dab_neu/charts/detailchart?hist=12&log=0&type=1&sym1=BMW.ETR&lg=de&ct=de";
+        QTest::newRow("history, 36 months") << 5 << "wbrHistorie"
+                                            << "/dab_neu/charts/detailchart?hist=36&";
+        QTest::newRow("technical") << -1 << "wbrTechnicalChart"
+                                   << "/html/detail/main.html?hist=12m&sSym=BMW.ETR&";
+        QTest::newRow("technical, 1 month") << 0 << "wbrTechnicalChart"
+                                            << "/html/detail/main.html?hist=1m&";
+        QTest::newRow("signal") << -1 << "wbrHY" << kBmwSignal;
+    }
+    void dataTabsShowTheEntry()
+    {
+        QFETCH(int, span);
+        QFETCH(QString, pane);
+        QFETCH(QString, address);
+        Fixture f;
+        MainWindow& w = f.start();
+        f.click(0);
+        if (span >= 0)
+            emit w.ui().cboHis->activated(span);
+        const QStringList& loads = f.platform.panes.recording(pane)->addresses;
+        const QString shown = loads.value(loads.size() - 1);
+        QVERIFY2(shown.startsWith(f.server.baseUrl() + address), qPrintable(shown));
     }
     void retryByWkn_data()
     {

@@ -245,6 +245,53 @@ private Q_SLOTS:
         QCOMPARE(s.pathBox()->text(), cancelled ? s.path : beta);
         QCOMPARE(s.w.state().bListChanged, cancelled);
     }
+    // A file from the command line or a later start: as if chosen with "...".
+    void handedFile_data()
+    {
+        QTest::addColumn<bool>("beforeActivation");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<DialogAnswer>("answer"); // to the question about unsaved edits
+        QTest::addColumn<QString>("message");     // the one box shown, empty for none
+        QTest::addColumn<QStringList>("shown");
+        const QStringList kept{QStringLiteral("Alpha"), QStringLiteral("Beta")};
+        const QString asks = QStringLiteral("Änderungen sind");
+        const QString missing = QStringLiteral("@/tic/gone.tic   \r\nwurde nicht gefunden.");
+        QTest::newRow("at start") << true << "beta.tic" << DialogAnswer::Yes << "" << QStringList{"B1"};
+        QTest::newRow("at start, missing") << true << "gone.tic" << DialogAnswer::Yes << missing << kept;
+        QTest::newRow("edited, cancel") << false << "beta.tic" << DialogAnswer::Cancel << asks << kept;
+        QTest::newRow("edited, no") << false << "beta.tic" << DialogAnswer::No << asks << QStringList{"B1"};
+        QTest::newRow("edited, missing") << false << "gone.tic" << DialogAnswer::No << missing << kept;
+    }
+    void handedFile()
+    {
+        QFETCH(bool, beforeActivation);
+        QFETCH(QString, file);
+        QFETCH(DialogAnswer, answer);
+        QFETCH(QString, message);
+        TestPlatform p;
+        p.settings.write(QStringLiteral("AutoClear"), QStringLiteral("1"));
+        const QString stored = p.writeFile(QStringLiteral("tic/default.tic"), kTwoEntries);
+        p.writeFile(QStringLiteral("tic/beta.tic"), "B1\r\n");
+        const QString path = p.ticFolder() + u'/' + file;
+        message.replace(u'@', p.programDir.path());
+        MainWindow w(p.context);
+        if (beforeActivation) {
+            w.openListFile(path);
+            activate(w);
+        } else {
+            activate(w);
+            w.items().setData(w.items().index(0, 0), Qt::Checked, Qt::CheckStateRole);
+            p.dialogs.queueAnswer(answer);
+            w.openListFile(path);
+        }
+        QCOMPARE(p.dialogs.shown.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(p.dialogs.shown[0].text.contains(message), qPrintable(p.dialogs.shown[0].text));
+        QTEST(names(w), "shown");
+        const bool switched = names(w).first() == u"B1";
+        QCOMPARE(control<QLineEdit>(w, QStringLiteral("txt_TickerFile")).text(), switched ? path : stored);
+        QCOMPARE(readAll(stored), kTwoEntries); // nothing written unasked
+    }
     void partList_data()
     {
         QTest::addColumn<bool>("edited");

@@ -50,7 +50,7 @@ private Q_SLOTS:
                            "AutoReload=5000 RealTimeRefresh=7000 History=5 tabDataIndex=1 AutoMarkLast=1 "
                            "MaxMinChange=12.5 ToolTip=1 ToolTipTransparence=120 LBLToolTip=0 "
                            "SearchDest=Yahoo AutoGetOnlineQuotes=1 LstItemsBackcolor=ff0000 "
-                           "ShowAllQuotesSilent=300 Mobile=1")
+                           "ShowAllQuotesSilent=300 Mobile=1 Notify=0")
                 .split(u' ');
         MemorySettingsStore in;
         for (const QString& pair : pairs)

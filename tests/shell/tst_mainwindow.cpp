@@ -1,5 +1,6 @@
 // The main window as a whole: start-up, shut-down, keys, and controls that
 // can be read and reached.
+#include "overview/progressbar.h"
 #include "platform/twips.h"
 #include "sidewindows/infodisplay.h"
 #include "sidewindows/listcolumns.h"
@@ -11,7 +12,10 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -127,8 +131,9 @@ private Q_SLOTS:
         // The resources list has no entries yet: its stored choice stands.
         settings.write(QStringLiteral("Benefits"), QStringLiteral("3"));
         TestPlatform p;
-        PlatformContext context{settings, p.hosts, p.dialogs,           p.clipboard,  p.processes,
-                                p.clock,  p.panes, p.programDir.path(), p.downloader, p.urls};
+        PlatformContext context{settings,     p.hosts, p.dialogs, p.clipboard,
+                                p.processes,  p.clock, p.panes,   p.programDir.path(),
+                                p.downloader, p.urls,  p.notifier};
         {
             MainWindow w(context);
             activate(w);
@@ -275,6 +280,73 @@ private Q_SLOTS:
                 continue;
             QVERIFY2(list->columnWidth(c) >= view->sizeHintForColumn(c), qPrintable(QString::number(c)));
         }
+    }
+    void textsShowWhole_data()
+    {
+        QTest::addColumn<QString>("button"); // pressed first
+        QTest::addColumn<QString>("control");
+        QTest::newRow("watch list captions") << QString() << "lstItems";
+        QTest::newRow("watch list captions, wide") << "cmdEnhanceListbox"
+                                                   << "lstItems";
+        QTest::newRow("stop list captions") << QString() << "lstStop";
+        QTest::newRow("maker credit") << QString() << "Label6";
+        QTest::newRow("progress at 100%") << QString() << "picAllProgress";
+    }
+    void textsShowWhole()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, control);
+        Started s(kList);
+        MainWindow& w = s.w;
+        if (!button.isEmpty())
+            td::test::control<QAbstractButton>(w, button).click();
+        if (control == u"picAllProgress") {
+            w.ui().progressFrame->show();
+            w.ui().picAllProgress->vDrawProgress(100, 0xff, QString(), 100);
+        }
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QWidget* shown = w.findChild<QWidget*>(control);
+        QStringList cut;
+        if (auto* list = qobject_cast<QTreeView*>(shown)) {
+            QHeaderView* header = list->header();
+            const int margins = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int c = 0; c < header->count(); ++c) {
+                const QString text = list->model()->headerData(c, Qt::Horizontal).toString();
+                if (!header->isSectionHidden(c) &&
+                    header->fontMetrics().horizontalAdvance(text) + margins > header->sectionSize(c))
+                    cut << text;
+            }
+        } else {
+            // A label, or the progress bar, which prints 90 twips in.
+            auto* label = qobject_cast<QLabel*>(shown);
+            const QString text = label ? label->text() : w.ui().picAllProgress->shownText();
+            const int room = label ? label->contentsRect().width() : shown->width() - twipsToPx(90);
+            if (text.isEmpty() || shown->fontMetrics().horizontalAdvance(text) > room)
+                cut << text;
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+    }
+    // The narrow list's columns take its whole width: names are not cut while room is left.
+    void namesTakeTheSpareWidth()
+    {
+        Started s(kList);
+        QTreeView* list = s.w.ui().lstItems;
+        const int spare =
+            list->viewport()->width() - list->header()->length() -
+            (list->verticalScrollBar()->isVisible() ? 0 : list->verticalScrollBar()->sizeHint().width());
+        QVERIFY2(spare <= 2, qPrintable(QString::number(spare)));
+        // Nothing covers the list's right edge.
+        const QWidget* next = s.w.ui().cmdEnhanceListbox;
+        QVERIFY(next->mapTo(&s.w, QPoint(0, 0)).x() >= list->mapTo(&s.w, QPoint(list->width(), 0)).x());
+    }
+    void pathBoxShowsItsPathAsToolTip()
+    {
+        Started s(kList);
+        QCOMPARE(s.pathBox()->toolTip(), s.path);
+        const QString typed = QStringLiteral("/home/someone/lists/a rather long folder name/other.tic");
+        s.pathBox()->setText(typed);
+        QCOMPARE(s.pathBox()->toolTip(), typed);
     }
     void fieldsHoldTheirUsualContent_data()
     {

@@ -241,6 +241,37 @@ private slots:
         QVERIFY(win.resources().isSilent());
     }
 
+    void linkMenuOpensUnderItsButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("LINKS") << "cmdBenefits"
+                               << "mnuLINKS"
+                               << "tic/links.intern";
+        QTest::newRow("OWN") << "cmdOwn"
+                             << "mnuOWN"
+                             << "tic/links.own";
+    }
+    void linkMenuOpensUnderItsButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, menu);
+        QFETCH(QString, file);
+        Window win;
+        win.p.writeFile(file, "One;about:one\r\n");
+        win.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(win.w.get()));
+        auto* b = win.child<QPushButton>(button);
+        b->click();
+        const QRect shown = win.child<QMenu>(menu)->geometry();
+        const QRect under(b->mapToGlobal(QPoint(0, b->height())), b->size());
+        // The screen's edge may push the menu aside, but not off its button.
+        QVERIFY2(shown.left() <= under.right() && shown.right() >= under.left(),
+                 qPrintable(QStringLiteral("menu x %1, button x %2").arg(shown.x()).arg(under.x())));
+        QCOMPARE(shown.top(), under.top());
+    }
+
     // A missing file is reported and its menu stays shut; the edit item opens the file all the same.
     void ownLinkFile()
     {
@@ -255,7 +286,8 @@ private slots:
             win.p.urls.succeeds = succeeds;
             win.child<QAction>(QStringLiteral("mnuOWNEdit"))->trigger();
             QCOMPARE(win.p.urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
-            QCOMPARE(win.messages(), succeeds ? QStringList{} : QStringList{linkEditorFailedMessage(path)});
+            const QString failed = QStringLiteral("Can't open the file in the text editor: ") + path;
+            QCOMPARE(win.messages(), succeeds ? QStringList{} : QStringList{failed});
         }
     }
 };

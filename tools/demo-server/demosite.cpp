@@ -4,6 +4,7 @@
 #include "platform/textfile.h"
 #include "sites/resourcepane.h"
 #include "sites/sitecatalogue.h"
+#include "sourcepages.h"
 
 #include <QUrlQuery>
 
@@ -109,6 +110,8 @@ HttpReply DemoSite::answer(const QUrl& target)
 {
     const QString path = target.path();
     const QUrlQuery query(target);
+    if (std::optional<HttpReply> reply = answerSourcePage(m_book, target))
+        return *reply;
     if (path == u"/inf/search/all.html")
         return siteSearch(queryValue(query, QStringLiteral("SEARCH_VALUE")).trimmed());
     // The forecast search shares the signal page's path; only the signal asks by ISIN.

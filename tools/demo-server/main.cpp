@@ -3,13 +3,16 @@
 #include "demosite.h"
 #include "loopback/pageserver.h"
 #include "quotebook.h"
+#include "sourcepages.h"
 
 #include "shell/mainoptions.h"
 #include "sites/sitehosts.h"
 #include "watchlist/tickerfile.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -39,6 +42,10 @@ void writeDemoSettings(const QString& path, const QString& baseUrl, const QStrin
     ini.setValue(QStringLiteral("TdCk/AutoGetOnlineQuotes"), QStringLiteral("1"));
     ini.setValue(QStringLiteral("TdCk/ShowINDICESSMALLWINDOW"), QStringLiteral("0"));
     ini.sync();
+    // The demo's own quote sources beside the settings, to switch to in the options.
+    QFile sources(QFileInfo(path).dir().filePath(QStringLiteral("quotesources.ini")));
+    if (sources.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        sources.write(td::demo::demoQuoteSources(baseUrl).toUtf8());
 }
 
 int fail(const QString& message)

@@ -77,11 +77,21 @@ bool BatchCheck::isBackgroundRunning() const
     return m_ui.cmdCheckAllQuotesHintergrund->text() == kRunning;
 }
 
-QString BatchCheck::unreadSummary(int unread, int ticked)
+QString BatchCheck::unreadSummary(int unread, int ticked, int otherInstrument)
 {
     if (unread <= 0)
         return {};
-    return QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(unread).arg(ticked);
+    QString summary = QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(unread).arg(ticked);
+    if (otherInstrument > 0)
+        summary += QStringLiteral(", davon %1: anderes Wertpapier").arg(otherInstrument);
+    return summary;
+}
+
+QString BatchCheck::otherInstrumentTip(const QStringList& names)
+{
+    if (names.isEmpty())
+        return {};
+    return QStringLiteral("Anderes Wertpapier: ") + names.join(QStringLiteral(", "));
 }
 
 void BatchCheck::connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply)
@@ -159,6 +169,7 @@ void BatchCheck::vCheckAllQuotes()
     const int n = items.size();
     int ticked = 0;
     int unread = 0;
+    QStringList otherInstrument;
     QElapsedTimer sinceShown;
     for (int i = 1; i <= n; ++i) {
         if (cancelled())
@@ -181,12 +192,16 @@ void BatchCheck::vCheckAllQuotes()
                 m_scratch.bWantQuoteContent = true;
                 m_scratch.bBatchLoad = true;
                 m_scratch.quoteEvaluated = false;
+                m_scratch.otherInstrument = false;
+                const QString name = entry.name();
                 m_quotePane.navigate(quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry)));
                 waitForPane(m_quotePane, cancelled);
                 if (!cancelled()) {
                     ++ticked;
                     if (!m_scratch.quoteEvaluated)
                         ++unread;
+                    if (m_scratch.otherInstrument)
+                        otherInstrument << name;
                 }
             }
         }
@@ -210,7 +225,7 @@ void BatchCheck::vCheckAllQuotes()
         m_ui.tabData->setCurrentIndex(kStopTab);
     setRefreshEnabled(m_ui.chkAutoRefresh->isChecked());
     m_services.tmrTime.start();
-    emit passEnded(unread, ticked);
+    emit passEnded(unread, ticked, otherInstrument);
 }
 
 void BatchCheck::vCheckAllQuotesBackground()
@@ -233,6 +248,7 @@ void BatchCheck::vCheckAllQuotesBackground()
     };
     int ticked = 0;
     int unread = 0;
+    QStringList otherInstrument;
     for (int i = 0; i < items.size() && !cancelled(); ++i) {
         m_scratch.oBackgroundEntry = items.entry(i).id;
         if (!items.entry(i).checked)
@@ -240,6 +256,8 @@ void BatchCheck::vCheckAllQuotesBackground()
         m_backgroundPane.setTag(QStringLiteral("Load"));
         m_backgroundPane.setSilent(true);
         m_scratch.backgroundReadable = false;
+        m_scratch.bgOtherInstrument = false;
+        const QString name = items.entry(i).name();
         m_backgroundPane.navigate(quoteSearchAddress(m_services.hosts, quoteSymbolOf(items.entry(i))));
         waitForPane(m_backgroundPane, cancelled);
         if (cancelled())
@@ -247,6 +265,8 @@ void BatchCheck::vCheckAllQuotesBackground()
         ++ticked;
         if (!m_scratch.backgroundReadable)
             ++unread;
+        if (m_scratch.bgOtherInstrument)
+            otherInstrument << name;
         m_tmrShowAllQuotes.start();
         waitForEvaluationTimer();
     }
@@ -256,7 +276,7 @@ void BatchCheck::vCheckAllQuotesBackground()
         m_backgroundPane.setTag(QString());
     // A complete run returns its button to idle by itself.
     button->setText(kIdle);
-    emit passEnded(unread, ticked);
+    emit passEnded(unread, ticked, otherInstrument);
 }
 
 void BatchCheck::waitForEvaluationTimer()

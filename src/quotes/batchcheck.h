@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -66,8 +67,11 @@ public:
     bool isRunning() const;
     bool isBackgroundRunning() const;
 
-    // "3 von 11 Kursen konnten nicht gelesen werden"; empty when all were read.
-    static QString unreadSummary(int unread, int ticked);
+    // "3 von 11 Kursen konnten nicht gelesen werden", with how many of them
+    // were the page of another instrument; empty when all were read.
+    static QString unreadSummary(int unread, int ticked, int otherInstrument);
+    // The entries whose page showed another instrument, for the summary's tip.
+    static QString otherInstrumentTip(const QStringList& names);
 
 public slots:
     void vCheckAllQuotes();
@@ -78,8 +82,9 @@ public slots:
 signals:
     // tmrShowAllQuotes fired for the entry the background pane read last.
     void backgroundEvaluationDue(quint64 entryId);
-    // A pass ended; `unread` of the `ticked` entries it reached gave no quote.
-    void passEnded(int unread, int ticked);
+    // A pass ended; `unread` of the `ticked` entries it reached gave no quote,
+    // among them the named entries whose page showed another instrument.
+    void passEnded(int unread, int ticked, const QStringList& otherInstrument);
 
 private:
     void connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply);

@@ -33,16 +33,19 @@ void QuoteReading::onQuotePageComplete()
         m_scratch.Text1 = m_quotePane.documentMarkup();
         const QuotePageResult page =
             readQuotePage(m_scratch.Text1, m_scratch.bRetryByWKN && !m_scratch.bBatchLoad);
-        m_scratch.sQuoteText = page.sQuoteText;
-        m_state.selection.cSelQuote[0] = page.quote;
-        m_state.selection.cSelDayPct[0] = page.dayPct;
         const quint64 entry = m_state.oCurrentEntry;
-        if (!page.dropped) {
+        m_scratch.otherInstrument = isOtherInstrument(entry, {page.wkn, page.isin});
+        if (!m_scratch.otherInstrument) {
+            m_scratch.sQuoteText = page.sQuoteText;
+            m_state.selection.cSelQuote[0] = page.quote;
+            m_state.selection.cSelDayPct[0] = page.dayPct;
+        }
+        // Codes come only with a quote: a search result without one may be
+        // any instrument's page.
+        if (page.evaluate && !m_scratch.otherInstrument) {
             writeCodes(entry, page.wkn, page.isin);
-            if (page.evaluate) {
-                m_scratch.quoteEvaluated = true;
-                vEvaluateQuote(entry);
-            }
+            m_scratch.quoteEvaluated = true;
+            vEvaluateQuote(entry);
         }
     }
     m_quotePane.setTag(QString());
@@ -56,10 +59,21 @@ void QuoteReading::onBackgroundPageComplete()
     m_scratch.sBgQuoteText = page.sBgQuoteText;
     m_scratch.cBgQuote = page.cBgQuote;
     m_scratch.cBgDayPct = page.cBgDayPct;
+    m_scratch.bgOtherInstrument = isOtherInstrument(m_scratch.oBackgroundEntry, {page.wkn, page.isin});
     // A failed fetch or a page without a readable quote is no quote of 0.
-    m_scratch.backgroundReadable = page.hasKursdaten && page.quoteRead;
-    writeCodes(m_scratch.oBackgroundEntry, page.wkn, page.isin);
+    m_scratch.backgroundReadable = page.hasKursdaten && page.quoteRead && !m_scratch.bgOtherInstrument;
+    if (m_scratch.backgroundReadable)
+        writeCodes(m_scratch.oBackgroundEntry, page.wkn, page.isin);
     m_backgroundPane.setTag(QString());
+}
+
+bool QuoteReading::isOtherInstrument(quint64 entryId, const MasterData& page) const
+{
+    const int row = m_items.rowOfId(entryId);
+    if (row < 0)
+        return false;
+    const WatchEntry& entry = m_items.entry(row);
+    return showsOtherInstrument(entry.columns[ColWkn], entry.columns[ColIsin], page);
 }
 
 void QuoteReading::writeCodes(quint64 entryId, const std::optional<QString>& wkn,

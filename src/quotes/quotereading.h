@@ -14,6 +14,7 @@ class BatchCheck;
 class BrowserPane;
 class WatchListModel;
 struct MainState;
+struct MasterData;
 struct QuoteScratch;
 
 // The completion handlers of the quote pane and the background pane: they
@@ -44,6 +45,7 @@ private:
     void onBackgroundPageComplete();
     EvaluationOptions options(bool batchRunning) const;
     void apply(quint64 entryId, const EvaluationResult& result, bool batchRunning);
+    bool isOtherInstrument(quint64 entryId, const MasterData& page) const;
     void writeCodes(quint64 entryId, const std::optional<QString>& wkn, const std::optional<QString>& isin);
 
     Controls m_ui;

@@ -20,6 +20,9 @@ struct QuoteScratch
     QString sQuoteText;
     // The last quote page gave a quote that was evaluated.
     bool quoteEvaluated = false;
+    // The last quote page, or the background pane's, showed another instrument.
+    bool otherInstrument = false;
+    bool bgOtherInstrument = false;
 
     // The background pane's last page.
     QString sBgQuoteText;

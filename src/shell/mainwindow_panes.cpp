@@ -96,10 +96,16 @@ void MainWindow::createQuoteSubsystem()
 
     connect(m_batchCheck, &BatchCheck::backgroundEvaluationDue, m_quoteReading,
             &QuoteReading::vEvaluateQuoteBackground);
-    connect(m_batchCheck, &BatchCheck::passEnded, this, [this](int unread, int ticked) {
-        if (unread > 0)
-            m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(unread, ticked));
-    });
+    connect(m_batchCheck, &BatchCheck::passEnded, this,
+            [this](int unread, int ticked, const QStringList& otherInstrument) {
+                // Names are shown as typed, never as markup.
+                const QString tip = BatchCheck::otherInstrumentTip(otherInstrument);
+                m_ui.lblAktInfo->setToolTip(
+                    tip.isEmpty() ? QString() : QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped()));
+                if (unread > 0)
+                    m_ui.lblAktInfo->setText(
+                        BatchCheck::unreadSummary(unread, ticked, static_cast<int>(otherInstrument.size())));
+            });
     connect(m_ui.cmdRefresh, &QPushButton::clicked, m_selectionFlow, &SelectionFlow::refresh);
     connect(&m_tmrRefresh, &QTimer::timeout, m_selectionFlow, &SelectionFlow::refresh);
     connect(m_selectionFlow, &SelectionFlow::entryMenuRequested, this, &MainWindow::showEntryMenu);

@@ -32,7 +32,7 @@ struct Fixture : ServedWindow
         });
         server.setResponse(
             QStringLiteral("/late"),
-            PageResponse::page(quotePage({"Late", "77,00", "EUR", "0,00", "LATE01", "DE000LATE001"})));
+            PageResponse::page(quotePage({"Late", "77,00", "EUR", "0,00", "A0B1C2", "DE000A0B1C23"})));
     }
 };
 
@@ -107,13 +107,13 @@ private Q_SLOTS:
         quotePane.navigate(f.server.url(QStringLiteral("/late")));
         QVERIFY(completions.wait());
         w.state().bFirstActivate = false;
-        QTEST(w.items().entry(0).columns[ColWkn] == u"LATE01", "reads");
+        QTEST(w.items().entry(0).columns[ColQuote] == u"77,00", "reads");
         QVERIFY(quotePane.tag().isEmpty());
         // A second completion of that load finds the tag cleared: it reads
         // nothing, not even into the entry that is current by then.
         w.setCurrentRow(1);
         Q_EMIT quotePane.documentComplete(quotePane.locationUrl());
-        QCOMPARE(w.items().entry(1).columns[ColWkn], QString());
+        QCOMPARE(w.items().entry(1).columns[ColQuote], QString());
     }
     // Once a selection's pages are read, a later completion of the signal pane
     // changes nothing, but still clears the tag a wait may hang on.

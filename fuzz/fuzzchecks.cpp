@@ -77,6 +77,9 @@ QString checkTickerFile(const QByteArray& data)
     if (encodeWindows1252(lines) != written)
         return QStringLiteral("the file writer and the line writer disagree");
 
+    if (countTickerEntries(data) != first.entries.size() + first.linesOverLimit)
+        return QStringLiteral("counting and reading disagree");
+
     constexpr int capacity = 3;
     const TickerFileContent capped = parseTickerFile(data, true, capacity);
     const qsizetype expectedCount = std::min<qsizetype>(capacity, first.entries.size());
@@ -108,6 +111,8 @@ QString checkQuotePage(const QByteArray& data)
             if (!problem.isEmpty())
                 return problem;
         }
+        if (showsOtherInstrument(codes.wkn.value_or(QString()), codes.isin.value_or(QString()), codes))
+            return QStringLiteral("a page is another instrument to its own codes");
 
         const QuotePageResult byWkn = readQuotePage(page, true);
         if (byWkn.dropped && (byWkn.evaluate || byWkn.wkn || byWkn.isin))

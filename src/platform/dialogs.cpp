@@ -37,6 +37,10 @@ DialogAnswer QtDialogs::message(const MessageRequest& request)
     case DialogButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case DialogButtons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -12,7 +12,8 @@ enum class DialogButtons
 {
     Ok,
     YesNo,
-    YesNoCancel
+    YesNoCancel,
+    YesNoDefaultNo // Enter answers No: for questions whose Yes destroys something
 };
 enum class DialogIcon
 {

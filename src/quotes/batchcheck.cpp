@@ -98,23 +98,41 @@ void BatchCheck::showRunState(QPushButton* button, bool running)
     button->setAccessibleName(tip);
 }
 
-bool BatchCheck::Pass::count(const QuoteAnswer& answer)
+void BatchCheck::Pass::count(const QuoteAnswer& answer, const QString& name)
 {
-    ++ticked;
+    ++result.ticked;
     if (!answer.read)
-        ++unread;
-    tooLarge += int(answer.errorCode == BrowserPane::kPageTooLarge);
+        ++result.unread;
+    result.tooLarge += int(answer.errorCode == BrowserPane::kPageTooLarge);
+    if (answer.otherInstrument)
+        result.otherInstrument << name;
     gaveUp = timeouts.record(QUrl(answer.request.address).host(), answer.errorCode == BrowserPane::kTimedOut);
-    return gaveUp;
 }
 
-QString BatchCheck::unreadSummary(int unread, int ticked, int tooLarge)
+QString BatchCheck::nameOf(quint64 entryId) const
 {
-    if (unread <= 0)
+    const int row = m_lists.items.rowOfId(entryId);
+    return row < 0 ? QString() : m_lists.items.entry(row).name();
+}
+
+QString BatchCheck::unreadSummary(const PassResult& pass)
+{
+    if (pass.unread <= 0)
         return {};
-    const QString summary =
-        QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(unread).arg(ticked);
-    return tooLarge > 0 ? summary + QStringLiteral(" (Seite zu groß)") : summary;
+    QString summary =
+        QStringLiteral("%1 von %2 Kursen konnten nicht gelesen werden").arg(pass.unread).arg(pass.ticked);
+    if (!pass.otherInstrument.isEmpty())
+        summary += QStringLiteral(", davon %1: anderes Wertpapier").arg(pass.otherInstrument.size());
+    if (pass.tooLarge > 0)
+        summary += QStringLiteral(" (Seite zu groß)");
+    return summary;
+}
+
+QString BatchCheck::otherInstrumentTip(const QStringList& names)
+{
+    if (names.isEmpty())
+        return {};
+    return QStringLiteral("Anderes Wertpapier: ") + names.join(QStringLiteral(", "));
 }
 
 void BatchCheck::connectIntervalBox(QLineEdit* box, const std::function<void(double)>& apply)
@@ -233,22 +251,22 @@ void BatchCheck::vCheckAllQuotes()
         m_ui.tabData->setCurrentIndex(kStopTab);
     setRefreshEnabled(m_ui.chkAutoRefresh->isChecked());
     m_services.tmrTime.start();
-    emit passEnded(m_pass.unread, m_pass.ticked, m_pass.tooLarge);
+    emit passEnded(m_pass.result);
     if (m_pass.gaveUp)
         emit hostUnanswered(m_pass.timeouts.host());
 }
 
 void BatchCheck::onBatchAnswer(const QuoteAnswer& answer)
 {
-    m_quotes.reading.vEvaluateQuote(answer, isRunning());
-    m_pass.count(answer);
+    const QString name = nameOf(answer.request.entryId);
+    m_pass.count(m_quotes.reading.vEvaluateQuote(answer, isRunning()), name);
 }
 
 void BatchCheck::onBackgroundAnswer(const QuoteAnswer& answer)
 {
-    m_quotes.reading.writeCodes(answer);
-    m_backgroundPass.count(answer);
-    m_dueAnswer = answer;
+    const QuoteAnswer taken = m_quotes.reading.takeCodes(answer);
+    m_backgroundPass.count(taken, nameOf(answer.request.entryId));
+    m_dueAnswer = taken;
 }
 
 void BatchCheck::vCheckAllQuotesBackground()
@@ -287,7 +305,7 @@ void BatchCheck::vCheckAllQuotesBackground()
     loader.cancel();
     // A complete run returns its button to idle by itself.
     setBackgroundRunState(RunState::Idle);
-    emit passEnded(m_backgroundPass.unread, m_backgroundPass.ticked, m_backgroundPass.tooLarge);
+    emit passEnded(m_backgroundPass.result);
     if (m_backgroundPass.gaveUp)
         emit hostUnanswered(m_backgroundPass.timeouts.host());
 }

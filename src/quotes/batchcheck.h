@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -86,9 +87,21 @@ public:
     bool isRunning() const { return m_run == RunState::Running; }
     bool isBackgroundRunning() const { return m_backgroundRun == RunState::Running; }
 
-    // "3 von 11 Kursen konnten nicht gelesen werden", with " (Seite zu groß)"
-    // when pages were over the read limit; empty when all were read.
-    static QString unreadSummary(int unread, int ticked, int tooLarge = 0);
+    // What one pass of a check gave.
+    struct PassResult
+    {
+        int ticked = 0;
+        int unread = 0;
+        int tooLarge = 0;            // pages over the read limit
+        QStringList otherInstrument; // entries whose page showed another instrument
+    };
+
+    // "3 von 11 Kursen konnten nicht gelesen werden", with how many of them
+    // were another instrument's page and " (Seite zu groß)" when pages were
+    // over the read limit; empty when all were read.
+    static QString unreadSummary(const PassResult& pass);
+    // The entries whose page showed another instrument, for the summary's tip.
+    static QString otherInstrumentTip(const QStringList& names);
 
 public slots:
     void vCheckAllQuotes();
@@ -97,9 +110,7 @@ public slots:
     void cancelAll();
 
 signals:
-    // A pass ended; `unread` of the `ticked` entries it reached gave no quote,
-    // `tooLarge` of them because the page was over the read limit.
-    void passEnded(int unread, int ticked, int tooLarge);
+    void passEnded(const td::BatchCheck::PassResult& pass);
     // A pass gave up after `host` timed out again and again; after passEnded.
     void hostUnanswered(const QString& host);
 
@@ -118,14 +129,13 @@ private:
 
     struct Pass
     {
-        int ticked = 0;
-        int unread = 0;
-        int tooLarge = 0;
+        PassResult result;
         TimeoutStreak timeouts;
         bool gaveUp = false;
-        // Counts one answer; true when the check should give up.
-        bool count(const QuoteAnswer& answer);
+        // Counts one answer as the entry named took it.
+        void count(const QuoteAnswer& answer, const QString& name);
     };
+    QString nameOf(quint64 entryId) const;
 
     Controls m_ui;
     Lists m_lists;

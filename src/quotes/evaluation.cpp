@@ -98,6 +98,30 @@ EntryIcon iconFor(std::optional<Amount> c6, std::optional<Amount> c7, EntryIcon 
     return current;
 }
 
+// The colours of the change since buying, for an entry that has one.
+void colourBuyingChange(WatchEntry& e, Amount quote)
+{
+    const auto& col = e.columns;
+    if (const auto c7 = cur(col[ColBChg])) {
+        const auto buying = cur(col[ColBuying]);
+        if (c7->isNegative())
+            e.styles[ColBChg].colour = colour::DarkRed;
+        else if (buying)
+            e.styles[ColBChg].colour = quote == *buying ? colour::Black : colour::DarkGreen;
+    }
+    if (const auto c8 = cur(col[ColBPct]))
+        e.styles[ColBPct].colour = signColour(*c8);
+}
+
+void updateBuyingChange(WatchEntry& e, Amount quote)
+{
+    auto& col = e.columns;
+    if (col[ColBuying].isEmpty())
+        return;
+    setIf(col[ColBChg], buyingChange(quote, col[ColBuying]));
+    setIf(col[ColBPct], buyingPercent(quote, col[ColBuying]));
+}
+
 bool thresholdReached(const QString& bPct, const QString& thresholdText)
 {
     const auto b = cur(bPct);
@@ -123,15 +147,7 @@ bool updateIconAndAlarm(WatchEntry& e, Amount quote, const EvaluationOptions& o)
         return false;
     }
 
-    if (c7) {
-        const auto buying = cur(col[ColBuying]);
-        if (c7->isNegative())
-            e.styles[ColBChg].colour = colour::DarkRed;
-        else if (buying)
-            e.styles[ColBChg].colour = quote == *buying ? colour::Black : colour::DarkGreen;
-    }
-    if (const auto c8 = cur(col[ColBPct]))
-        e.styles[ColBPct].colour = signColour(*c8);
+    colourBuyingChange(e, quote);
     e.icon = iconFor(c6, c7, e.icon);
 
     if (!thresholdReached(col[ColBPct], o.thresholdText))
@@ -157,10 +173,7 @@ EvaluationResult evaluateFigures(WatchEntry e, const QuoteFigures& f, const Eval
 
     updatePosition(e, f.quote);
 
-    if (!col[ColBuying].isEmpty()) {
-        setIf(col[ColBChg], buyingChange(f.quote, col[ColBuying]));
-        setIf(col[ColBPct], buyingPercent(f.quote, col[ColBuying]));
-    }
+    updateBuyingChange(e, f.quote);
 
     EvaluationResult result;
     result.alarm = updateIconAndAlarm(e, f.quote, o);
@@ -201,6 +214,19 @@ EvaluationResult evaluateQuoteBackground(const WatchEntry& entry, const QuoteFig
     result.currency = currencyFromQuoteText(figures.quoteText);
     result.entry.columns[ColCur] = result.currency;
     return result;
+}
+
+WatchEntry withBuyingChange(WatchEntry entry)
+{
+    const auto quote = cur(entry.columns[ColQuote]);
+    if (!quote || entry.columns[ColBuying].isEmpty())
+        return entry;
+    updateBuyingChange(entry, *quote);
+    if (entry.columns[ColBChg].isEmpty())
+        return entry;
+    colourBuyingChange(entry, *quote);
+    entry.icon = iconFor(cur(entry.columns[ColPct]), cur(entry.columns[ColBChg]), entry.icon);
+    return entry;
 }
 
 WatchEntry makeStopEntry(const WatchEntry& evaluated, int position)

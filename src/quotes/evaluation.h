@@ -60,6 +60,12 @@ EvaluationResult evaluateQuote(const WatchEntry& entry, const QuoteFigures& figu
 EvaluationResult evaluateQuoteBackground(const WatchEntry& entry, const QuoteFigures& figures,
                                          const EvaluationOptions& options);
 
+// After the buying price was edited: B-Chg and B-%, their colours and the
+// icon from the Quote and Buying columns as they stand, by the evaluation's
+// rules. Nothing changes unless both are set; the alarm is left to the next
+// quote.
+WatchEntry withBuyingChange(WatchEntry entry);
+
 // The stop-list entry for an evaluated watch-list entry at the given
 // position (from 1): name, icon, columns 1 to 9, styles of columns 5 to 8,
 // checked state.

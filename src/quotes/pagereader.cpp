@@ -142,6 +142,15 @@ MasterData readMasterData(const QString& page)
     return data;
 }
 
+bool showsOtherInstrument(const QString& entryWkn, const QString& entryIsin, const MasterData& page)
+{
+    const auto differs = [](const QString& held, const std::optional<QString>& shown) {
+        const QString own = held.trimmed();
+        return !own.isEmpty() && shown && own.compare(shown->trimmed(), Qt::CaseInsensitive) != 0;
+    };
+    return differs(entryWkn, page.wkn) || differs(entryIsin, page.isin);
+}
+
 QuotePageResult readQuotePage(const QString& page, bool retryByWkn)
 {
     QuotePageResult result;

@@ -54,6 +54,11 @@ BackgroundPageResult readBackgroundPage(const QString& page);
 
 MasterData readMasterData(const QString& page);
 
+// A page that shows a WKN or ISIN other than the one the entry already holds
+// is the page of another instrument: nothing on it belongs to the entry.
+// Codes are compared without blanks around them and without regard to case.
+bool showsOtherInstrument(const QString& entryWkn, const QString& entryIsin, const MasterData& page);
+
 // The WKN layout's day change: (quote - previous) * 100 / previous, the
 // difference in fixed point and the division in double, rounded to two
 // decimals with ties to even. Nothing for a previous close of 0 or overflow.

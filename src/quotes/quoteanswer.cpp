@@ -48,4 +48,19 @@ QuoteAnswer readQuoteAnswer(const QuoteRequest& request, const QString& markup)
                                                        : foregroundAnswer(request, markup);
 }
 
+QuoteAnswer fittedToEntry(QuoteAnswer answer, const QString& heldWkn, const QString& heldIsin)
+{
+    if (showsOtherInstrument(heldWkn, heldIsin, {answer.wkn, answer.isin})) {
+        answer.otherInstrument = true;
+        answer.dropped = true;
+        answer.read = false;
+        answer.why = QStringLiteral("anderes Wertpapier");
+    }
+    if (!answer.read) {
+        answer.wkn.reset();
+        answer.isin.reset();
+    }
+    return answer;
+}
+
 } // namespace td

@@ -40,11 +40,18 @@ struct QuoteAnswer
     bool hasKursdaten = false;
     // Nothing may be taken from the page, not even its codes.
     bool dropped = false;
+    // The page shows a WKN or ISIN other than the entry's own.
+    bool otherInstrument = false;
     std::optional<QString> wkn;
     std::optional<QString> isin;
 };
 
 // Reads a loaded page for its request, with the layout its purpose needs.
 QuoteAnswer readQuoteAnswer(const QuoteRequest& request, const QString& markup);
+
+// What the entry holding these codes may take from its answer: nothing from
+// another instrument's page, and codes only with a quote, since a search
+// result without one may be any instrument's page.
+QuoteAnswer fittedToEntry(QuoteAnswer answer, const QString& heldWkn, const QString& heldIsin);
 
 } // namespace td

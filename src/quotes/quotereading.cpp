@@ -16,21 +16,40 @@ QuoteReading::QuoteReading(const Controls& controls, WatchListModel& items, Watc
 {
 }
 
-bool QuoteReading::vEvaluateQuote(const QuoteAnswer& answer, bool batchRunning)
+QuoteAnswer QuoteReading::fitted(const QuoteAnswer& answer) const
 {
+    const int row = m_items.rowOfId(answer.request.entryId);
+    if (row < 0)
+        return fittedToEntry(answer, QString(), QString());
+    const WatchEntry& entry = m_items.entry(row);
+    return fittedToEntry(answer, entry.columns[ColWkn], entry.columns[ColIsin]);
+}
+
+QuoteAnswer QuoteReading::vEvaluateQuote(const QuoteAnswer& page, bool batchRunning)
+{
+    QuoteAnswer answer = fitted(page);
     // The page is not put on the clipboard: nothing reads it back there,
     // and a batch would overwrite whatever the user had copied.
-    m_selection.cSelQuote[0] = answer.figures.quote;
-    m_selection.cSelDayPct[0] = answer.figures.dayPct;
-    if (answer.dropped)
-        return false;
+    if (!answer.otherInstrument) {
+        m_selection.cSelQuote[0] = answer.figures.quote;
+        m_selection.cSelDayPct[0] = answer.figures.dayPct;
+    }
     writeCodes(answer);
     const int row = m_items.rowOfId(answer.request.entryId);
-    if (!answer.read || row < 0)
-        return false;
+    if (!answer.read || row < 0) {
+        answer.read = false;
+        return answer;
+    }
     apply(answer.request.entryId, evaluateQuote(m_items.entry(row), answer.figures, options(batchRunning)),
           batchRunning);
-    return true;
+    return answer;
+}
+
+QuoteAnswer QuoteReading::takeCodes(const QuoteAnswer& page)
+{
+    const QuoteAnswer answer = fitted(page);
+    writeCodes(answer);
+    return answer;
 }
 
 void QuoteReading::writeCodes(const QuoteAnswer& answer)

@@ -33,11 +33,13 @@ public:
 
     // A foreground page (selection, retry by WKN, batch): its figures become
     // the shown ones, and a read quote is evaluated. `batchRunning` is the
-    // run state of the check that asked. True when the quote was evaluated.
-    bool vEvaluateQuote(const QuoteAnswer& answer, bool batchRunning);
+    // run state of the check that asked. Returns the answer as the entry took
+    // it: read only when evaluated.
+    QuoteAnswer vEvaluateQuote(const QuoteAnswer& answer, bool batchRunning);
     // The background page's codes go in at once; its figures wait for the
-    // evaluation timer (vEvaluateQuoteBackground).
-    void writeCodes(const QuoteAnswer& answer);
+    // evaluation timer (vEvaluateQuoteBackground). Returns the answer as the
+    // entry takes it.
+    QuoteAnswer takeCodes(const QuoteAnswer& answer);
     void vEvaluateQuoteBackground(const QuoteAnswer& answer, bool batchRunning);
 
 signals:
@@ -45,6 +47,8 @@ signals:
     void evaluated(quint64 entryId, bool alarm);
 
 private:
+    QuoteAnswer fitted(const QuoteAnswer& answer) const;
+    void writeCodes(const QuoteAnswer& answer);
     EvaluationOptions options(bool batchRunning) const;
     void apply(quint64 entryId, const EvaluationResult& result, bool batchRunning);
 

@@ -174,6 +174,7 @@ void SelectionFlow::vSelectItem(int iButton, QPoint position)
     for (int c = ColTicker; c <= ColCur; ++c)
         info << shown.columns[c];
     m_ui.lblAktInfo->setText(info.join(QStringLiteral("; ")));
+    m_ui.lblAktInfo->setToolTip(QString()); // a check's summary tip no longer applies
 }
 
 void SelectionFlow::refresh()

@@ -52,6 +52,7 @@ public:
         Saved,
         NoPath,
         Declined,
+        NotReplaced, // the target is another list's file and stays
         Failed
     };
     void vLoadList();
@@ -162,6 +163,7 @@ private:
     bool settleChangesBeforeLoad();
     SaveResult saveListTo(const QString& path, bool askBeforeCreating);
     SaveResult saveListAs();
+    bool confirmShrinkingSave();
     void onSwitchListChosen(int position);
     void onTicMenuItem(QAction* action);
     void onPathChanged(const QString& text);

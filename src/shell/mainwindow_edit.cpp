@@ -2,6 +2,7 @@
 // check all/none, clearing, the entry pop-up menu and sorting by a column.
 #include "platform/amount.h"
 #include "quotes/batchcheck.h"
+#include "quotes/evaluation.h"
 #include "shell/mainwindow.h"
 #include "watchlist/tickerfile.h"
 #include "watchlist/watchlistmodel.h"
@@ -197,7 +198,8 @@ void MainWindow::vUpdateEntryFromFields()
     if (row < 0 || !m_ui.chkEdit->isChecked())
         return;
     m_state.bListChanged = true;
-    m_items->replace(row, writeThrough(m_items->entry(row), editFields()));
+    // The change since buying follows the buying price at once, not only the next quote.
+    m_items->replace(row, withBuyingChange(writeThrough(m_items->entry(row), editFields())));
 }
 
 void MainWindow::vMoveEntry(int iTarget)

@@ -137,6 +137,7 @@ void MainWindow::vLoadList()
                 load.readFailed = file.error() != QFileDevice::NoError;
                 load.entriesBefore = m_items->size();
                 TickerFileContent content = parseTickerFile(bytes, autoCheck, kMaxEntries - m_items->size());
+                load.entriesRead = static_cast<int>(content.entries.size());
                 m_items->appendAll(std::move(content.entries));
                 load.linesNotLoaded = content.linesOverLimit;
                 if (content.linesOverLimit > 0) {
@@ -192,6 +193,20 @@ MainWindow::SaveResult MainWindow::saveListTo(const QString& path, bool askBefor
         if (answer != DialogAnswer::Yes)
             return SaveResult::Declined;
     }
+    // A path typed into the box may name another list; a save dialog has
+    // already asked before replacing.
+    if (askBeforeCreating && replacesOtherFile(m_state.listOrigin, path, QFileInfo(path).isFile())) {
+        QFile other(path);
+        const int held = other.open(QIODevice::ReadOnly) ? countTickerEntries(other.readAll()) : 0;
+        const DialogAnswer answer = m_platform.dialogs.message(
+            {kProgramName,
+             QStringLiteral("Die Datei") + kCrLf + kThreeBlanks + path + kThreeBlanks + kCrLf +
+                 QStringLiteral("gehört nicht zu dieser Liste und enthält %1 Einträge. Datei ersetzen?")
+                     .arg(held),
+             DialogButtons::YesNoDefaultNo, DialogIcon::Warning});
+        if (answer != DialogAnswer::Yes)
+            return SaveResult::NotReplaced;
+    }
     if (const int lost = linesLostBySave(m_state.listOrigin, path); lost > 0) {
         const DialogAnswer answer = m_platform.dialogs.message(
             {kProgramName,
@@ -208,7 +223,7 @@ MainWindow::SaveResult MainWindow::saveListTo(const QString& path, bool askBefor
         reportFileProblem(path, QStringLiteral("konnte nicht gespeichert werden (%1).").arg(result.error));
         return SaveResult::Failed;
     }
-    m_state.listOrigin = {path};
+    m_state.listOrigin = {path, 0, false, m_items->size()};
     m_state.bListChanged = false;
     return SaveResult::Saved;
 }
@@ -332,6 +347,8 @@ bool MainWindow::confirmClose()
         if (!fileHolds(m_state.listOrigin.path, formatTickerFile(m_items->entries())))
             saveListTo(m_state.listOrigin.path, true);
         return true;
+    case CloseStep::AskShrinking:
+        return confirmShrinkingSave();
     case CloseStep::Ask:
         break;
     }
@@ -345,8 +362,29 @@ bool MainWindow::confirmClose()
         // Cancelling the file dialog keeps the window and the list.
         return saved == SaveResult::Saved || saved == SaveResult::Declined;
     }
-    // A save that failed keeps the window open, so the changes are not lost.
-    return vSaveList() != SaveResult::Failed;
+    // A save that failed keeps the window open, so the changes are not lost;
+    // so does keeping another list's file.
+    const SaveResult saved = vSaveList();
+    return saved != SaveResult::Failed && saved != SaveResult::NotReplaced;
+}
+
+bool MainWindow::confirmShrinkingSave()
+{
+    const ListOrigin& own = m_state.listOrigin;
+    const int lost = own.entries - m_items->size();
+    const DialogAnswer answer = m_platform.dialogs.message(
+        {kProgramName,
+         QStringLiteral("Die Datei") + kCrLf + kThreeBlanks + own.path + kThreeBlanks + kCrLf +
+             QStringLiteral("enthält %1 Einträge, die Liste nur %2. Beim Speichern gehen %3 Einträge der "
+                            "Datei verloren. Trotzdem speichern?")
+                 .arg(own.entries)
+                 .arg(m_items->size())
+                 .arg(lost),
+         DialogButtons::YesNo, DialogIcon::Warning});
+    // No closes and leaves the file as it is.
+    if (answer == DialogAnswer::Yes)
+        saveListTo(own.path, true);
+    return true;
 }
 
 } // namespace td

@@ -95,9 +95,13 @@ void MainWindow::createQuoteSubsystem()
         {m_ui.lstItems, m_ui.chkEdit, m_ui.chkLockTab, m_ui.tabData, m_ui.lblAktInfo}, context, *this, this);
     m_selectionFlow->setObjectName(QStringLiteral("selectionFlow"));
 
-    connect(m_batchCheck, &BatchCheck::passEnded, this, [this](int unread, int ticked, int tooLarge) {
-        if (unread > 0)
-            m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(unread, ticked, tooLarge));
+    connect(m_batchCheck, &BatchCheck::passEnded, this, [this](const BatchCheck::PassResult& pass) {
+        // Names are shown as typed, never as markup.
+        const QString tip = BatchCheck::otherInstrumentTip(pass.otherInstrument);
+        m_ui.lblAktInfo->setToolTip(tip.isEmpty() ? QString()
+                                                  : QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped()));
+        if (pass.unread > 0)
+            m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(pass));
     });
     connect(m_batchCheck, &BatchCheck::hostUnanswered, this,
             [this](const QString& host) { m_ui.lblAktInfo->setText(unansweredHostLine(host)); });

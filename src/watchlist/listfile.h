@@ -11,6 +11,7 @@ struct ListOrigin
     QString path;           // empty: the list belongs to no file
     int linesNotLoaded = 0; // lines of that file past the entry limit
     bool readFailed = false;
+    int entries = 0; // entries the file held when read or last written
     bool isPartial() const { return linesNotLoaded > 0 || readFailed; }
 };
 
@@ -28,6 +29,7 @@ enum class CloseStep
     Close,        // nothing to write
     SaveSilently, // write the list back to its own file
     Ask,          // the close question, naming the path box
+    AskShrinking, // the silent save would write fewer entries than the file holds
 };
 
 // What closing the window does with the list. The silent save writes only
@@ -37,11 +39,15 @@ CloseStep closeStep(const ListFileState& list, int entryCount, const QString& pa
 // Lines of the list's own file that writing the list to `target` drops.
 int linesLostBySave(const ListOrigin& origin, const QString& target);
 
+// Writing to `target` replaces a file the list does not belong to: ask first.
+bool replacesOtherFile(const ListOrigin& origin, const QString& target, bool targetIsFile);
+
 struct LoadOutcome
 {
     bool cleared = false;  // AutoClear emptied the list first
     bool fileRead = false; // the file was opened (and read whole or in part)
     int entriesBefore = 0; // entries the file's were appended to
+    int entriesRead = 0;
     int linesNotLoaded = 0;
     bool readFailed = false;
 };

@@ -83,6 +83,22 @@ template <typename View> void readTickerLine(WatchEntry& entry, View line, bool 
         entry.checked = true;
 }
 
+// Every non-empty line. CR LF, a bare LF and a bare CR each end a line: a
+// file edited elsewhere may carry any of them, and joining two lines would
+// lose an entry on the next save.
+template <typename Line> void forEachEntryLine(QByteArrayView text, Line onLine)
+{
+    const qsizetype n = text.size();
+    for (qsizetype start = 0; start < n;) {
+        qsizetype end = start;
+        while (end < n && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        if (end > start)
+            onLine(text.sliced(start, end - start));
+        start = end + (end + 1 < n && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+    }
+}
+
 // The format has no escaping: ";" becomes "," and a line break (CR LF, CR or
 // LF) one blank. `put` receives each character that is written.
 template <typename Put> void forEachSanitized(const QString& text, Put put)
@@ -160,23 +176,20 @@ TickerFileContent parseTickerFile(const QByteArray& bytes, bool autoCheck, int c
     TickerFileContent content;
     const QByteArrayView text(bytes);
     content.entries.reserve(std::min<qsizetype>(std::max(capacity, 0), text.count('\n') + 1));
-    // The lines of splitLines: CR LF or LF; a last line without one is kept.
-    for (qsizetype start = 0; start < text.size();) {
-        const qsizetype lf = text.indexOf('\n', start);
-        const qsizetype end = lf < 0 ? text.size() : lf;
-        QByteArrayView line = text.sliced(start, end - start);
-        start = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.isEmpty())
-            continue;
-        if (content.entries.size() >= capacity) {
+    forEachEntryLine(text, [&](QByteArrayView line) {
+        if (content.entries.size() >= capacity)
             ++content.linesOverLimit;
-            continue;
-        }
-        readTickerLine(content.entries.emplace_back(), line, autoCheck);
-    }
+        else
+            readTickerLine(content.entries.emplace_back(), line, autoCheck);
+    });
     return content;
+}
+
+int countTickerEntries(const QByteArray& bytes)
+{
+    int count = 0;
+    forEachEntryLine(QByteArrayView(bytes), [&count](QByteArrayView) { ++count; });
+    return count;
 }
 
 QByteArray formatTickerFile(const QList<WatchEntry>& entries)

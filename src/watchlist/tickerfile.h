@@ -20,9 +20,11 @@ struct TickerFileContent
     int linesOverLimit = 0; // lines not taken because the list was full
 };
 
-// Reads the entries of a file's bytes (windows-1252, CR LF or LF). Empty
-// lines are skipped; at most `capacity` entries are taken.
+// Reads the entries of a file's bytes (windows-1252; lines end in CR LF, LF
+// or CR). Empty lines are skipped; at most `capacity` entries are taken.
 TickerFileContent parseTickerFile(const QByteArray& bytes, bool autoCheck, int capacity = kMaxEntries);
+// The entries a file's bytes hold, without reading them.
+int countTickerEntries(const QByteArray& bytes);
 
 // The whole file: every line, the last included, ends in CR LF.
 QByteArray formatTickerFile(const QList<WatchEntry>& entries);

@@ -192,7 +192,7 @@ private Q_SLOTS:
         for (int row = 0; row < before.size(); ++row) {
             const WatchEntry& e = f.entry(row);
             if (failing.contains(e.name()) || !before[row].checked) {
-                for (int column = ColQuote; column <= ColPlusMinus; ++column)
+                for (int column = ColQuote; column <= ColIsin; ++column)
                     QCOMPARE(e.columns[column], before[row].columns[column]);
                 QCOMPARE(e.checked, before[row].checked);
             } else {
@@ -201,6 +201,38 @@ private Q_SLOTS:
         }
         QCOMPARE(w.stopList().size(), 0);
         QCOMPARE(info.text(), summary.isEmpty() ? QStringLiteral("before") : summary);
+    }
+    void pageOfAnotherInstrument_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::newRow("batch") << false;
+        QTest::newRow("background") << true;
+    }
+    // Every search answered with one company's page: an entry whose codes differ
+    // takes nothing from it, and the summary says why.
+    void pageOfAnotherInstrument()
+    {
+        QFETCH(bool, background);
+        Fixture f("A <b>;AAA;ETR;;10,00;True;;;;;USD;100;;;111111;;0\r\n"   // another WKN
+                  "B;BBB;ETR;;10,00;True;;;;;USD;100;;;;US0000000001;0\r\n" // another ISIN
+                  "C;CCC;ETR;;10,00;True;;;;;USD;100;;; wknoth ;;0\r\n");   // the page's WKN
+        f.server.setFallback([](const PageRequest&) {
+            return PageResponse::page(quotePage({"Other", "10,50", "EUR", "1,25", "WKNOTH", "DE000OTHER01"}));
+        });
+        MainWindow& w = f.start();
+        const QList<WatchEntry> before = w.items().entries();
+        w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("1"));
+        f.button(background).click();
+        for (int row : {0, 1}) {
+            for (int column = ColQuote; column <= ColIsin; ++column)
+                QCOMPARE(f.entry(row).columns[column], before[row].columns[column]);
+        }
+        QCOMPARE(f.entry(2).columns[ColCur], QStringLiteral("EUR"));
+        QLabel& info = control<QLabel>(w, QStringLiteral("lblAktInfo"));
+        QCOMPARE(info.text(),
+                 QStringLiteral("2 von 3 Kursen konnten nicht gelesen werden, davon 2: anderes Wertpapier"));
+        QVERIFY2(info.toolTip().contains(QStringLiteral("Anderes Wertpapier: A &lt;b&gt;, B")),
+                 qPrintable(info.toolTip()));
     }
     void cancelling_data()
     {

@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 #include "testplatform.h"
+#include "watchlist/tickerfile.h"
 #include "watchlist/watchlistmodel.h"
 #include "windowharness.h"
 
@@ -239,6 +240,37 @@ private Q_SLOTS:
         QCOMPARE(t.ui.txtName->text(), QStringLiteral("B"));
         QCOMPARE(t.w.items().entry(1).columns[ColQty], QString());
     }
+    void buyingPriceMovesTheChangeSinceBuying_data()
+    {
+        QTest::addColumn<QString>("quote");
+        QTest::addColumn<QString>("buying"); // typed
+        QTest::addColumn<QString>("after");  // B-Chg|B-%|colour of B-Chg|icon
+        const auto row = [](const char* tag, const char* quote, const char* buying, const char* after) {
+            QTest::newRow(tag) << QString(quote) << QString(buying) << QString(after);
+        };
+        row("raised above the quote", "10,50", "11", "-0,50|-4,55|c0|minusplus");
+        row("equal to the quote", "10,50", "10,5", "0,00|0,00|0|even");
+        row("no quote yet: left alone", "", "11", "9,99|99,99|808080|plus");
+    }
+    // Typing the buying price recomputes the change since buying as a quote would.
+    void buyingPriceMovesTheChangeSinceBuying()
+    {
+        QFETCH(QString, quote);
+        QFETCH(QString, buying);
+        Window t;
+        WatchEntry e = parseTickerLine(QStringLiteral("A;;;;;False;%1;1,25;9,99;99,99").arg(quote), false);
+        e.icon = EntryIcon::Plus;
+        t.w.items().append(e);
+        t.select(0);
+        t.ui.chkEdit->setChecked(true);
+        t.ui.txtQuote->clear();
+        QTest::keyClicks(t.ui.txtQuote, buying);
+        const WatchEntry& r = t.w.items().entry(0);
+        QTEST(QStringList({r.columns[ColBChg], r.columns[ColBPct],
+                           QString::number(r.styles[ColBChg].colour, 16), iconKey(r.icon)})
+                  .join(u'|'),
+              "after");
+    }
     void stopListAndSmallCommands()
     {
         Window t(QStringList{"A", "B"});
@@ -305,10 +337,11 @@ private Q_SLOTS:
         QVERIFY(!t.changed());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(),
-                 QByteArray("Gamma;;;;;True;;;;;;;;;;;0\r\n"
-                            "Alpha;ALP;ETR;01.02.2024;9;False;10;;;;EUR;1.500;15.000;1.500;A1;DE1;0\r\n"
-                            "Beta;;;;;False;;;;;;;;;;;-1\r\n"));
+        QCOMPARE(
+            file.readAll(),
+            QByteArray("Gamma;;;;;True;;;;;;;;;;;0\r\n"
+                       "Alpha;ALP;ETR;01.02.2024;9;False;10;;1,00;11,11;EUR;1.500;15.000;1.500;A1;DE1;0\r\n"
+                       "Beta;;;;;False;;;;;;;;;;;-1\r\n"));
     }
     void enterAddsFromTheNamingFields_data()
     {

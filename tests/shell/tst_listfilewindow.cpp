@@ -198,7 +198,6 @@ private Q_SLOTS:
         QTest::newRow("clear list, no") << "clear" << DialogAnswer::No << true << kTwoEntries;
         QTest::newRow("clear list, yes") << "clear" << DialogAnswer::Yes << true << QByteArray();
         QTest::newRow("typed path, no") << "path" << DialogAnswer::No << true << QByteArray("Other\r\n");
-        QTest::newRow("typed path, yes") << "path" << DialogAnswer::Yes << true << kTwoEntries;
     }
     void closeAsksInsteadOfWriting()
     {
@@ -220,6 +219,63 @@ private Q_SLOTS:
         QCOMPARE(s.p.dialogs.shown[0].buttons, DialogButtons::YesNoCancel);
         QTEST(readAll(named), "written");
         QCOMPARE(readAll(s.path), edit == u"path" ? kTwoEntries : readAll(named));
+    }
+    void typedPathAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<DialogAnswer>("answer"); // to "replace?"
+        QTest::newRow("yes replaces, closes") << DialogAnswer::Yes;
+        QTest::newRow("no keeps the file and the window") << DialogAnswer::No;
+    }
+    void typedPathAsksBeforeReplacing()
+    {
+        QFETCH(DialogAnswer, answer);
+        Started s;
+        const QByteArray otherList = "O1\r\nO2\r";
+        const QString other = s.p.writeFile(QStringLiteral("tic/other.tic"), otherList);
+        s.pathBox()->setText(other);
+        s.p.dialogs.queueAnswer(DialogAnswer::Yes); // the close question
+        s.p.dialogs.queueAnswer(answer);
+        const bool replaced = answer == DialogAnswer::Yes;
+        QCOMPARE(s.w.close(), replaced);
+        QCOMPARE(s.p.dialogs.shown.size(), 2);
+        const MessageRequest& asked = s.p.dialogs.shown[1];
+        QCOMPARE(asked.text, QStringLiteral("Die Datei\r\n   ") + other +
+                                 QStringLiteral("   \r\ngehört nicht zu dieser Liste und enthält 2 Einträge. "
+                                                "Datei ersetzen?"));
+        QCOMPARE(asked.buttons, DialogButtons::YesNoDefaultNo);
+        QCOMPARE(readAll(other), replaced ? kTwoEntries : otherList);
+        QCOMPARE(readAll(s.path), kTwoEntries);
+    }
+    void silentSaveKeepsEveryEntry_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("dropped"); // entries gone from the list without a change mark
+        QTest::addColumn<DialogAnswer>("answer");
+        QTest::addColumn<QByteArray>("written");
+        const QByteArray a = "A;;;;;False;;;;;;;;;;;0\r\n";
+        const QByteArray b = "B;;;;;False;;;;;;;;;;;0\r\n";
+        QTest::newRow("bare CR, LF and CR LF")
+            << QByteArray("A\rB\nA\r\nB") << 0 << DialogAnswer::Ok << a + b + a + b;
+        QTest::newRow("one entry fewer than read, no") << a + b << 1 << DialogAnswer::No << a + b;
+        QTest::newRow("one entry fewer than read, yes") << a + b << 1 << DialogAnswer::Yes << b;
+    }
+    void silentSaveKeepsEveryEntry()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, dropped);
+        QFETCH(DialogAnswer, answer);
+        Started s(file);
+        for (int i = 0; i < dropped; ++i)
+            s.w.items().remove(0);
+        s.p.dialogs.queueAnswer(answer);
+        QVERIFY(s.w.close());
+        QCOMPARE(s.p.dialogs.shown.size(), dropped > 0 ? 1 : 0);
+        if (dropped > 0)
+            QCOMPARE(s.p.dialogs.shown[0].text,
+                     QStringLiteral("Die Datei\r\n   ") + s.path +
+                         QStringLiteral("   \r\nenthält 2 Einträge, die Liste nur 1. Beim Speichern gehen 1 "
+                                        "Einträge der Datei verloren. Trotzdem speichern?"));
+        QTEST(readAll(s.path), "written");
     }
     void switchWithUnsavedEdits_data()
     {

@@ -147,10 +147,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("own"); // the list's own file
         QTest::addColumn<int>("linesNotLoaded");
+        QTest::addColumn<int>("held"); // entries the own file held when read
         QTest::addColumn<CloseStep>("step");
         const auto row = [](const char* tag, bool changed, int entries, const char* box, const char* own,
-                            int notLoaded, CloseStep step) {
-            QTest::newRow(tag) << changed << entries << box << own << notLoaded << step;
+                            int notLoaded, CloseStep step, int held = 0) {
+            QTest::newRow(tag) << changed << entries << box << own << notLoaded << held << step;
         };
         row("own file", false, 2, " /t/a.tic ", "/t/a.tic", 0, CloseStep::SaveSilently);
         row("own file, spelled otherwise", false, 2, "/t/./a.tic", "/t/a.tic", 0, CloseStep::SaveSilently);
@@ -160,6 +161,9 @@ private Q_SLOTS:
         row("empty box", false, 2, " ", "/t/a.tic", 0, CloseStep::Close);
         row("part of its file", false, 2, "/t/a.tic", "/t/a.tic", 3, CloseStep::Close);
         row("changed", true, 0, "", "", 0, CloseStep::Ask);
+        row("as many entries as read", false, 2, "/t/a.tic", "/t/a.tic", 0, CloseStep::SaveSilently, 2);
+        row("fewer entries than read", false, 1, "/t/a.tic", "/t/a.tic", 0, CloseStep::AskShrinking, 2);
+        row("fewer, but changed", true, 1, "/t/a.tic", "/t/a.tic", 0, CloseStep::Ask, 2);
     }
     void closeStep()
     {
@@ -168,7 +172,8 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(QString, own);
         QFETCH(int, linesNotLoaded);
-        const ListFileState list{{own, linesNotLoaded, false}, changed};
+        QFETCH(int, held);
+        const ListFileState list{{own, linesNotLoaded, false, held}, changed};
         QTEST(td::closeStep(list, entries, box), "step");
         QCOMPARE(linesLostBySave(list.origin, box), box.trimmed() == own ? linesNotLoaded : 0);
     }

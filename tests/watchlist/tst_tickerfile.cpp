@@ -80,6 +80,9 @@ private Q_SLOTS:
         QTest::newRow("blank lines skipped")
             << QByteArray("\r\na\r\n\r\n\r\nb\r\n\r\n") << QStringList{"a", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("bare CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("CR, LF and CR LF mixed")
+            << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"};
     }
     void lineEnds()
     {
@@ -88,6 +91,7 @@ private Q_SLOTS:
         for (const WatchEntry& e : parseTickerFile(bytes, false).entries)
             names << e.name();
         QTEST(names, "names");
+        QCOMPARE(countTickerEntries(bytes), names.size());
     }
     void hostileBytesDoNotBreakReading()
     {

@@ -34,7 +34,7 @@ struct BatchSetup
     void runBatch()
     {
         bw.server.clearRequests();
-        bw.window->ui().cmdCheckAllQuotes->click();
+        bw.window->findChild<QPushButton*>(QStringLiteral("cmdCheckAllQuotes"))->click();
         if (bw.server.requests().size() != entries.size())
             qFatal("the batch asked for %d pages of %d", int(bw.server.requests().size()),
                    int(entries.size()));

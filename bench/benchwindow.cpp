@@ -1,5 +1,6 @@
 #include "benchwindow.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cstdio>
@@ -20,8 +21,9 @@ BenchWindow::BenchWindow(const QByteArray& defaultList, PaneFactory* panes,
         PlatformContext{c.settings, c.hosts, c.dialogs, c.clipboard, c.processes, c.clock,
                         panes ? *panes : c.panes, c.programDir, c.downloader, c.urls, c.notifier});
     window = std::make_unique<MainWindow>(*context);
+    QSignalSpy activated(window.get(), &MainWindow::activated);
     window->show();
-    if (!QTest::qWaitFor([this] { return !window->state().bFirstActivate; }, 60000)) {
+    if (!QTest::qWaitFor([&activated] { return !activated.isEmpty(); }, 60000)) {
         std::fprintf(stderr, "the main window never finished its first activation\n");
         std::exit(2);
     }

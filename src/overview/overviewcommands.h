@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quotes/chartselection.h"
+#include "session/chartselection.h"
 #include "watchlist/watchentry.h"
 
 #include <QList>

@@ -2,7 +2,7 @@
 
 #include "overview/htmlframe.h"
 #include "platform/settingsstore.h"
-#include "quotes/chartselection.h"
+#include "session/chartselection.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "overview/previewsettings.h"
-#include "quotes/chartselection.h"
+#include "session/chartselection.h"
 #include "watchlist/watchentry.h"
 
 #include <QDateTime>

@@ -4,7 +4,7 @@
 #include "overview/overviewpage.h"
 #include "overview/previewrules.h"
 #include "overview/previewsettings.h"
-#include "quotes/chartselection.h"
+#include "session/chartselection.h"
 #include "sites/sitecatalogue.h"
 
 #include <QPointer>

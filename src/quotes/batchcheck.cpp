@@ -10,7 +10,7 @@
 #include "quotes/intervalcheck.h"
 #include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
-#include "shell/mainstate.h"
+#include "session/session.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
 
@@ -47,8 +47,9 @@ QString quoteSymbolOf(const WatchEntry& entry)
 } // namespace
 
 BatchCheck::BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Services services,
-                       MainState& state, QObject* parent)
-    : QObject(parent), m_ui(controls), m_lists(lists), m_quotes(quotes), m_services(services), m_state(state)
+                       Session& session, QObject* parent)
+    : QObject(parent), m_ui(controls), m_lists(lists), m_quotes(quotes), m_services(services),
+      m_session(session)
 {
     m_tmrShowAllQuotes.setParent(this);
     m_tmrShowAllQuotes.setObjectName(QStringLiteral("tmrShowAllQuotes"));
@@ -71,8 +72,8 @@ BatchCheck::BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Ser
         if (ms >= 0)
             m_tmrShowAllQuotes.setInterval(roundToEven(ms));
     });
-    connectIntervalBox(m_ui.txtAutoReload,
-                       [this](double ms) { m_state.autoReloadText = QString::number(ms, 'g', 15); });
+    // The preview windows read the reload box themselves; here it is only kept within bounds.
+    connectIntervalBox(m_ui.txtAutoReload, [](double) {});
 }
 
 void BatchCheck::setRunState(RunState state)
@@ -199,9 +200,9 @@ void BatchCheck::vCheckAllQuotes()
     m_services.tmrRefresh.stop();
     m_services.tmrTime.stop();
     setBatchControlsEnabled(false);
-    m_state.selection.sSelName = {QString()};
-    m_state.selection.sSelTicker = {QString()};
-    m_state.selection.sSelPlace = {QString()};
+    m_session.selection.sSelName = {QString()};
+    m_session.selection.sSelTicker = {QString()};
+    m_session.selection.sSelPlace = {QString()};
     m_ui.progressFrame->show();
     letEventsRun();
 
@@ -214,7 +215,7 @@ void BatchCheck::vCheckAllQuotes()
         if (cancelled())
             break;
         if (i <= items.size()) {
-            m_state.oCurrentEntry = items.idAt(i - 1);
+            m_session.oCurrentEntry = items.idAt(i - 1);
             const WatchEntry& entry = items.entry(i - 1);
             if (entry.checked) {
                 // The list follows the batch at a frame rate a user can see;
@@ -240,7 +241,7 @@ void BatchCheck::vCheckAllQuotes()
     m_quotes.foreground.cancel();
 
     if (items.size() > 0) {
-        m_state.oCurrentEntry = items.idAt(0);
+        m_session.oCurrentEntry = items.idAt(0);
         m_ui.lstItems->scrollTo(items.index(0, 0));
     }
     m_ui.picAllProgress->vDrawProgress(0, kProgressColour, QString(), 100);

@@ -29,7 +29,7 @@ class QuoteLoader;
 class QuoteReading;
 class SettingsStore;
 class WatchListModel;
-struct MainState;
+struct Session;
 
 // The batch check of every ticked entry, the background check and the
 // refresh timers. The run buttons show each check's run state: "!" idle,
@@ -81,7 +81,7 @@ public:
         Cancelling
     };
 
-    BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Services services, MainState& state,
+    BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Services services, Session& session,
                QObject* parent);
 
     bool isRunning() const { return m_run == RunState::Running; }
@@ -141,7 +141,7 @@ private:
     Lists m_lists;
     Quotes m_quotes;
     Services m_services;
-    MainState& m_state;
+    Session& m_session;
     RunState m_run = RunState::Idle;
     RunState m_backgroundRun = RunState::Idle;
     Pass m_pass;

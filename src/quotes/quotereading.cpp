@@ -1,7 +1,7 @@
 #include "quotes/quotereading.h"
 
 #include "platform/eventpump.h"
-#include "quotes/chartselection.h"
+#include "session/chartselection.h"
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>

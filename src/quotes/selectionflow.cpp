@@ -10,8 +10,7 @@
 #include "quotes/quotereading.h"
 #include "quotes/signaldisplay.h"
 #include "quotes/statuspages.h"
-#include "shell/mainpanes.h"
-#include "shell/mainstate.h"
+#include "session/session.h"
 #include "sites/sitecatalogue.h"
 #include "sites/sitehosts.h"
 #include "sites/sitepage.h"
@@ -116,7 +115,7 @@ void SelectionFlow::onStopItemClick(int stopRow)
 void SelectionFlow::vSelectItem(int iButton, QPoint position)
 {
     Q_UNUSED(position)
-    MainState& state = m_ctx.state;
+    Session& state = m_ctx.state;
     WatchListModel& items = m_ctx.items;
     const int row = m_ui.lstItems->currentIndex().row();
     if (row < 0 || row >= items.size())
@@ -196,7 +195,7 @@ void SelectionFlow::showHistorySpan(int choice)
 
 void SelectionFlow::showMainChart(bool historyChange)
 {
-    if (m_ctx.state.bFirstActivate)
+    if (!m_active)
         return;
     m_host.showChartArea();
     updateNasdaqPane();
@@ -230,7 +229,7 @@ void SelectionFlow::updateNasdaqPane()
 
 void SelectionFlow::showStatusPagesAndSnippets()
 {
-    const MainPanes& panes = m_ctx.panes;
+    const Panes& panes = m_ctx.panes;
     const QString symbol = m_ctx.state.selection.quoteSymbol();
     // The symbol goes into markup: as text, and inside the addresses of the
     // snippets' attributes, where the escaped form reads back as the symbol.

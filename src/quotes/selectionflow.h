@@ -14,14 +14,14 @@ class QTreeView;
 namespace td {
 
 class BatchCheck;
+class BrowserPane;
 class Dialogs;
 class QuoteLoader;
 class QuoteReading;
 class SettingsStore;
 class SignalDisplay;
 class WatchListModel;
-struct MainPanes;
-struct MainState;
+struct Session;
 
 // What the selection asks of the window that holds the list.
 class SelectionHost
@@ -54,14 +54,25 @@ public:
         QTabWidget* tabData = nullptr;
         QLabel* lblAktInfo = nullptr;
     };
+    // The panes a selection shows its pages in.
+    struct Panes
+    {
+        BrowserPane* wbrStockContent = nullptr;
+        BrowserPane* wbrRealTimeQuote = nullptr;
+        BrowserPane* wbrRealTimeChart = nullptr;
+        BrowserPane* wbrRealTimeNASDAQ = nullptr;
+        BrowserPane* wbrHistorie = nullptr;
+        BrowserPane* wbrTechnicalChart = nullptr;
+        BrowserPane* wbrHY = nullptr;
+    };
     struct Context
     {
         WatchListModel& items;
         WatchListModel& stop;
-        const MainPanes& panes;
+        Panes panes;
         const SettingsStore& hosts;
         Dialogs& dialogs;
-        MainState& state;
+        Session& state;
         QuoteLoader& quotes;
         QuoteReading& reading;
         SignalDisplay& signal;
@@ -70,7 +81,12 @@ public:
 
     SelectionFlow(const Controls& controls, const Context& context, SelectionHost& host, QObject* parent);
 
+    // What the selection shares with the other subsystems.
+    const Session& session() const { return m_ctx.state; }
+
 public slots:
+    // The window's first activation ran: from now on a selection loads pages.
+    void activate() { m_active = true; }
     void vSelectItem(int iButton, QPoint position = {});
     // iIndex is the history span; the routine itself does not use it.
     void vShowMainChart(int iIndex);
@@ -109,6 +125,7 @@ private:
     Controls m_ui;
     Context m_ctx;
     SelectionHost& m_host;
+    bool m_active = false;
 };
 
 } // namespace td

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "overview/htmlframe.h"
-#include "quotes/chartselection.h"
 #include "watchlist/listfile.h"
 
 #include <QDateTime>
@@ -9,8 +8,8 @@
 
 namespace td {
 
-// Program-wide values of the main window that are not held by a control:
-// what the subsystems share. Each subsystem keeps its own working values.
+// The main window's own values that no control holds; what its subsystems
+// share is the Session.
 struct MainState
 {
     bool bFirstActivate = true;
@@ -18,19 +17,11 @@ struct MainState
     bool bListChanged = false;
     // The file the shown list was loaded from or last saved to.
     ListOrigin listOrigin;
-    quint64 oCurrentEntry = 0; // entry id, 0 for none
-    int iLastIndex = 0;        // positions from 1, 0 for none
-    int iHoverIndex = -1;
-    int iSelectedIndex = 0;
-    int bytHistoryChoice = 3;
-    int iHistoryMonths = 12;
     int infoDisplayLimit = 30;
     QDateTime startTime;
     QString sProgramVersion;
-    QString autoReloadText = QStringLiteral("60000");
     // sHtmlHead, sHtmlFoot and sLinkParts, built once at start-up.
     HtmlFrame htmlFrame;
-    ChartSelection selection;
 };
 
 } // namespace td

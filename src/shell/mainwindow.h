@@ -2,13 +2,14 @@
 
 #include "overview/previewhost.h"
 #include "platform/programname.h"
+#include "platform/windowregistry.h"
 #include "quotes/selectionflow.h"
+#include "session/session.h"
 #include "shell/mainoptions.h"
 #include "shell/mainpanes.h"
 #include "shell/mainstate.h"
 #include "shell/mainwindow_ui.h"
 #include "shell/platformcontext.h"
-#include "shell/windowregistry.h"
 #include "watchlist/listedit.h"
 
 #include <QTimer>
@@ -41,7 +42,6 @@ public:
     ~MainWindow() override;
 
     // For the tests' set-up; the subsystems get what they need at creation.
-    MainWindowUi& ui() { return m_ui; }
     MainState& state() { return m_state; }
     WatchListModel& items() { return *m_items; }
     WatchListModel& stopList() { return *m_stop; }
@@ -111,6 +111,10 @@ public:
     // The side windows: the info window and hover box, the resources pane.
     InfoDisplay& infoDisplay() { return *m_infoDisplay; }
     ExtendedPane& extendedPane() { return *m_extendedPane; }
+
+signals:
+    // The first activation ran: the list is loaded and pages may load.
+    void activated();
 
 public slots:
     // F1 and cmdInfo: the about window, then the message with start time and version.
@@ -184,6 +188,7 @@ private:
     void closePreviewWindows();
     QWidget* previewWindowOf(int windowId) const;
     QString autoReloadText() const override;
+    QString autoReloadValue() const;
     QList<WatchEntry> watchEntries() const override;
     quint64 lastSelectedEntry() const override;
     void selectEntryForPreview(quint64 entryId) override;
@@ -224,6 +229,7 @@ private:
     PlatformContext& m_platform;
     MainWindowUi m_ui;
     MainState m_state;
+    Session m_session;
     WatchListModel* m_items = nullptr;
     WatchListModel* m_stop = nullptr;
     QTimer m_tmrTime;

@@ -164,11 +164,11 @@ void MainWindow::vAddEntry()
     m_ui.lstItems->setCurrentIndex(index);
     m_ui.lstItems->scrollTo(index);
     const WatchEntry& e = m_items->entry(row);
-    m_state.selection.setTexts(e.columns[ColName], e.columns[ColTicker], e.columns[ColPlace],
-                               e.columns[ColWkn], e.columns[ColIsin]);
+    m_session.selection.setTexts(e.columns[ColName], e.columns[ColTicker], e.columns[ColPlace],
+                                 e.columns[ColWkn], e.columns[ColIsin]);
     moveHighlightTo(row);
-    vShowMainChart(m_state.bytHistoryChoice);
-    m_state.iLastIndex = row + 1;
+    vShowMainChart(m_session.bytHistoryChoice);
+    m_session.iLastIndex = row + 1;
     m_state.bListChanged = true;
 }
 
@@ -178,7 +178,7 @@ void MainWindow::vDeleteEntry()
     if (row < 0)
         return;
     m_items->remove(row);
-    m_state.oCurrentEntry = 0;
+    m_session.oCurrentEntry = 0;
     moveHighlightTo(-1);
     m_state.bListChanged = true;
 }
@@ -251,7 +251,7 @@ void MainWindow::vClearList(int iButton)
         if (m_items->size() > 0)
             m_state.bListChanged = true;
         m_items->clear();
-        m_state.oCurrentEntry = 0;
+        m_session.oCurrentEntry = 0;
         return;
     }
     m_stop->clear();
@@ -287,7 +287,7 @@ void MainWindow::vQuickGo()
     if (currentRow() < 0)
         return;
     const EntryFields f = editFields();
-    m_state.selection.setTexts(f.name, f.ticker, f.place, f.wkn, f.isin);
+    m_session.selection.setTexts(f.name, f.ticker, f.place, f.wkn, f.isin);
     openPreviewWindow();
 }
 

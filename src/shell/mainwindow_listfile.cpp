@@ -55,12 +55,12 @@ QString MainWindow::defaultTickerFile() const
 
 int MainWindow::currentRow() const
 {
-    return m_items->rowOfId(m_state.oCurrentEntry);
+    return m_items->rowOfId(m_session.oCurrentEntry);
 }
 
 void MainWindow::setCurrentRow(int row)
 {
-    m_state.oCurrentEntry = (row >= 0 && row < m_items->size()) ? m_items->entry(row).id : 0;
+    m_session.oCurrentEntry = (row >= 0 && row < m_items->size()) ? m_items->entry(row).id : 0;
 }
 
 void MainWindow::onPathChanged(const QString& text)
@@ -112,7 +112,7 @@ void MainWindow::vLoadList()
     if (!settleChangesBeforeLoad())
         return;
     BusyCursor busy;
-    m_state.oCurrentEntry = 0;
+    m_session.oCurrentEntry = 0;
     LoadOutcome load;
     load.cleared = m_ui.chkAutoClear->isChecked();
     if (load.cleared)
@@ -165,9 +165,10 @@ void MainWindow::vLoadList()
     const int row = currentRow();
     applyMoveButtonStates(row < 0 ? MoveButtonStates{} : moveButtonStates(row + 1, m_items->size()));
     const WatchEntry current = row < 0 ? WatchEntry{} : m_items->entry(row);
-    m_state.selection.setTexts(current.columns[ColName], current.columns[ColTicker],
-                               current.columns[ColPlace], current.columns[ColWkn], current.columns[ColIsin]);
-    vShowMainChart(m_state.bytHistoryChoice);
+    m_session.selection.setTexts(current.columns[ColName], current.columns[ColTicker],
+                                 current.columns[ColPlace], current.columns[ColWkn],
+                                 current.columns[ColIsin]);
+    vShowMainChart(m_session.bytHistoryChoice);
     if (!m_state.bFirstActivate && m_ui.chkAutoGetOnlineQuotes->isChecked() && m_items->size() > 0)
         startBatchCheck();
 }

@@ -39,9 +39,8 @@ void MainWindow::applyOptions(const MainOptions& o)
     m_ui.txtRealTimeRefresh->setText(o.realTimeRefresh);
     m_ui.txt_TickerFile->setText(o.tickerFile);
     m_ui.txt_ShowAllQuotesHintergrund->setText(o.showAllQuotesSilent);
-    m_state.autoReloadText = o.autoReload;
     m_ui.txtAutoReload->setText(o.autoReload);
-    m_state.bytHistoryChoice = o.history;
+    m_session.bytHistoryChoice = o.history;
     m_ui.cboHis->setCurrentIndex(o.history);
     m_ui.tabData->setCurrentIndex(o.tabDataIndex);
     m_ui.chkShowToolTip->setChecked(o.toolTip);
@@ -73,8 +72,8 @@ MainOptions MainWindow::gatherOptions() const
     o.realTimeRefresh = m_ui.txtRealTimeRefresh->text();
     o.tickerFile = m_ui.txt_TickerFile->text();
     o.showAllQuotesSilent = m_ui.txt_ShowAllQuotesHintergrund->text();
-    o.autoReload = m_state.autoReloadText;
-    o.history = m_state.bytHistoryChoice;
+    o.autoReload = autoReloadValue();
+    o.history = m_session.bytHistoryChoice;
     o.tabDataIndex = m_ui.tabData->currentIndex();
     o.toolTip = m_ui.chkShowToolTip->isChecked();
     o.lblToolTip = m_ui.chkShowLBLToolTip->isChecked();

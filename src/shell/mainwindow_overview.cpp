@@ -1,6 +1,7 @@
 // The main window's overview commands, its preview windows and their list.
 #include "overview/overviewcommands.h"
 #include "overview/previewwindow.h"
+#include "platform/amount.h"
 #include "platform/browserpane.h"
 #include "platform/eventpump.h"
 #include "platform/panefactory.h"
@@ -120,19 +121,19 @@ void MainWindow::connectOverview()
 void MainWindow::pressChartOverview(int button)
 {
     const WatchListModel& list = button == 1 ? *m_stop : *m_items;
-    fillChartSelection(m_state.selection, list.entries(), OverviewCommand::Charts);
+    fillChartSelection(m_session.selection, list.entries(), OverviewCommand::Charts);
     openPreviewWindow(overviewKind(OverviewCommand::Charts));
 }
 
 void MainWindow::pressBenchmark()
 {
-    fillChartSelection(m_state.selection, m_items->entries(), OverviewCommand::Benchmark);
+    fillChartSelection(m_session.selection, m_items->entries(), OverviewCommand::Benchmark);
     openPreviewWindow(overviewKind(OverviewCommand::Benchmark));
 }
 
 void MainWindow::pressFinViz()
 {
-    fillChartSelection(m_state.selection, m_items->entries(), OverviewCommand::FinViz);
+    fillChartSelection(m_session.selection, m_items->entries(), OverviewCommand::FinViz);
     openPreviewWindow(overviewKind(OverviewCommand::FinViz));
 }
 
@@ -140,7 +141,7 @@ void MainWindow::pressShowIndex()
 {
     if (m_windows.firstOfKind(kIndexWindowKind))
         return;
-    clearIndexWindowSymbol(m_state.selection);
+    clearIndexWindowSymbol(m_session.selection);
     openPreviewWindow(kIndexWindowKind);
 }
 
@@ -175,15 +176,15 @@ void MainWindow::openPreviewWindow(const QString& kind)
 {
     PreviewSetup setup;
     setup.kind = kind;
-    setup.selection = m_state.selection;
+    setup.selection = m_session.selection;
     setup.overview.tickerFilePath = m_ui.txt_TickerFile->text();
     setup.overview.bank = m_ui.cboBank->currentIndex();
-    setup.overview.iHistoryMonths = m_state.iHistoryMonths;
+    setup.overview.iHistoryMonths = m_session.iHistoryMonths;
     setup.overview.reloadText = m_ui.txtAutoReload->text();
-    setup.overview.sAutoReload = m_state.autoReloadText;
+    setup.overview.sAutoReload = autoReloadValue();
     setup.htmlFrame = m_state.htmlFrame;
     setup.programDir = m_platform.programDir;
-    setup.iHistoryMonths = m_state.iHistoryMonths;
+    setup.iHistoryMonths = m_session.iHistoryMonths;
     setup.pageTimeoutMs = pageTimeoutMs(m_platform.settings);
     auto* window = new PreviewWindow(
         std::move(setup), {m_platform.settings, m_platform.hosts, m_platform.dialogs, m_platform.panes},
@@ -214,6 +215,12 @@ QString MainWindow::autoReloadText() const
     return m_ui.txtAutoReload->text();
 }
 
+QString MainWindow::autoReloadValue() const
+{
+    // The box's number as decimal text, as the settings and the pages keep it.
+    return QString::number(leadingNumber(m_ui.txtAutoReload->text()), 'g', 15);
+}
+
 QList<WatchEntry> MainWindow::watchEntries() const
 {
     return m_items->entries();
@@ -221,7 +228,7 @@ QList<WatchEntry> MainWindow::watchEntries() const
 
 quint64 MainWindow::lastSelectedEntry() const
 {
-    return m_items->idAt(m_state.iSelectedIndex - 1);
+    return m_items->idAt(m_session.iSelectedIndex - 1);
 }
 
 void MainWindow::selectEntryForPreview(quint64 entryId)

@@ -68,7 +68,7 @@ void MainWindow::createQuoteSubsystem()
     m_backgroundLoader = new QuoteLoader(*m_panes.wbrQuoteAll, this);
     m_quoteReading = new QuoteReading(
         {m_ui.chkAktQuoteColorBold, m_ui.txtMaxMinChange, m_ui.chkMarkMinMaxChange, m_ui.tabData}, *m_items,
-        *m_stop, m_state.selection, this);
+        *m_stop, m_session.selection, this);
 
     BatchCheck::Controls batchUi;
     batchUi.cmdCheckAllQuotes = m_ui.cmdCheckAllQuotes;
@@ -85,15 +85,23 @@ void MainWindow::createQuoteSubsystem()
     batchUi.lockedWhileRunning = {m_ui.cmdSwitchTIC, m_ui.cmdInfo, m_ui.cmdOptions, m_ui.but_Exit};
     m_batchCheck =
         new BatchCheck(batchUi, {*m_items, *m_stop}, {*m_quoteLoader, *m_backgroundLoader, *m_quoteReading},
-                       {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime}, m_state, this);
+                       {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime}, m_session, this);
     m_batchCheck->setObjectName(QStringLiteral("batchCheck"));
 
-    const SelectionFlow::Context context{*m_items,           *m_stop,      m_panes,        m_platform.hosts,
-                                         m_platform.dialogs, m_state,      *m_quoteLoader, *m_quoteReading,
+    const SelectionFlow::Panes selectionPanes{m_panes.wbrStockContent,
+                                              m_panes.wbrRealTimeQuote,
+                                              m_panes.wbrRealTimeChart,
+                                              m_panes.wbrRealTimeNASDAQ,
+                                              m_panes.wbrHistorie,
+                                              m_panes.wbrTechnicalChart,
+                                              m_panes.wbrHY};
+    const SelectionFlow::Context context{*m_items,           *m_stop,      selectionPanes, m_platform.hosts,
+                                         m_platform.dialogs, m_session,    *m_quoteLoader, *m_quoteReading,
                                          *m_signalDisplay,   *m_batchCheck};
     m_selectionFlow = new SelectionFlow(
         {m_ui.lstItems, m_ui.chkEdit, m_ui.chkLockTab, m_ui.tabData, m_ui.lblAktInfo}, context, *this, this);
     m_selectionFlow->setObjectName(QStringLiteral("selectionFlow"));
+    connect(this, &MainWindow::activated, m_selectionFlow, &SelectionFlow::activate);
 
     connect(m_batchCheck, &BatchCheck::passEnded, this, [this](const BatchCheck::PassResult& pass) {
         // Names are shown as typed, never as markup.
@@ -125,7 +133,7 @@ void MainWindow::connectSelection()
     list->viewport()->installEventFilter(this);
     m_ui.lstStop->viewport()->installEventFilter(this);
     connect(list, &QTreeView::entered, this, [this](const QModelIndex& index) {
-        m_state.iHoverIndex = index.isValid() ? index.row() + 1 : -1;
+        m_session.iHoverIndex = index.isValid() ? index.row() + 1 : -1;
     });
     connect(list, &QTreeView::doubleClicked, this, [this] { m_selectionFlow->onListDoubleClick(); });
     connect(m_ui.lstStop, &QTreeView::clicked, this,
@@ -146,7 +154,7 @@ void MainWindow::connectSelection()
 bool MainWindow::handleListMouseEvent(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Leave && watched == m_ui.lstItems->viewport()) {
-        m_state.iHoverIndex = -1;
+        m_session.iHoverIndex = -1;
         return false;
     }
     if (event->type() != QEvent::MouseButtonRelease)
@@ -157,7 +165,7 @@ bool MainWindow::handleListMouseEvent(QObject* watched, QEvent* event)
     if (watched == m_ui.lstItems->viewport()) {
         const QModelIndex index = m_ui.lstItems->indexAt(position);
         if (index.isValid()) {
-            m_state.iHoverIndex = index.row() + 1;
+            m_session.iHoverIndex = index.row() + 1;
             m_ui.lstItems->setCurrentIndex(index);
         }
         // A click on an entry may show the info window first, which then

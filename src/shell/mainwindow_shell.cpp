@@ -39,6 +39,10 @@ MainWindow::MainWindow(PlatformContext& platform, QWidget* parent) : QWidget(par
         timer->setParent(this);
     m_tmrTime.setObjectName(QStringLiteral("tmrTime"));
     m_tmrRefresh.setObjectName(QStringLiteral("tmrRefresh"));
+    // Before the subsystems, which are built with them.
+    m_state.startTime = m_platform.clock.now();
+    m_state.sProgramVersion =
+        programVersionText(TICKERDECK_VERSION_MAJOR, TICKERDECK_VERSION_MINOR, TICKERDECK_VERSION_PATCH);
     buildUi();
     createPanes();
     createSideWindows();
@@ -65,18 +69,15 @@ MainWindow::~MainWindow()
 void MainWindow::startUp()
 {
     BusyCursor busy;
-    m_state.startTime = m_platform.clock.now();
-    m_state.sProgramVersion =
-        programVersionText(TICKERDECK_VERSION_MAJOR, TICKERDECK_VERSION_MINOR, TICKERDECK_VERSION_PATCH);
     m_state.bFirstActivate = true;
     m_state.bLoadOnActivate = false;
     m_state.infoDisplayLimit = 30;
     m_state.htmlFrame = buildHtmlFrame(m_platform.hosts, m_state.startTime);
-    m_state.selection.reset();
+    m_session.selection.reset();
 
     m_ui.cmdSearch->move(-1000, m_ui.cmdSearch->y());
     m_ui.cmdSearch->hide();
-    m_state.iLastIndex = 0;
+    m_session.iLastIndex = 0;
     setFixedWidth(twipsToPx(kWidthTwips));
     setMinimumHeight(twipsToPx(kMinHeightTwips));
     resize(twipsToPx(kWidthTwips), twipsToPx(kMinHeightTwips));
@@ -129,7 +130,7 @@ void MainWindow::connectShell()
         if (position < 0)
             return;
         // The history and technical tabs and the overviews show this span.
-        m_state.iHistoryMonths = historyMonths(position);
+        m_session.iHistoryMonths = historyMonths(position);
         m_selectionFlow->showHistorySpan(position);
     });
     setMouseTracking(true);
@@ -163,8 +164,9 @@ void MainWindow::onFirstActivate()
         m_ui.cboBenefits->setCurrentIndex(activation.benefits);
     if (activation.showIndicesSmallWindow)
         openIndexWindow();
-    m_state.iHistoryMonths = historyMonths(m_ui.cboHis->currentIndex());
+    m_session.iHistoryMonths = historyMonths(m_ui.cboHis->currentIndex());
     m_state.bFirstActivate = false;
+    emit activated();
     if (m_ui.chkAutoGetOnlineQuotes->isChecked() && m_items->size() > 0)
         startBatchCheck();
     // Closed while the check ran: nothing new starts.
@@ -235,7 +237,7 @@ void MainWindow::onBackgroundMouseMove()
 {
     if (!m_ui.chkAutoMarkLast->isChecked() || m_state.bFirstActivate || currentRow() < 0)
         return;
-    const int row = m_state.iLastIndex - 1;
+    const int row = m_session.iLastIndex - 1;
     if (row < 0 || row >= m_items->size())
         return;
     setCurrentRow(row);

@@ -25,9 +25,13 @@ void MainWindow::createSideWindows()
     info.chkShowLBLToolTip = m_ui.chkShowLBLToolTip;
     info.sldToolTipTransparenz = m_ui.sldToolTipTransparenz;
     info.hoverParent = this;
-    m_infoDisplay = new InfoDisplay(
-        info, {*m_items, *m_batchCheck, m_state, m_windows, {m_platform.clipboard, m_platform.dialogs}},
-        this);
+    m_infoDisplay = new InfoDisplay(info,
+                                    {*m_items,
+                                     *m_batchCheck,
+                                     m_state.infoDisplayLimit,
+                                     m_windows,
+                                     {m_platform.clipboard, m_platform.dialogs}},
+                                    this);
     m_infoDisplay->setObjectName(QStringLiteral("infoDisplay"));
     connect(m_infoDisplay, &InfoDisplay::listMouseUpDue, this,
             [this](Qt::MouseButton button, QPoint position) {
@@ -45,9 +49,10 @@ void MainWindow::createSideWindows()
     pane.listButtons = {m_ui.cmdSelectAll[0], m_ui.cmdClear[0]};
     m_extendedPane = new ExtendedPane(pane, this);
 
-    m_mobileMode = new MobileMode({m_ui.chkMobile, m_ui.progressFrame, m_ui.picAllProgress},
-                                  {m_panes.wbrStockContent, m_panes.wbrHistorie, m_panes.wbrTechnicalChart},
-                                  m_state, this);
+    m_mobileMode =
+        new MobileMode({m_ui.chkMobile, m_ui.progressFrame, m_ui.picAllProgress},
+                       {m_panes.wbrStockContent, m_panes.wbrHistorie, m_panes.wbrTechnicalChart}, this);
+    connect(this, &MainWindow::activated, m_mobileMode, &MobileMode::activate);
 
     for (QWidget* w : {static_cast<QWidget*>(m_ui.tabData), static_cast<QWidget*>(m_ui.tabData->tabBar())}) {
         w->setMouseTracking(true);

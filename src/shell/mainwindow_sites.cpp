@@ -70,7 +70,7 @@ void MainWindow::createSitesSubsystem()
     m_resourcesPanel = new ResourcesPanel(
         {this, m_ui.txtQuickName, m_ui.cmdSearch, m_ui.imgsearch, m_ui.mnuSearch, m_ui.cboBenefits,
          m_ui.cmdShowChart, m_ui.lblTA, m_ui.cmdBack, m_ui.lblRes},
-        {*m_panes.wbrRealTimeRessources, m_platform.hosts, m_platform.clock}, m_state, this);
+        {*m_panes.wbrRealTimeRessources, m_platform.hosts, m_platform.clock}, m_session, this);
     m_resourcesPanel->setObjectName(QStringLiteral("resourcesPanel"));
     connect(m_resourcesPanel, &ResourcesPanel::siteRequested, this, &MainWindow::vOpenSite);
     // The options store the destination from here at shutdown.

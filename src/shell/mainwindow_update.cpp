@@ -74,8 +74,9 @@ void MainWindow::createUpdateSubsystem()
     m_updateCheck = new UpdateCheck(controls, {*m_panes.wbrVersion, *m_panes.wbrRealTimeQuote},
                                     {m_platform.hosts, m_platform.dialogs, m_platform.downloader,
                                      m_platform.clock, m_platform.programDir},
-                                    m_state, this);
+                                    m_state.sProgramVersion, this);
     m_updateCheck->setObjectName(QStringLiteral("updateCheck"));
+    connect(this, &MainWindow::activated, m_updateCheck, &UpdateCheck::activate);
     connect(m_updateCheck, &UpdateCheck::informationLayoutRequested, this,
             &MainWindow::applyInformationLayout);
     connect(m_updateCheck, &UpdateCheck::loadListRequested, this, [this](const QString& path) {
@@ -85,7 +86,7 @@ void MainWindow::createUpdateSubsystem()
     connect(m_ui.lstItems, &QTreeView::pressed, m_updateCheck, &UpdateCheck::hideDownloadOffer);
 
     m_aboutBox = new AboutBox(m_ui.Label6, this, {m_platform.hosts, m_platform.dialogs, m_platform.urls},
-                              m_state, this);
+                              m_state.startTime, m_state.sProgramVersion, this);
     m_aboutBox->setObjectName(QStringLiteral("aboutBox"));
     connect(m_ui.cmdInfo, &QPushButton::clicked, m_aboutBox, &AboutBox::showAbout);
 }

@@ -2,9 +2,8 @@
 
 #include "platform/eventpump.h"
 #include "platform/twips.h"
+#include "platform/windowregistry.h"
 #include "quotes/batchcheck.h"
-#include "shell/mainstate.h"
-#include "shell/windowregistry.h"
 #include "sidewindows/infolayout.h"
 #include "sidewindows/infotext.h"
 #include "watchlist/watchlistmodel.h"
@@ -183,8 +182,7 @@ void InfoDisplay::onItemClick(Qt::MouseButton button, QPoint position)
         return;
     }
 
-    auto* window =
-        new ToolTipWindow(m_ctx.services, m_infoAlpha, m_ctx.state.infoDisplayLimit, m_ui.hoverParent);
+    auto* window = new ToolTipWindow(m_ctx.services, m_infoAlpha, m_ctx.infoDisplayLimit, m_ui.hoverParent);
     window->setEntryText(infoText(m_ctx.items.entry(row)));
     window->setSource(QStringLiteral("FRM_MAIN"), m_ui.lstItems);
     const QPoint listOrigin = m_ui.lstItems->viewport()->mapToGlobal(QPoint(0, 0));

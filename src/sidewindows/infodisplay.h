@@ -20,7 +20,6 @@ namespace td {
 class BatchCheck;
 class WatchListModel;
 class WindowRegistry;
-struct MainState;
 
 // The registry's kind of the info window.
 inline const QString kInfoWindowKind = QStringLiteral("frm_ToolTip");
@@ -46,7 +45,7 @@ public:
     {
         const WatchListModel& items;
         const BatchCheck& batch;
-        const MainState& state;
+        int infoDisplayLimit; // lines the info window shows at most
         WindowRegistry& windows;
         ToolTipWindow::Services services;
     };

@@ -2,15 +2,14 @@
 
 #include "overview/progressbar.h"
 #include "platform/browserpane.h"
-#include "shell/mainstate.h"
 
 #include <QCheckBox>
 #include <QSignalBlocker>
 
 namespace td {
 
-MobileMode::MobileMode(const Controls& controls, const Panes& panes, const MainState& state, QObject* parent)
-    : QObject(parent), m_ui(controls), m_panes(panes), m_state(state)
+MobileMode::MobileMode(const Controls& controls, const Panes& panes, QObject* parent)
+    : QObject(parent), m_ui(controls), m_panes(panes)
 {
     for (int i = 0; i < m_ui.chkMobile.size(); ++i)
         connect(m_ui.chkMobile[i], &QCheckBox::toggled, this, [this, i](bool on) { onToggled(i, on); });
@@ -23,8 +22,7 @@ bool MobileMode::isOn() const
 
 void MobileMode::onToggled(int index, bool on)
 {
-    // Start-up sets both boxes itself.
-    if (m_state.bFirstActivate)
+    if (!m_active)
         return;
     for (int i = 0; i < m_ui.chkMobile.size(); ++i) {
         if (i == index)

@@ -10,7 +10,6 @@ namespace td {
 
 class BrowserPane;
 class ProgressBar;
-struct MainState;
 
 // The mobile mode: the two chkMobile boxes agree, and while it is on the
 // page panes are hidden and the progress picture says so.
@@ -31,9 +30,13 @@ public:
         BrowserPane* wbrTechnicalChart = nullptr;
     };
 
-    MobileMode(const Controls& controls, const Panes& panes, const MainState& state, QObject* parent);
+    MobileMode(const Controls& controls, const Panes& panes, QObject* parent);
 
     bool isOn() const;
+
+public slots:
+    // Start-up has set both boxes itself; from now on they follow each other.
+    void activate() { m_active = true; }
 
 private:
     void onToggled(int index, bool on);
@@ -41,7 +44,7 @@ private:
 
     Controls m_ui;
     Panes m_panes;
-    const MainState& m_state;
+    bool m_active = false;
 };
 
 } // namespace td

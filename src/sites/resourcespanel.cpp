@@ -5,7 +5,7 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "quotes/statuspages.h"
-#include "shell/mainstate.h"
+#include "session/session.h"
 #include "sites/resourcepane.h"
 #include "sites/sitecatalogue.h"
 
@@ -22,10 +22,10 @@
 
 namespace td {
 
-ResourcesPanel::ResourcesPanel(const Controls& controls, const Services& services, const MainState& state,
+ResourcesPanel::ResourcesPanel(const Controls& controls, const Services& services, const Session& session,
                                QObject* parent)
     : QObject(parent), m_ui(controls), m_pane(services.pane), m_hosts(services.hosts),
-      m_clock(services.clock), m_state(state)
+      m_clock(services.clock), m_session(session)
 {
     auto* group = new QActionGroup(m_ui.mnuSearch);
     group->setExclusive(true);
@@ -150,7 +150,7 @@ void ResourcesPanel::chooseResource(int position)
 void ResourcesPanel::quickChart()
 {
     growWindow();
-    const SiteValues values = siteValues(m_state.selection);
+    const SiteValues values = siteValues(m_session.selection);
     showReceiveData(quoteDetail(values));
     m_pane.setSilent(true);
     m_pane.navigate(buildAddress(bankSymbolSearchPage(), values, m_hosts));
@@ -164,8 +164,8 @@ void ResourcesPanel::technicalChart(Qt::MouseButton button)
         return;
     }
     growWindow();
-    SiteValues values = siteValues(m_state.selection);
-    values.historyMonths = m_state.iHistoryMonths;
+    SiteValues values = siteValues(m_session.selection);
+    values.historyMonths = m_session.iHistoryMonths;
     showReceiveData(quoteDetail(values));
     m_pane.setSilent(true);
     m_pane.navigate(buildAddress(technicalChartPage(), values, m_hosts));

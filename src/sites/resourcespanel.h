@@ -15,7 +15,7 @@ namespace td {
 class BrowserPane;
 class Clock;
 class SettingsStore;
-struct MainState;
+struct Session;
 
 // The resources pane wbrRealTimeRessources and what fills it: the quick
 // search, the resources list, the quick and technical charts, back, and the
@@ -45,7 +45,7 @@ public:
         const Clock& clock;
     };
 
-    ResourcesPanel(const Controls& controls, const Services& services, const MainState& state,
+    ResourcesPanel(const Controls& controls, const Services& services, const Session& session,
                    QObject* parent);
 
     // The destination held as imgsearch's tag.
@@ -79,7 +79,7 @@ private:
     BrowserPane& m_pane;
     const SettingsStore& m_hosts;
     const Clock& m_clock;
-    const MainState& m_state;
+    const Session& m_session;
     bool m_resourceChangeSeen = false;
 };
 

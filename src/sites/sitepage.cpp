@@ -1,6 +1,6 @@
 #include "sites/sitepage.h"
 
-#include "quotes/chartselection.h"
+#include "session/chartselection.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchentry.h"
 

@@ -1,16 +1,15 @@
 #include "update/aboutbox.h"
 
 #include "platform/programname.h"
-#include "shell/mainstate.h"
 #include "update/aboutmessage.h"
 #include "update/makersite.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QUrl>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace td {
@@ -45,9 +44,10 @@ void InfoWindow::mouseReleaseEvent(QMouseEvent* event)
     QDialog::mouseReleaseEvent(event);
 }
 
-AboutBox::AboutBox(QLabel* label6, QWidget* window, const Services& services, const MainState& state,
-                   QObject* parent)
-    : QObject(parent), m_label6(label6), m_window(window), m_services(services), m_state(state)
+AboutBox::AboutBox(QLabel* label6, QWidget* window, const Services& services, const QDateTime& startTime,
+                   const QString& programVersion, QObject* parent)
+    : QObject(parent), m_label6(label6), m_window(window), m_services(services), m_startTime(startTime),
+      m_programVersion(programVersion)
 {
     m_label6->setText(makerCredit());
     m_label6->setCursor(Qt::PointingHandCursor);
@@ -70,7 +70,7 @@ void AboutBox::showAbout()
 
 void AboutBox::showMessage()
 {
-    const AboutMessage message = aboutMessage(kProgramName, m_state.startTime, m_state.sProgramVersion);
+    const AboutMessage message = aboutMessage(kProgramName, m_startTime, m_programVersion);
     m_services.dialogs.message({message.title, message.text, DialogButtons::Ok, DialogIcon::Information});
 }
 

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "platform/settingsstore.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
@@ -11,8 +12,6 @@
 class QLabel;
 
 namespace td {
-
-struct MainState;
 
 // frm_Info: the about picture alone, as large as the picture; a click on it
 // closes the window.
@@ -42,8 +41,8 @@ public:
 
     // `label6` gets the maker's credit and opens the home page on a click;
     // frm_Info opens over `window`.
-    AboutBox(QLabel* label6, QWidget* window, const Services& services, const MainState& state,
-             QObject* parent = nullptr);
+    AboutBox(QLabel* label6, QWidget* window, const Services& services, const QDateTime& startTime,
+             const QString& programVersion, QObject* parent = nullptr);
 
     // The open frm_Info, if any.
     InfoWindow* infoWindow() const { return m_info; }
@@ -62,7 +61,8 @@ private:
     QLabel* m_label6;
     QWidget* m_window;
     Services m_services;
-    const MainState& m_state;
+    const QDateTime m_startTime;
+    const QString m_programVersion;
     QPointer<InfoWindow> m_info;
 };
 

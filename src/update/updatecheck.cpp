@@ -6,7 +6,6 @@
 #include "platform/panewait.h"
 #include "platform/programname.h"
 #include "platform/textfile.h"
-#include "shell/mainstate.h"
 #include "update/downloadfiles.h"
 #include "update/makersite.h"
 
@@ -23,8 +22,8 @@ const QString kLoad = QStringLiteral("Load");
 } // namespace
 
 UpdateCheck::UpdateCheck(const Controls& controls, const Panes& panes, const Services& services,
-                         const MainState& state, QObject* parent)
-    : QObject(parent), m_ui(controls), m_panes(panes), m_services(services), m_state(state)
+                         const QString& programVersion, QObject* parent)
+    : QObject(parent), m_ui(controls), m_panes(panes), m_services(services), m_programVersion(programVersion)
 {
     m_ui.cmdupdate->setToolTip(QStringLiteral("check online for update (result in infobox right corner)"));
     m_ui.cmdDownloadEXE->hide();
@@ -48,7 +47,7 @@ void UpdateCheck::check()
 {
     // The first activation starts the check itself, and a check already
     // waiting for the file gives the answer this one would.
-    if (m_state.bFirstActivate || m_checking)
+    if (!m_active || m_checking)
         return;
     m_checking = true;
     const int banner = drawBannerNumber();
@@ -69,14 +68,14 @@ void UpdateCheck::check()
 
     m_checking = false;
     showBox(banner);
-    m_ui.cmdDownloadEXE->setVisible(offersProgramDownload(m_state.sProgramVersion, m_reading));
+    m_ui.cmdDownloadEXE->setVisible(offersProgramDownload(m_programVersion, m_reading));
     emit checkFinished();
 }
 
 void UpdateCheck::onVersionComplete()
 {
     BrowserPane& pane = m_panes.wbrVersion;
-    if (m_state.bFirstActivate || pane.tag() != kLoad)
+    if (!m_active || pane.tag() != kLoad)
         return;
     m_reading = readVersionFile(pane.documentMarkup(), m_versionLoadFailed);
     pane.setTag(QString());
@@ -85,7 +84,7 @@ void UpdateCheck::onVersionComplete()
 void UpdateCheck::showBox(int banner)
 {
     UpdateBox box;
-    box.programVersion = m_state.sProgramVersion;
+    box.programVersion = m_programVersion;
     box.updateVersion = m_reading.updateVersion;
     // While the file is on its way nothing has failed yet.
     box.checkFailed = banner > 0 && m_reading.failed;

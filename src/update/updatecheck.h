@@ -16,7 +16,6 @@ class QPushButton;
 namespace td {
 
 class BrowserPane;
-struct MainState;
 
 // The online version check and the downloads of the program file and of a
 // ticker list. The window applies the information layout and loads a
@@ -50,13 +49,15 @@ public:
     };
 
     UpdateCheck(const Controls& controls, const Panes& panes, const Services& services,
-                const MainState& state, QObject* parent = nullptr);
+                const QString& programVersion, QObject* parent = nullptr);
 
     QString sUpdateVersion() const { return m_reading.updateVersion; }
     bool isChecking() const { return m_checking; }
     bool isDownloading() const { return m_downloading; }
 
 public slots:
+    // The window's first activation ran: checks and their pages count from now on.
+    void activate() { m_active = true; }
     // cmdupdate: returns once the version file was read or failed.
     void check();
     // "Error" when the download failed, "" otherwise; kind "TIC" or "EXE".
@@ -80,7 +81,8 @@ private:
     Controls m_ui;
     Panes m_panes;
     Services m_services;
-    const MainState& m_state;
+    const QString m_programVersion;
+    bool m_active = false;
     VersionFileReading m_reading;
     bool m_versionLoadFailed = false;
     bool m_checking = false;

@@ -6,6 +6,7 @@
 #include "watchlist/watchlistmodel.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 
@@ -28,15 +29,18 @@ QTimer& timer(MainWindow& window, const QString& name)
 
 void activate(MainWindow& window)
 {
+    QSignalSpy activated(&window, &MainWindow::activated);
     window.show();
-    if (!QTest::qWaitFor([&window] { return !window.state().bFirstActivate; }))
+    if (!QTest::qWaitFor([&activated] { return !activated.isEmpty(); }))
         qFatal("the window was never activated");
 }
 
 void clickEntry(MainWindow& window, int row, Qt::MouseButton button)
 {
-    window.ui().lstItems->setCurrentIndex(window.items().index(row, 0));
-    window.state().iHoverIndex = row + 1;
+    QTreeView* list = widget<QTreeView>(window, QStringLiteral("lstItems"));
+    list->setCurrentIndex(window.items().index(row, 0));
+    // As the mouse over the entry does.
+    Q_EMIT list->entered(window.items().index(row, 0));
     selection(window).onListMouseUp(button, {});
 }
 

@@ -24,6 +24,11 @@ template <typename T> T& control(MainWindow& window, const QString& name)
         qFatal("no %s in the main window", qPrintable(name));
     return *found;
 }
+// The same as a pointer, for the widgets a test drives.
+template <typename T> T* widget(MainWindow& window, const QString& name)
+{
+    return &control<T>(window, name);
+}
 BrowserPane& pane(MainWindow& window, const QString& name);
 SelectionFlow& selection(MainWindow& window);
 QTimer& timer(MainWindow& window, const QString& name);

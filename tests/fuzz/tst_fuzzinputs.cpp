@@ -34,10 +34,10 @@ private Q_SLOTS:
         QTest::addColumn<Check>("check");
         QTest::addColumn<QString>("path");
         const std::pair<const char*, Check> targets[] = {
-            {"tickerfile", checkTickerFile}, {"quotepage", checkQuotePage},
-            {"signal", checkSignalPage},     {"evaluation", checkEvaluation},
-            {"linkfile", checkLinkFile},     {"overview", checkOverviewPage},
-            {"version", checkVersionFile},   {"handedline", checkHandedLine},
+            {"tickerfile", checkTickerFile},     {"quotepage", checkQuotePage},
+            {"signal", checkSignalPage},         {"evaluation", checkEvaluation},
+            {"linkfile", checkLinkFile},         {"overview", checkOverviewPage},
+            {"version", checkVersionFile},       {"handedline", checkHandedLine},
             {"quotesources", checkQuoteSources}, {"sourcepage", checkSourcePage}};
         const QString fixtures = QStringLiteral(TD_FIXTURES_DIR);
         const QDir tic = QFileInfo(QStringLiteral(TD_SAMPLE_LIST)).dir();

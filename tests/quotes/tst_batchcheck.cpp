@@ -76,23 +76,23 @@ private Q_SLOTS:
         Fixture f(listOf({{"AAA", true}, {"BBB", false}, {"CCC", true}}));
         f.platform.settings.write(QStringLiteral("MaxMinChange"), QStringLiteral("5"));
         MainWindow& w = f.start();
-        QSignalSpy progress(w.ui().picAllProgress, &ProgressBar::progressDrawn);
-        w.ui().cmdCheckAllQuotes->click();
+        QSignalSpy progress(widget<ProgressBar>(w, "picAllProgress"), &ProgressBar::progressDrawn);
+        widget<QPushButton>(w, "cmdCheckAllQuotes")->click();
         QCOMPARE(f.searches(), (QStringList{searchFor("AAA"), searchFor("CCC")}));
         QCOMPARE(f.entry(0).columns[ColWkn], QStringLiteral("WKNAAA"));
-        QCOMPARE(w.ui().cmdCheckAllQuotes->text(), QStringLiteral("!"));
-        QVERIFY(w.ui().but_Exit->isEnabled());
+        QCOMPARE(widget<QPushButton>(w, "cmdCheckAllQuotes")->text(), QStringLiteral("!"));
+        QVERIFY(widget<QPushButton>(w, "but_Exit")->isEnabled());
         // Every entry, ticked or not, is a step of the progress bar.
         QList<int> values;
         for (const auto& call : progress)
             values << call.at(0).toInt();
         QCOMPARE(values, (QList<int>{33, 67, 100, 0}));
-        QVERIFY(!w.ui().progressFrame->isVisible());
+        QVERIFY(!widget<QFrame>(w, "Frame1_9")->isVisible());
         QCOMPARE(w.stopList().size(), 2);
-        QCOMPARE(w.ui().tabData->currentIndex(), 3);
+        QCOMPARE(widget<QTabWidget>(w, "tabData")->currentIndex(), 3);
         QCOMPARE(w.stopList().entry(1).sourcePosition, 3);
         // A second run empties the stop list first, so nothing is listed twice.
-        w.ui().cmdCheckAllQuotes->click();
+        widget<QPushButton>(w, "cmdCheckAllQuotes")->click();
         QCOMPARE(w.stopList().size(), 2);
     }
     void timersRestAroundABatch_data()
@@ -114,7 +114,7 @@ private Q_SLOTS:
         int runningDuringBatch = 0;
         connect(&f.server, &PageServer::requestReceived, &w,
                 [&] { runningDuringBatch += int(refresh.isActive()) + int(clock.isActive()); });
-        w.ui().cmdCheckAllQuotes->click();
+        widget<QPushButton>(w, "cmdCheckAllQuotes")->click();
         QCOMPARE(f.searches().size(), 2);
         QCOMPARE(runningDuringBatch, 0);
         QCOMPARE(refresh.isActive(), autoRefresh);
@@ -145,7 +145,7 @@ private Q_SLOTS:
         MainWindow& w = f.start();
         f.click(0);
         QTRY_VERIFY(pane(w, QStringLiteral("wbrStockContent")).tag().isEmpty());
-        w.ui().cmdCheckAllQuotes->click();
+        widget<QPushButton>(w, "cmdCheckAllQuotes")->click();
         QCOMPARE(f.entry(1).columns[ColQuote], QStringLiteral("10,50"));
     }
     void unreadablePagesChangeNothing_data()
@@ -185,7 +185,7 @@ private Q_SLOTS:
             f.server.setResponse(searchFor(ticker), failures.value(ticker));
         MainWindow& w = f.start();
         const QList<WatchEntry> before = w.items().entries();
-        w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("0"));
+        widget<QLineEdit>(w, "txt_ShowAllQuotesHintergrund")->setText(QStringLiteral("0"));
         QLabel& info = control<QLabel>(w, QStringLiteral("lblAktInfo"));
         info.setText(QStringLiteral("before"));
         f.button(background).click();
@@ -221,7 +221,7 @@ private Q_SLOTS:
         });
         MainWindow& w = f.start();
         const QList<WatchEntry> before = w.items().entries();
-        w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("1"));
+        widget<QLineEdit>(w, "txt_ShowAllQuotesHintergrund")->setText(QStringLiteral("1"));
         f.button(background).click();
         for (int row : {0, 1}) {
             for (int column = ColQuote; column <= ColIsin; ++column)
@@ -253,7 +253,7 @@ private Q_SLOTS:
             f.server.setResponse(searchFor("AAA"), quoteFor("AAA").delayed(300));
         MainWindow& w = f.start();
         if (background)
-            w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("5000"));
+            widget<QLineEdit>(w, "txt_ShowAllQuotesHintergrund")->setText(QStringLiteral("5000"));
         QPushButton& run = f.button(background);
         QTimer& evaluation = timer(w, QStringLiteral("tmrShowAllQuotes"));
         BrowserPane& checkPane =
@@ -299,7 +299,8 @@ private Q_SLOTS:
         Fixture f(listOf({}));
         MainWindow& w = f.start();
         for (QLineEdit* box :
-             {w.ui().txtRealTimeRefresh, w.ui().txt_ShowAllQuotesHintergrund, w.ui().txtAutoReload}) {
+             {widget<QLineEdit>(w, "txtRealTimeRefresh"),
+              widget<QLineEdit>(w, "txt_ShowAllQuotesHintergrund"), widget<QLineEdit>(w, "txtAutoReload")}) {
             box->setText(QStringLiteral("5000"));
             f.platform.dialogs.shown.clear();
             box->setText(text);
@@ -347,7 +348,7 @@ private Q_SLOTS:
         }
         f.platform.panes.setTimeout(300);
         MainWindow& w = f.start();
-        w.ui().txt_ShowAllQuotesHintergrund->setText(QStringLiteral("0"));
+        widget<QLineEdit>(w, "txt_ShowAllQuotesHintergrund")->setText(QStringLiteral("0"));
         f.button(background).click();
         QStringList searched = f.searches();
         searched.removeDuplicates(); // the network retries a refused request once

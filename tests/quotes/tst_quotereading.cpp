@@ -56,7 +56,7 @@ private Q_SLOTS:
         MainWindow& w = f.start();
         f.click(0);
         QCOMPARE(w.items().entry(1).columns[ColQuote], QString());
-        const QString path = w.ui().txt_TickerFile->text();
+        const QString path = widget<QLineEdit>(w, "txt_TickerFile")->text();
         QVERIFY(w.close());
         QVERIFY(f.platform.dialogs.shown.isEmpty());
         QFile file(path);
@@ -75,7 +75,7 @@ private Q_SLOTS:
         QCOMPARE(w.stopList().size(), 1);
         QCOMPARE(w.stopList().entry(0).name(), QStringLiteral("Held"));
         QCOMPARE(w.stopList().entry(0).sourcePosition, 1);
-        QVERIFY(!w.ui().tabData->tabIcon(3).isNull());
+        QVERIFY(!widget<QTabWidget>(w, "tabData")->tabIcon(3).isNull());
         f.click(1);
         f.click(0); // the same entry again: already listed
         QCOMPARE(w.stopList().size(), 1);

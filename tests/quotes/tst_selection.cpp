@@ -51,14 +51,14 @@ private Q_SLOTS:
         MainWindow& w = f.start();
         f.click(0);
         QCOMPARE(f.server.targets(), (QStringList{kBmwSignal, kBmwSearch}));
-        QCOMPARE(w.ui().txtQuote->text(), QStringLiteral("98,50"));
+        QCOMPARE(widget<QLineEdit>(w, "txtQuote")->text(), QStringLiteral("98,50"));
         QCOMPARE(w.items().highlightRow(), 0);
-        QCOMPARE(w.state().iLastIndex, 1);
-        QCOMPARE(w.ui().lblAktInfo->text(),
+        QCOMPARE(td::test::selection(w).session().iLastIndex, 1);
+        QCOMPARE(widget<QLabel>(w, "lblAktInfo")->text(),
                  QStringLiteral("BMW & Co; BMW; ETR; ; 98,50; 101,20; 1,25; 2,70; 2,74; EUR"));
-        QCOMPARE(w.ui().picHandelssignal->text(), QStringLiteral("verkaufen"));
-        QVERIFY(w.ui().picHandelssignalSymbol[4]->isVisibleTo(&w));
-        QVERIFY(!w.ui().picHandelssignalSymbol[0]->isVisibleTo(&w));
+        QCOMPARE(widget<QLabel>(w, "picHandelssignal")->text(), QStringLiteral("verkaufen"));
+        QVERIFY(widget<QLabel>(w, "picHandelssignalSymbol_4")->isVisibleTo(&w));
+        QVERIFY(!widget<QLabel>(w, "picHandelssignalSymbol_0")->isVisibleTo(&w));
         // Status page, then the chart snippet.
         // The update box of the start-up check shows there before the entry's pages.
         QStringList quotePane = f.display("wbrRealTimeQuote").addresses.mid(1);
@@ -72,7 +72,7 @@ private Q_SLOTS:
         QVERIFY(f.display("wbrRealTimeChart")
                     .addresses.last()
                     .contains(QStringLiteral("type=intra&sym1=BMW.ETR&")));
-        QVERIFY(w.ui().tabData->isVisibleTo(&w));
+        QVERIFY(widget<QTabWidget>(w, "tabData")->isVisibleTo(&w));
     }
     // The history, technical and signal tabs show the entry, in the span chosen.
     void dataTabsShowTheEntry_data()
@@ -100,7 +100,7 @@ private Q_SLOTS:
         MainWindow& w = f.start();
         f.click(0);
         if (span >= 0)
-            emit w.ui().cboHis->activated(span);
+            emit widget<QComboBox>(w, "cboHis")->activated(span);
         const QStringList& loads = f.platform.panes.recording(pane)->addresses;
         const QString shown = loads.value(loads.size() - 1);
         QVERIFY2(shown.startsWith(f.server.baseUrl() + address), qPrintable(shown));
@@ -135,7 +135,7 @@ private Q_SLOTS:
     {
         Fixture f;
         MainWindow& w = f.start();
-        w.ui().chkMobile[0]->setChecked(true);
+        widget<QCheckBox>(w, "chkMobile_0")->setChecked(true);
         f.click(0);
         QVERIFY(f.server.targets().isEmpty());
         QVERIFY(f.display("wbrRealTimeChart").addresses.last().contains(QStringLiteral("sym1=BMW.ETR")));
@@ -159,7 +159,7 @@ private Q_SLOTS:
             return PageResponse::page(quotePage({"Any", "1,00", "USD", "0,00", "000001", "US0000000001"}));
         });
         MainWindow& w = f.start();
-        QCOMPARE(w.ui().cboHis->currentIndex(), 3);
+        QCOMPARE(widget<QComboBox>(w, "cboHis")->currentIndex(), 3);
         f.click(1);
         f.click(0);
         f.server.clearRequests();
@@ -169,9 +169,9 @@ private Q_SLOTS:
             QCOMPARE(w.items().highlightRow(), 0);
         } else {
             // What a click into the drop-down list does.
-            w.ui().cboHis->setCurrentIndex(span);
-            emit w.ui().cboHis->activated(span);
-            QCOMPARE(w.state().bytHistoryChoice, span);
+            widget<QComboBox>(w, "cboHis")->setCurrentIndex(span);
+            emit widget<QComboBox>(w, "cboHis")->activated(span);
+            QCOMPARE(td::test::selection(w).session().bytHistoryChoice, span);
         }
         QTEST(f.server.targets(), "targets");
         QCOMPARE(f.display("wbrRealTimeChart").addresses.size(), chartLoads);
@@ -181,15 +181,15 @@ private Q_SLOTS:
         Fixture f;
         MainWindow& w = f.start();
         f.click(1);
-        w.ui().cmdNAS->click();
-        QCOMPARE(w.ui().cmdNAS->property("tag").toString(), QStringLiteral("0"));
+        widget<QPushButton>(w, "cmdNAS")->click();
+        QCOMPARE(widget<QPushButton>(w, "cmdNAS")->property("tag").toString(), QStringLiteral("0"));
         const QString nasdaq =
             f.server.baseUrl() + QStringLiteral("/aspx/nasdaqlastsale.aspx?symbol=AAPL&selected=AAPL");
         QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), nasdaq);
-        w.ui().chkLockTab->setChecked(true); // keeps the pane through the selection itself
+        widget<QCheckBox>(w, "chkLockTab")->setChecked(true); // keeps the pane through the selection itself
         f.click(1);
         f.click(0);
-        QCOMPARE(w.ui().cmdNAS->property("tag").toString(), QStringLiteral("-1"));
+        QCOMPARE(widget<QPushButton>(w, "cmdNAS")->property("tag").toString(), QStringLiteral("-1"));
         QCOMPARE(f.display("wbrRealTimeNASDAQ").addresses.last(), QStringLiteral("about:blank"));
     }
     void batchRunningRefusesClicks()

@@ -19,6 +19,7 @@
 
 using namespace td;
 using td::test::TestPlatform;
+using td::test::widget;
 
 Q_DECLARE_METATYPE(td::MoveButton)
 
@@ -26,12 +27,11 @@ namespace {
 
 void addEntry(MainWindow& w, const QString& name)
 {
-    MainWindowUi& ui = w.ui();
-    for (QLineEdit* f : {ui.txtTicker, ui.txtPlace, ui.txtDate, ui.txtQuote, ui.txtWaehrung, ui.txtQuantity,
-                         ui.txtWKN, ui.txtISIN})
-        f->clear();
-    ui.txtName->setText(name);
-    ui.cmdAdd->click();
+    for (const char* box :
+         {"txtTicker", "txtPlace", "txtDate", "txtQuote", "txtWaehrung", "txtQuantity", "txtWKN", "txtISIN"})
+        widget<QLineEdit>(w, QLatin1String(box))->clear();
+    widget<QLineEdit>(w, "txtName")->setText(name);
+    widget<QPushButton>(w, "cmdAdd")->click();
 }
 
 struct Window
@@ -60,7 +60,6 @@ struct Window
 
     TestPlatform p;
     MainWindow w{p.context};
-    MainWindowUi& ui = w.ui();
 };
 
 } // namespace
@@ -99,8 +98,9 @@ private Q_SLOTS:
         QFETCH(QString, order);
         Window t(initial.split(QString(), Qt::SkipEmptyParts));
         t.select(position - 1);
-        QPushButton* buttons[] = {t.ui.but_ItemRauf, t.ui.but_ItemRunter, t.ui.but_ItemRaufZuerst,
-                                  t.ui.but_ItemRaufZuletzt};
+        QPushButton* buttons[] = {
+            widget<QPushButton>(t.w, "but_ItemRauf"), widget<QPushButton>(t.w, "but_ItemRunter"),
+            widget<QPushButton>(t.w, "but_ItemRaufZuerst"), widget<QPushButton>(t.w, "but_ItemRaufZuletzt")};
         QPushButton* button = buttons[static_cast<int>(which)];
         // A button left enabled from an earlier state follows the table all the same.
         button->setEnabled(true);
@@ -111,10 +111,10 @@ private Q_SLOTS:
         QCOMPARE(t.w.items().highlightRow(), row);
         QCOMPARE(t.changed(), order != initial);
         QString enabled;
-        for (auto [b, letter] : {std::pair{t.ui.but_ItemRunter, u'D'},
-                                 {t.ui.but_ItemRauf, u'U'},
-                                 {t.ui.but_ItemRaufZuerst, u'T'},
-                                 {t.ui.but_ItemRaufZuletzt, u'B'}})
+        for (auto [b, letter] : {std::pair{widget<QPushButton>(t.w, "but_ItemRunter"), u'D'},
+                                 {widget<QPushButton>(t.w, "but_ItemRauf"), u'U'},
+                                 {widget<QPushButton>(t.w, "but_ItemRaufZuerst"), u'T'},
+                                 {widget<QPushButton>(t.w, "but_ItemRaufZuletzt"), u'B'}})
             enabled += b->isEnabled() ? letter : u'-';
         QTEST(enabled, "enabled");
     }
@@ -128,8 +128,8 @@ private Q_SLOTS:
             addEntry(w, QStringLiteral("A"));
             addEntry(w, QStringLiteral("B"));
             w.items().setChecked(first ? 1 : 0, !first);
-            QPushButton* watch = w.ui().cmdSelectAll[0];
-            QPushButton* stop = w.ui().cmdSelectAll[1];
+            QPushButton* watch = widget<QPushButton>(w, "cmdSelectAll_0");
+            QPushButton* stop = widget<QPushButton>(w, "cmdSelectAll_1");
             // An empty list only flips the tag.
             stop->click();
             QCOMPARE(stop->property("tag").toString(),
@@ -152,14 +152,14 @@ private Q_SLOTS:
     {
         Window t({"A", "B", "C"});
         t.select(1);
-        t.ui.cmdDelete->click();
+        widget<QPushButton>(t.w, "cmdDelete")->click();
         QCOMPARE(t.names(), (QStringList{"A", "C"}));
         QCOMPARE(t.w.currentRow(), -1);
         QCOMPARE(t.w.items().highlightRow(), -1);
         QVERIFY(t.changed());
         // Nothing selected: delete, move and mark do nothing.
         t.changed() = false;
-        t.ui.cmdDelete->click();
+        widget<QPushButton>(t.w, "cmdDelete")->click();
         t.w.vPressMoveButton(MoveButton::ToTop);
         t.trigger("mnuMarkImportant");
         QCOMPARE(t.names(), (QStringList{"A", "C"}));
@@ -196,7 +196,7 @@ private Q_SLOTS:
         const QStringList texts = {"12,50", "", "9,00", "1.000"};
         for (int row = 0; row < texts.size(); ++row)
             t.w.items().setColumn(row, column, texts[row]);
-        QHeaderView* header = t.ui.lstItems->header();
+        QHeaderView* header = widget<QTreeView>(t.w, "lstItems")->header();
         // No sorting while a batch check runs.
         t.w.items().setData(t.w.items().index(0, 0), Qt::Checked, Qt::CheckStateRole);
         t.changed() = false;
@@ -212,7 +212,7 @@ private Q_SLOTS:
             QCOMPARE(t.w.items().highlightRow(), row);
             QCOMPARE(t.w.currentRow(), row);
             QVERIFY(t.changed());
-            QVERIFY(t.ui.lstItems->isVisibleTo(&t.w));
+            QVERIFY(widget<QTreeView>(t.w, "lstItems")->isVisibleTo(&t.w));
         }
     }
     void editModeAndTyping()
@@ -220,24 +220,24 @@ private Q_SLOTS:
         Window t(QStringList{"A", "B"});
         t.w.items().setColumn(0, ColQuote, QStringLiteral("10"));
         t.select(0);
-        QTest::keyClicks(t.ui.txtQuantity, QStringLiteral("5"));
+        QTest::keyClicks(widget<QLineEdit>(t.w, "txtQuantity"), QStringLiteral("5"));
         QCOMPARE(t.w.items().entry(0).columns[ColQty], QString());
         QVERIFY(!t.changed());
-        t.ui.txtName->setText(QStringLiteral("Renamed"));
-        t.ui.txtQuantity->setText(QStringLiteral("1500"));
-        t.ui.chkEdit->setChecked(true);
+        widget<QLineEdit>(t.w, "txtName")->setText(QStringLiteral("Renamed"));
+        widget<QLineEdit>(t.w, "txtQuantity")->setText(QStringLiteral("1500"));
+        widget<QCheckBox>(t.w, "chkEdit")->setChecked(true);
         QCOMPARE(t.w.items().entry(0).name(), QStringLiteral("Renamed"));
         QCOMPARE(t.w.items().entry(0).columns[ColQty], QStringLiteral("1500"));
         QCOMPARE(t.w.items().entry(0).columns[ColValue], QString());
         QVERIFY(t.changed());
-        QTest::keyClicks(t.ui.txtName, QStringLiteral(";x"));
-        QCOMPARE(t.ui.txtName->text(), QStringLiteral("Renamedx"));
+        QTest::keyClicks(widget<QLineEdit>(t.w, "txtName"), QStringLiteral(";x"));
+        QCOMPARE(widget<QLineEdit>(t.w, "txtName")->text(), QStringLiteral("Renamedx"));
         QCOMPARE(t.w.items().entry(0).name(), QStringLiteral("Renamedx"));
         QCOMPARE(t.w.items().entry(0).columns[ColQty], QStringLiteral("1.500"));
         QCOMPARE(t.w.items().entry(0).columns[ColValue], QStringLiteral("15.000"));
         t.select(1);
-        QVERIFY(!t.ui.chkEdit->isChecked());
-        QCOMPARE(t.ui.txtName->text(), QStringLiteral("B"));
+        QVERIFY(!widget<QCheckBox>(t.w, "chkEdit")->isChecked());
+        QCOMPARE(widget<QLineEdit>(t.w, "txtName")->text(), QStringLiteral("B"));
         QCOMPARE(t.w.items().entry(1).columns[ColQty], QString());
     }
     void buyingPriceMovesTheChangeSinceBuying_data()
@@ -262,9 +262,9 @@ private Q_SLOTS:
         e.icon = EntryIcon::Plus;
         t.w.items().append(e);
         t.select(0);
-        t.ui.chkEdit->setChecked(true);
-        t.ui.txtQuote->clear();
-        QTest::keyClicks(t.ui.txtQuote, buying);
+        widget<QCheckBox>(t.w, "chkEdit")->setChecked(true);
+        widget<QLineEdit>(t.w, "txtQuote")->clear();
+        QTest::keyClicks(widget<QLineEdit>(t.w, "txtQuote"), buying);
         const WatchEntry& r = t.w.items().entry(0);
         QTEST(QStringList({r.columns[ColBChg], r.columns[ColBPct],
                            QString::number(r.styles[ColBChg].colour, 16), iconKey(r.icon)})
@@ -277,32 +277,32 @@ private Q_SLOTS:
         t.select(1);
         t.trigger("mnuCopyName");
         QCOMPARE(t.p.clipboard.text(), QStringLiteral("B"));
-        t.ui.txtTicker->setText(QStringLiteral("TCK"));
-        t.ui.cmdQuickGo->click();
-        QCOMPARE(t.w.state().selection.sSelName, QList<QString>{"B"});
-        QCOMPARE(t.w.state().selection.sSelTicker, QList<QString>{"TCK"});
+        widget<QLineEdit>(t.w, "txtTicker")->setText(QStringLiteral("TCK"));
+        widget<QPushButton>(t.w, "cmdQuickGo")->click();
+        QCOMPARE(td::test::selection(t.w).session().selection.sSelName, QList<QString>{"B"});
+        QCOMPARE(td::test::selection(t.w).session().selection.sSelTicker, QList<QString>{"TCK"});
         for (const char* n : {"S0", "S1", "S2"}) {
             WatchEntry e;
             e.columns[ColName] = QString::fromLatin1(n);
             t.w.stopList().append(e);
         }
-        t.ui.tabData->setTabIcon(3, entryIconImage(EntryIcon::Stop));
-        t.ui.tabData->setCurrentIndex(3);
-        t.ui.lstStop->setCurrentIndex(t.w.stopList().index(1, ColName));
-        t.ui.cmdRemove->click();
+        widget<QTabWidget>(t.w, "tabData")->setTabIcon(3, entryIconImage(EntryIcon::Stop));
+        widget<QTabWidget>(t.w, "tabData")->setCurrentIndex(3);
+        widget<QTreeView>(t.w, "lstStop")->setCurrentIndex(t.w.stopList().index(1, ColName));
+        widget<QPushButton>(t.w, "cmdRemove")->click();
         QCOMPARE(t.w.stopList().size(), 2);
         QCOMPARE(t.w.stopList().entry(1).name(), QStringLiteral("S2"));
-        t.ui.cmdClear[1]->click();
+        widget<QPushButton>(t.w, "cmdClear_1")->click();
         QCOMPARE(t.w.stopList().size(), 0);
-        QVERIFY(t.ui.tabData->tabIcon(3).isNull());
-        QCOMPARE(t.ui.tabData->currentIndex(), 0);
-        t.ui.cmdRemove->click();
-        t.ui.cmdClear[0]->click();
+        QVERIFY(widget<QTabWidget>(t.w, "tabData")->tabIcon(3).isNull());
+        QCOMPARE(widget<QTabWidget>(t.w, "tabData")->currentIndex(), 0);
+        widget<QPushButton>(t.w, "cmdRemove")->click();
+        widget<QPushButton>(t.w, "cmdClear_0")->click();
         QCOMPARE(t.w.items().size(), 0);
         QCOMPARE(t.w.currentRow(), -1);
         QVERIFY(t.changed()); // closing must not write the emptied list silently
-        t.ui.cmdQuickGo->click();
-        QCOMPARE(t.w.state().selection.sSelTicker, QList<QString>{"TCK"});
+        widget<QPushButton>(t.w, "cmdQuickGo")->click();
+        QCOMPARE(td::test::selection(t.w).session().selection.sSelTicker, QList<QString>{"TCK"});
     }
     void buildAndSave()
     {
@@ -310,22 +310,25 @@ private Q_SLOTS:
         QAbstractItemModelTester tester(&t.w.items(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QDir().mkpath(t.p.ticFolder());
         const QString path = t.p.ticFolder() + QStringLiteral("/built.tic");
-        t.ui.txt_TickerFile->setText(path);
+        widget<QLineEdit>(t.w, "txt_TickerFile")->setText(path);
         const QStringList alpha = {"Alpha", "ALP", "ETR", "01.02.2024", "9", "EUR", "1500", "A1", "DE1"};
-        QLineEdit* fields[] = {t.ui.txtName,     t.ui.txtTicker,   t.ui.txtPlace, t.ui.txtDate, t.ui.txtQuote,
-                               t.ui.txtWaehrung, t.ui.txtQuantity, t.ui.txtWKN,   t.ui.txtISIN};
+        QLineEdit* fields[] = {widget<QLineEdit>(t.w, "txtName"),     widget<QLineEdit>(t.w, "txtTicker"),
+                               widget<QLineEdit>(t.w, "txtPlace"),    widget<QLineEdit>(t.w, "txtDate"),
+                               widget<QLineEdit>(t.w, "txtQuote"),    widget<QLineEdit>(t.w, "txtWaehrung"),
+                               widget<QLineEdit>(t.w, "txtQuantity"), widget<QLineEdit>(t.w, "txtWKN"),
+                               widget<QLineEdit>(t.w, "txtISIN")};
         for (int i = 0; i < alpha.size(); ++i)
             fields[i]->setText(alpha[i]);
-        t.ui.cmdAdd->click();
+        widget<QPushButton>(t.w, "cmdAdd")->click();
         addEntry(t.w, QStringLiteral("Beta"));
         addEntry(t.w, QStringLiteral("Gamma"));
         QCOMPARE(t.w.items().highlightRow(), 2);
-        QCOMPARE(t.w.state().iLastIndex, 3);
+        QCOMPARE(td::test::selection(t.w).session().iLastIndex, 3);
         t.w.items().setColumn(0, ColQuote, QStringLiteral("10")); // as a quote evaluation leaves it
         t.select(0);
-        t.ui.chkEdit->setChecked(true);
-        t.ui.txtQuantity->clear();
-        QTest::keyClicks(t.ui.txtQuantity, QStringLiteral("1500"));
+        widget<QCheckBox>(t.w, "chkEdit")->setChecked(true);
+        widget<QLineEdit>(t.w, "txtQuantity")->clear();
+        QTest::keyClicks(widget<QLineEdit>(t.w, "txtQuantity"), QStringLiteral("1500"));
         QCOMPARE(t.w.items().entry(0).styles[ColPlusMinus].colour, colour::DarkGreen);
         t.select(1);
         t.trigger("mnuMarkImportant");
@@ -333,7 +336,7 @@ private Q_SLOTS:
         t.select(2);
         t.w.vPressMoveButton(MoveButton::ToTop);
         t.p.dialogs.queueAnswer(DialogAnswer::Yes);
-        t.ui.cmdSaveList->click();
+        widget<QPushButton>(t.w, "cmdSaveList")->click();
         QVERIFY(!t.changed());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -363,12 +366,12 @@ private Q_SLOTS:
         td::test::activate(t.w);
         t.w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&t.w));
-        t.ui.txtName->setText(QStringLiteral("Z"));
-        t.ui.txtPlace->setFocus();
-        QTRY_VERIFY(t.ui.cmdAdd->isDefault());
+        widget<QLineEdit>(t.w, "txtName")->setText(QStringLiteral("Z"));
+        widget<QLineEdit>(t.w, "txtPlace")->setFocus();
+        QTRY_VERIFY(widget<QPushButton>(t.w, "cmdAdd")->isDefault());
         QWidget& focus = td::test::control<QWidget>(t.w, field);
         focus.setFocus();
-        QTRY_COMPARE(t.ui.cmdAdd->isDefault(), adds);
+        QTRY_COMPARE(widget<QPushButton>(t.w, "cmdAdd")->isDefault(), adds);
         QTest::keyClick(&focus, Qt::Key_Return);
         QCOMPARE(t.w.items().size(), adds ? 1 : 0);
     }

@@ -70,9 +70,9 @@ private Q_SLOTS:
         s.w.state().bListChanged = true;
         QDir().mkpath(s.p.ticFolder());
         const QString path = s.p.ticFolder() + QStringLiteral("/new.tic");
-        s.w.ui().txt_TickerFile->setText(QStringLiteral("  ") + path + QStringLiteral(" "));
+        widget<QLineEdit>(s.w, "txt_TickerFile")->setText(QStringLiteral("  ") + path + QStringLiteral(" "));
         s.p.dialogs.queueAnswer(answer);
-        s.w.ui().cmdSaveList->click();
+        widget<QPushButton>(s.w, "cmdSaveList")->click();
         QCOMPARE(s.p.dialogs.shown.size(), 1);
         QCOMPARE(s.p.dialogs.shown[0].text, QStringLiteral("Die Datei\r\n   ") + path +
                                                 QStringLiteral("   \r\nexistiert nicht. Datei anlegen?"));
@@ -87,7 +87,7 @@ private Q_SLOTS:
         Started s(kNoFile);
         const QString folder = s.p.programDir.path() + QStringLiteral("/tic/afolder.tic");
         QDir().mkpath(folder);
-        s.w.ui().txt_TickerFile->setText(folder);
+        widget<QLineEdit>(s.w, "txt_TickerFile")->setText(folder);
         s.w.items().append(parseTickerLine(QStringLiteral("X"), false));
         s.w.state().bListChanged = true;
         s.p.dialogs.queueAnswer(DialogAnswer::Yes);
@@ -107,14 +107,14 @@ private Q_SLOTS:
         p.writeFile(QStringLiteral("tic/old.tic.bak"), "x");
         p.settings.write(QStringLiteral("TickerFile"), beta);
         MainWindow w(p.context);
-        QComboBox* combo = w.ui().cboSwitchTICList;
+        QComboBox* combo = widget<QComboBox>(w, "cboSwitchTICList");
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->itemText(0), QStringLiteral("select tic-file"));
         QCOMPARE(combo->itemText(1), QStringLiteral("alpha"));
         QCOMPARE(combo->itemText(2), QStringLiteral("Beta"));
-        QCOMPARE(w.ui().cboSwitchTICListPath->itemText(2), beta);
+        QCOMPARE(widget<QComboBox>(w, "cboSwitchTICListPath")->itemText(2), beta);
         QCOMPARE(combo->currentIndex(), 0);
-        const auto items = w.ui().mnuTIC->actions();
+        const auto items = widget<QMenu>(w, "mnuTIC")->actions();
         QCOMPARE(items.size(), 2);
         QVERIFY(!items[0]->isChecked());
         QVERIFY(items[1]->isChecked());
@@ -124,7 +124,7 @@ private Q_SLOTS:
         Q_EMIT combo->activated(0);
         QCOMPARE(names(w), (QStringList{"B1", "B2"}));
         Q_EMIT combo->activated(1);
-        QCOMPARE(w.ui().txt_TickerFile->text(), alpha);
+        QCOMPARE(widget<QLineEdit>(w, "txt_TickerFile")->text(), alpha);
         QCOMPARE(names(w), QStringList{"A1"});
         items[0]->setChecked(true);
         items[1]->setChecked(false);
@@ -145,7 +145,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, settings);
         Started s(kTwoEntries, settings);
-        s.w.ui().cmdLoadList->click();
+        widget<QPushButton>(s.w, "cmdLoadList")->click();
         QTEST(s.w.items().size(), "countAfterSecondLoad");
         QTEST(s.w.items().entry(0).checked, "firstChecked");
         QVERIFY(s.w.items().entry(1).checked); // field 6 says True
@@ -444,7 +444,7 @@ private Q_SLOTS:
         s.find("cmdLoadList")->click();
         QTEST(s.w.items().size(), "entries");
         QCOMPARE(s.w.currentRow(), -1);
-        QCOMPARE(s.w.state().selection.sSelTicker, QList<QString>{QString()});
+        QCOMPARE(td::test::selection(s.w).session().selection.sSelTicker, QList<QString>{QString()});
         QVERIFY(!s.find("but_ItemRunter")->isEnabled());
         const QString shown = s.p.panes.recording(QStringLiteral("wbrRealTimeQuote"))->addresses.last();
         QVERIFY2(!shown.contains(QStringLiteral("ALP")), qPrintable(shown));

@@ -92,34 +92,35 @@ private Q_SLOTS:
         QFETCH(QStringList, settings);
         Started s(kNoFile, settings);
         QCOMPARE(s.w.pos(), QPoint(0, 0));
-        QCOMPARE(s.w.ui().cboHis->currentText(), QStringLiteral("12 m."));
-        QCOMPARE(s.w.state().iHistoryMonths, 12);
+        QCOMPARE(widget<QComboBox>(s.w, "cboHis")->currentText(), QStringLiteral("12 m."));
+        QCOMPARE(td::test::selection(s.w).session().iHistoryMonths, 12);
         QVERIFY(s.w.windowTitle().endsWith(
             QStringLiteral(" | ") +
             QLocale().toString(s.p.clock.time, QStringLiteral("dddd, dd. MMMM yyyy, hh:mm"))));
         QCOMPARE(s.w.items().size(), 0);
-        QVERIFY(!s.w.ui().cmdLoadList->isEnabled());
-        QVERIFY(!s.w.ui().cmdSaveList->isEnabled());
+        QVERIFY(!widget<QPushButton>(s.w, "cmdLoadList")->isEnabled());
+        QVERIFY(!widget<QPushButton>(s.w, "cmdSaveList")->isEnabled());
         QVERIFY(s.p.dialogs.shown.isEmpty());
-        QCOMPARE(s.w.ui().lstItems->palette().color(QPalette::Base), QColor(Qt::white));
-        QTEST(s.w.ui().txtLstItemsBackcolor->text(), "colourText");
-        s.w.ui().txtLstItemsBackcolor->setText(QStringLiteral("ff0000"));
-        QCOMPARE(s.w.ui().lstItems->palette().color(QPalette::Base), QColor(Qt::blue));
+        QCOMPARE(widget<QTreeView>(s.w, "lstItems")->palette().color(QPalette::Base), QColor(Qt::white));
+        QTEST(widget<QLineEdit>(s.w, "txtLstItemsBackcolor")->text(), "colourText");
+        widget<QLineEdit>(s.w, "txtLstItemsBackcolor")->setText(QStringLiteral("ff0000"));
+        QCOMPARE(widget<QTreeView>(s.w, "lstItems")->palette().color(QPalette::Base), QColor(Qt::blue));
     }
     void defaultFileLoadsAtFirstActivation()
     {
         TestPlatform p;
         const QString path = p.writeFile(QStringLiteral("tic/default.tic"), kTwoEntries);
         MainWindow w(p.context);
-        QCOMPARE(w.ui().txt_TickerFile->text(), path);
+        QCOMPARE(widget<QLineEdit>(w, "txt_TickerFile")->text(), path);
         QCOMPARE(w.items().size(), 0); // nothing before the first activation
         activate(w);
         QCOMPARE(names(w), (QStringList{"Alpha", "Beta"}));
         QVERIFY(!w.state().bListChanged);
         QCOMPARE(w.currentRow(), 0);
-        QCOMPARE(w.state().selection.sSelTicker, QList<QString>{QStringLiteral("ALP")});
-        QVERIFY(w.ui().but_ItemRunter->isEnabled());
-        QVERIFY(!w.ui().but_ItemRauf->isEnabled());
+        QCOMPARE(td::test::selection(w).session().selection.sSelTicker,
+                 QList<QString>{QStringLiteral("ALP")});
+        QVERIFY(widget<QPushButton>(w, "but_ItemRunter")->isEnabled());
+        QVERIFY(!widget<QPushButton>(w, "but_ItemRauf")->isEnabled());
         QCOMPARE(w.items().entry(1).ownColour(), colour::Purple);
     }
     void shutdownWritesTheIniFile()
@@ -137,7 +138,7 @@ private Q_SLOTS:
         {
             MainWindow w(context);
             activate(w);
-            w.ui().chkAutoCheck->setChecked(true);
+            widget<QCheckBox>(w, "chkAutoCheck")->setChecked(true);
             QVERIFY(w.close());
         }
         settings.sync();
@@ -220,10 +221,10 @@ private Q_SLOTS:
     void everyControlHasAName()
     {
         Started s(kList);
-        s.w.ui().fraEinstellungen->show();
+        widget<QFrame>(s.w, "fraEinstellungen")->show();
         QStringList missing = unnamed(&s.w);
-        s.w.ui().chkShowToolTip->setChecked(true);
-        s.w.ui().lstItems->setCurrentIndex(s.w.items().index(0, 0));
+        widget<QCheckBox>(s.w, "chkShowToolTip")->setChecked(true);
+        widget<QTreeView>(s.w, "lstItems")->setCurrentIndex(s.w.items().index(0, 0));
         s.w.infoDisplay().onItemClick(Qt::LeftButton, {});
         QWidget* info = s.w.infoDisplay().infoWindow();
         QVERIFY(info);
@@ -273,7 +274,7 @@ private Q_SLOTS:
                 outside << child->objectName() + u' ' + QString::fromLatin1(child->metaObject()->className());
         }
         QVERIFY2(outside.isEmpty(), qPrintable(outside.join(u", ")));
-        QTreeView* list = w.ui().lstItems;
+        QTreeView* list = widget<QTreeView>(w, "lstItems");
         const QAbstractItemView* view = list; // the view's own measure is public there
         for (int c = 0; c < ColumnCount; ++c) {
             if (!isFigureColumn(c) || list->isColumnHidden(c) || list->columnWidth(c) <= 1)
@@ -301,8 +302,8 @@ private Q_SLOTS:
         if (!button.isEmpty())
             td::test::control<QAbstractButton>(w, button).click();
         if (control == u"picAllProgress") {
-            w.ui().progressFrame->show();
-            w.ui().picAllProgress->vDrawProgress(100, 0xff, QString(), 100);
+            widget<QFrame>(w, "Frame1_9")->show();
+            widget<ProgressBar>(w, "picAllProgress")->vDrawProgress(100, 0xff, QString(), 100);
         }
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
@@ -320,7 +321,8 @@ private Q_SLOTS:
         } else {
             // A label, or the progress bar, which prints 90 twips in.
             auto* label = qobject_cast<QLabel*>(shown);
-            const QString text = label ? label->text() : w.ui().picAllProgress->shownText();
+            const QString text =
+                label ? label->text() : widget<ProgressBar>(w, "picAllProgress")->shownText();
             const int room = label ? label->contentsRect().width() : shown->width() - twipsToPx(90);
             if (text.isEmpty() || shown->fontMetrics().horizontalAdvance(text) > room)
                 cut << text;
@@ -331,13 +333,13 @@ private Q_SLOTS:
     void namesTakeTheSpareWidth()
     {
         Started s(kList);
-        QTreeView* list = s.w.ui().lstItems;
+        QTreeView* list = widget<QTreeView>(s.w, "lstItems");
         const int spare =
             list->viewport()->width() - list->header()->length() -
             (list->verticalScrollBar()->isVisible() ? 0 : list->verticalScrollBar()->sizeHint().width());
         QVERIFY2(spare <= 2, qPrintable(QString::number(spare)));
         // Nothing covers the list's right edge.
-        const QWidget* next = s.w.ui().cmdEnhanceListbox;
+        const QWidget* next = widget<QPushButton>(s.w, "cmdEnhanceListbox");
         QVERIFY(next->mapTo(&s.w, QPoint(0, 0)).x() >= list->mapTo(&s.w, QPoint(list->width(), 0)).x());
     }
     void pathBoxShowsItsPathAsToolTip()

@@ -16,6 +16,7 @@
 
 using namespace td;
 using td::test::TestPlatform;
+using td::test::widget;
 
 namespace {
 
@@ -148,10 +149,10 @@ private Q_SLOTS:
         QTest::mouseClick(list->viewport(), Qt::RightButton, {},
                           list->visualItemRect(list->item(0)).center());
         QCOMPARE(list->count(), 1);
-        QVERIFY(!win.w.ui().chkMobile[0]->isChecked());
+        QVERIFY(!widget<QCheckBox>(win.w, "chkMobile_0")->isChecked());
         second->close();
         QCOMPARE(list->count(), 0);
-        QVERIFY(win.w.ui().chkMobile[0]->isChecked());
+        QVERIFY(widget<QCheckBox>(win.w, "chkMobile_0")->isChecked());
     }
 };
 

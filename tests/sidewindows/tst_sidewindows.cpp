@@ -43,11 +43,14 @@ struct Fixture
         for (const char* line :
              {"Bäcker & Söhne;BAE;ETR;;12,50;True;;;;;EUR;;;;A1B2C3;;0", "Zweite AG;ZWE;ETR"})
             w.items().append(parseTickerLine(QString::fromUtf8(line), false));
-        w.ui().chkShowToolTip->setChecked(true);
-        w.ui().chkShowLBLToolTip->setChecked(true);
+        widget<QCheckBox>(w, "chkShowToolTip")->setChecked(true);
+        widget<QCheckBox>(w, "chkShowLBLToolTip")->setChecked(true);
     }
-    QWidget* viewport() { return w.ui().lstItems->viewport(); }
-    QPoint rowPoint(int row) { return w.ui().lstItems->visualRect(w.items().index(row, ColTicker)).center(); }
+    QWidget* viewport() { return widget<QTreeView>(w, "lstItems")->viewport(); }
+    QPoint rowPoint(int row)
+    {
+        return widget<QTreeView>(w, "lstItems")->visualRect(w.items().index(row, ColTicker)).center();
+    }
     void hover(int row) { moveOver(viewport(), rowPoint(row)); }
     ToolTipWindow* click(int row)
     {
@@ -67,8 +70,8 @@ struct Fixture
         w.resize(w.width(), twipsToPx(twips));
         QCOMPARE(w.height(), twipsToPx(twips));
     }
-    QWidget* pane() { return w.ui().resourcesPaneHost; }
-    int listTop() { return w.ui().lstItems->mapTo(&w, QPoint(0, 0)).y(); }
+    QWidget* pane() { return widget<QWidget>(w, "wbrRealTimeRessources"); }
+    int listTop() { return widget<QTreeView>(w, "lstItems")->mapTo(&w, QPoint(0, 0)).y(); }
     static QString tag(QWidget* button) { return button->property("tag").toString(); }
     TestPlatform p;
     MainWindow w{p.context};
@@ -93,11 +96,11 @@ private Q_SLOTS:
         QPointer<ToolTipWindow> window = f.click(1);
         QVERIFY(window && window->isVisible());
         QCOMPARE(f.w.windows().firstOfKind(kInfoWindowKind), static_cast<QWidget*>(window.data()));
-        QCOMPARE(f.w.state().iSelectedIndex, 0); // the mouse-up waits for the window
+        QCOMPARE(td::test::selection(f.w).session().iSelectedIndex, 0); // the mouse-up waits for the window
         if (touch)
             QTest::mouseClick(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->viewport(),
                               Qt::LeftButton);
-        f.tick(window, f.w.state().infoDisplayLimit - 1);
+        f.tick(window, 30 - 1);
         QVERIFY(window->isVisible());
         f.tick(window, touch ? 100 : 1);
         QCOMPARE(window->isVisible(), touch);
@@ -108,7 +111,7 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         QVERIFY(!window);
-        QCOMPARE(f.w.state().iSelectedIndex, 2);
+        QCOMPARE(td::test::selection(f.w).session().iSelectedIndex, 2);
     }
     void showsCopiesAndSaves_data()
     {
@@ -180,12 +183,12 @@ private Q_SLOTS:
         QFETCH(bool, batch);
         QFETCH(bool, leaveOverTabs);
         Fixture f;
-        f.w.ui().chkShowLBLToolTip->setChecked(labelBox);
-        f.w.ui().chkAutoMarkLast->setChecked(leaveOverTabs);
+        widget<QCheckBox>(f.w, "chkShowLBLToolTip")->setChecked(labelBox);
+        widget<QCheckBox>(f.w, "chkAutoMarkLast")->setChecked(leaveOverTabs);
         f.w.setCurrentRow(0);
         f.w.moveHighlightTo(0);
         const auto check = [&] {
-            QTreeView* list = f.w.ui().lstItems;
+            QTreeView* list = widget<QTreeView>(f.w, "lstItems");
             list->setCurrentIndex(f.w.items().index(0, 0));
             f.hover(1);
             QFrame* box = f.w.infoDisplay().hoverBox();
@@ -198,7 +201,7 @@ private Q_SLOTS:
                     hoverText(f.w.items().entry(1)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
                 QVERIFY(f.w.rect().contains(box->geometry()));
                 if (leaveOverTabs)
-                    moveOver(f.w.ui().tabData->tabBar(), QPoint(3, 3));
+                    moveOver(widget<QTabWidget>(f.w, "tabData")->tabBar(), QPoint(3, 3));
                 else
                     moveOver(text->viewport(), QPoint(2, 2));
                 QVERIFY(!box->isVisible());
@@ -220,31 +223,34 @@ private Q_SLOTS:
     {
         Fixture f;
         f.setHeightTwips(9500);
-        QPushButton* button = f.w.ui().cmdFullBrowser;
+        QPushButton* button = widget<QPushButton>(f.w, "cmdFullBrowser");
         QCOMPARE(button->text(), QStringLiteral("bigger"));
         const QRect start = f.pane()->geometry();
-        QVERIFY(f.pane()->isVisible() && start.top() > f.listTop() + f.w.ui().lstItems->height());
+        QVERIFY(f.pane()->isVisible() &&
+                start.top() > f.listTop() + widget<QTreeView>(f.w, "lstItems")->height());
         button->click();
         QCOMPARE(Fixture::tag(button), QStringLiteral("BIG"));
         QCOMPARE(button->text(), QStringLiteral("-"));
         QCOMPARE(f.pane()->y(), f.listTop());
         QVERIFY(f.pane()->isVisible() && f.w.rect().contains(f.pane()->geometry()));
-        QVERIFY(!f.w.ui().cmdSelectAll[0]->isVisible() && !f.w.ui().cmdClear[0]->isVisible());
+        QVERIFY(!widget<QPushButton>(f.w, "cmdSelectAll_0")->isVisible() &&
+                !widget<QPushButton>(f.w, "cmdClear_0")->isVisible());
         button->click();
         QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
         QCOMPARE(button->text(), QStringLiteral("^"));
         QCOMPARE(f.pane()->geometry(), start);
-        QVERIFY(f.w.ui().cmdSelectAll[0]->isVisible() && f.w.ui().cmdClear[0]->isVisible());
+        QVERIFY(widget<QPushButton>(f.w, "cmdSelectAll_0")->isVisible() &&
+                widget<QPushButton>(f.w, "cmdClear_0")->isVisible());
         for (bool enlarged : {false, true}) {
             f.setHeightTwips(9500);
             if (enlarged) {
                 button->click();
                 QVERIFY(f.pane()->isVisible() && f.pane()->y() == f.listTop());
             }
-            f.w.ui().cmdCloseExtended->click();
+            widget<QPushButton>(f.w, "cmdCloseExtended")->click();
             QCOMPARE(f.w.height(), twipsToPx(kMainMinHeight));
             QCOMPARE(Fixture::tag(button), QStringLiteral("SMALL"));
-            QVERIFY(!f.pane()->isVisible() && f.w.ui().cmdSelectAll[0]->isVisible());
+            QVERIFY(!f.pane()->isVisible() && widget<QPushButton>(f.w, "cmdSelectAll_0")->isVisible());
         }
     }
     void listLayoutClicks_data()
@@ -262,8 +268,8 @@ private Q_SLOTS:
         QFETCH(int, clicks);
         QFETCH(bool, wide);
         Fixture f;
-        QTreeView* list = f.w.ui().lstItems;
-        QPushButton* button = f.w.ui().cmdEnhanceListbox;
+        QTreeView* list = widget<QTreeView>(f.w, "lstItems");
+        QPushButton* button = widget<QPushButton>(f.w, "cmdEnhanceListbox");
         for (int i = 0; i < clicks; ++i)
             button->click();
         QTEST(Fixture::tag(button), "tag");
@@ -273,7 +279,7 @@ private Q_SLOTS:
         for (int c : {ColQty, ColValue, ColPlusMinus, ColWkn, ColIsin})
             QCOMPARE(list->isColumnHidden(c), !wide);
         QVERIFY(!wide || list->columnWidth(ColIsin) >= twipsToPx(1400));
-        QCOMPARE(f.w.ui().chartArea->isVisible(), !wide);
+        QCOMPARE(widget<QFrame>(f.w, "fraCharts")->isVisible(), !wide);
     }
     void mobileBoxesFollowEachOther_data()
     {
@@ -285,14 +291,15 @@ private Q_SLOTS:
     {
         QFETCH(int, clicked);
         Fixture f;
-        const QList<QCheckBox*> boxes = f.w.ui().chkMobile;
+        const QList<QCheckBox*> boxes{widget<QCheckBox>(f.w, "chkMobile_0"),
+                                      widget<QCheckBox>(f.w, "chkMobile_1")};
         QWidget* history = pane(f.w, QStringLiteral("wbrHistorie")).widget();
         for (bool on : {true, false}) {
             boxes[clicked]->click();
             QCOMPARE(boxes[0]->isChecked(), on);
             QCOMPARE(boxes[1]->isChecked(), on);
-            QCOMPARE(f.w.ui().progressFrame->isVisible(), on);
-            QCOMPARE(f.w.ui().picAllProgress->shownText(),
+            QCOMPARE(widget<QFrame>(f.w, "Frame1_9")->isVisible(), on);
+            QCOMPARE(widget<ProgressBar>(f.w, "picAllProgress")->shownText(),
                      on ? QStringLiteral("*** MOBILE OPTION ***") : QString());
             QCOMPARE(history->isHidden(), on);
         }

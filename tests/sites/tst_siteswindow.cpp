@@ -4,6 +4,9 @@
 #include "sites/linkfile.h"
 #include "sites/resourcepane.h"
 #include "testplatform.h"
+#include "watchlist/tickerfile.h"
+#include "watchlist/watchlistmodel.h"
+#include "windowharness.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -117,7 +120,9 @@ private slots:
         QFETCH(QString, loads);
         QFETCH(QString, kind);
         Window win;
-        win.w->state().selection.setTexts("SAP SE", "SAP", "ETR", "716460", "DE0007164600");
+        win.w->items().append(
+            parseTickerLine(QStringLiteral("SAP SE;SAP;ETR;;;False;;;;;;;;;716460;DE0007164600;0"), false));
+        test::clickEntry(*win.w, 0);
         const int height = win.w->height();
         const qsizetype before = win.resources().addresses.size();
         if (auto* b = win.child<QPushButton>(control))

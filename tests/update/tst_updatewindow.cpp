@@ -73,11 +73,12 @@ private Q_SLOTS:
                                                              : status == 200
                                                                  ? PageResponse::page(body, "text/plain")
                                                                  : PageResponse::error(status, body));
-        f.window->ui().tabData->show();
+        widget<QTabWidget>(*f.window, "tabData")->show();
         RecordingPane& box = *f.platform.panes.recording(QStringLiteral("wbrRealTimeQuote"));
         const qsizetype before = box.addresses.size();
         f.button("cmdupdate")->click();
-        const QString mine = f.window->state().sProgramVersion;
+        const QString mine =
+            programVersionText(TICKERDECK_VERSION_MAJOR, TICKERDECK_VERSION_MINOR, TICKERDECK_VERSION_PATCH);
         const bool same = updateVersion == mine;
         // The network retries a refused request once.
         QStringList asked = f.server.targets();
@@ -85,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(asked, QStringList{QStringLiteral("/version.txt")});
         QCOMPARE(f.check().sUpdateVersion(), updateVersion);
         QCOMPARE(f.button("cmdDownloadEXE")->isVisibleTo(f.window.get()), !same && !updateVersion.isEmpty());
-        QVERIFY(!f.window->ui().tabData->isVisibleTo(f.window.get()));
+        QVERIFY(!widget<QTabWidget>(*f.window, "tabData")->isVisibleTo(f.window.get()));
         // First without the banner, then the result with it.
         QCOMPARE(box.addresses.size(), before + 2);
         QVERIFY(!box.addresses[before].contains(QStringLiteral("/bilder/tdck/tdck")));
@@ -117,7 +118,7 @@ private Q_SLOTS:
             f.platform.downloader.queueFailure();
             f.button("cmdDownloadTickerFile")->click();
         } else {
-            QTreeView* list = f.window->ui().lstItems;
+            QTreeView* list = widget<QTreeView>(*f.window, "lstItems");
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualRect(f.window->items().index(0, 0)).center());
         }
@@ -135,7 +136,7 @@ private Q_SLOTS:
     {
         QFETCH(DialogAnswer, answer);
         Fixture f;
-        const QString shownPath = f.window->ui().txt_TickerFile->text();
+        const QString shownPath = widget<QLineEdit>(*f.window, "txt_TickerFile")->text();
         // Two downloads in the same second: the second replaces the first one's file.
         for (const QByteArray& bytes : {kShown, kDownloaded}) {
             f.platform.downloader.queueFile(bytes);
@@ -158,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(asked.buttons, DialogButtons::YesNo);
         QCOMPARE(asked.icon, DialogIcon::Information);
         QTEST(f.window->items().size(), "entries");
-        QCOMPARE(f.window->ui().txt_TickerFile->text(),
+        QCOMPARE(widget<QLineEdit>(*f.window, "txt_TickerFile")->text(),
                  answer == DialogAnswer::Yes ? f.ticPath() : shownPath);
     }
 
@@ -225,7 +226,9 @@ private Q_SLOTS:
         QCOMPARE(shown.title, kProgramName);
         QCOMPARE(shown.icon, DialogIcon::Information);
         QVERIFY(shown.text.startsWith(makerNotice() + QStringLiteral("gestartet: ")));
-        QVERIFY(shown.text.endsWith(QStringLiteral("\r\nVersion: ") + f.window->state().sProgramVersion));
+        QVERIFY(shown.text.endsWith(QStringLiteral("\r\nVersion: ") +
+                                    programVersionText(TICKERDECK_VERSION_MAJOR, TICKERDECK_VERSION_MINOR,
+                                                       TICKERDECK_VERSION_PATCH)));
     }
 
     void creditOpensTheHomePage()

@@ -1,4 +1,4 @@
-#include "shell/windowregistry.h"
+#include "platform/windowregistry.h"
 
 namespace td {
 

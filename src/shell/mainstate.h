@@ -2,7 +2,6 @@
 
 #include "overview/htmlframe.h"
 #include "quotes/chartselection.h"
-#include "watchlist/listfile.h"
 
 #include <QDateTime>
 #include <QString>
@@ -14,10 +13,6 @@ namespace td {
 struct MainState
 {
     bool bFirstActivate = true;
-    bool bLoadOnActivate = false;
-    bool bListChanged = false;
-    // The file the shown list was loaded from or last saved to.
-    ListOrigin listOrigin;
     quint64 oCurrentEntry = 0; // entry id, 0 for none
     int iLastIndex = 0;        // positions from 1, 0 for none
     int iHoverIndex = -1;

@@ -3,6 +3,7 @@
 #include "loopback/pageserver.h"
 #include "shell/mainwindow.h"
 #include "testplatform.h"
+#include "watchlist/listdocument.h"
 
 #include <QTimer>
 
@@ -23,6 +24,10 @@ template <typename T> T& control(MainWindow& window, const QString& name)
     if (!found)
         qFatal("no %s in the main window", qPrintable(name));
     return *found;
+}
+inline ListDocument& listDocument(MainWindow& window)
+{
+    return control<ListDocument>(window, QStringLiteral("listDocument"));
 }
 BrowserPane& pane(MainWindow& window, const QString& name);
 SelectionFlow& selection(MainWindow& window);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "overview/htmlframe.h"
-#include "watchlist/listfile.h"
 
 #include <QDateTime>
 #include <QString>
@@ -13,10 +12,6 @@ namespace td {
 struct MainState
 {
     bool bFirstActivate = true;
-    bool bLoadOnActivate = false;
-    bool bListChanged = false;
-    // The file the shown list was loaded from or last saved to.
-    ListOrigin listOrigin;
     int infoDisplayLimit = 30;
     QDateTime startTime;
     QString sProgramVersion;

@@ -10,6 +10,7 @@
 #include "shell/mainstate.h"
 #include "shell/mainwindow_ui.h"
 #include "shell/platformcontext.h"
+#include "watchlist/listdocument.h"
 #include "watchlist/listedit.h"
 
 #include <QTimer>
@@ -32,7 +33,7 @@ class WatchListModel;
 
 // frm_main: the program. Closing it ends the program. The window builds the
 // subsystems, hands each its own controls and panes, and wires them.
-class MainWindow : public QWidget, private SelectionHost, private PreviewHost
+class MainWindow : public QWidget, private SelectionHost, private PreviewHost, private ListDocumentHost
 {
     Q_OBJECT
 public:
@@ -42,22 +43,9 @@ public:
     ~MainWindow() override;
 
     // For the tests' set-up; the subsystems get what they need at creation.
-    MainState& state() { return m_state; }
     WatchListModel& items() { return *m_items; }
     WatchListModel& stopList() { return *m_stop; }
 
-    // The list file (load, save, switch).
-    enum class SaveResult
-    {
-        Saved,
-        NoPath,
-        Declined,
-        NotReplaced, // the target is another list's file and stays
-        Failed
-    };
-    void vLoadList();
-    SaveResult vSaveList();
-    void vChooseFile();
     // A list named on the command line or handed over by a later start:
     // loaded as if chosen with "...", under the same questions.
     void openListFile(const QString& path);
@@ -136,8 +124,6 @@ private:
     QWidget* buildOptionsPanel();
     void connectShell();
     void connectListFile();
-    // False when the user kept the shown list.
-    bool switchToList(const QString& path);
 
     // Start-up, activation and shutdown.
     void startUp();
@@ -160,14 +146,11 @@ private:
     void fillBenefits();
 
     // List file.
-    bool confirmClose();
-    void reportFileProblem(const QString& path, const QString& problem);
-    DialogAnswer askToSaveChanges(const QString& path);
-    // Before a load clears unsaved changes: false when the user keeps them.
-    bool settleChangesBeforeLoad();
-    SaveResult saveListTo(const QString& path, bool askBeforeCreating);
-    SaveResult saveListAs();
-    bool confirmShrinkingSave();
+    bool autoClear() const override;
+    bool autoCheck() const override;
+    void startLoad(bool clear) override;
+    void showList() override;
+    void afterLoad(bool fileRead);
     void onSwitchListChosen(int position);
     void onTicMenuItem(QAction* action);
     void onPathChanged(const QString& text);
@@ -248,12 +231,14 @@ private:
     ResourcesPanel* m_resourcesPanel = nullptr;
     LinkMenus* m_linkMenus = nullptr;
     UpdateCheck* m_updateCheck = nullptr;
+    ListDocument* m_listDocument = nullptr;
     AboutBox* m_aboutBox = nullptr;
     QString m_showChartsSource = QStringLiteral("LIST");
     QMenu* m_mnuPop = nullptr;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     int m_benefitsSetting = 0; // "Benefits" as read
     bool m_activationQueued = false;
+    bool m_loadOnActivate = false; // the activation loads the list the path names
     bool m_shutDown = false;
 };
 

@@ -169,7 +169,7 @@ void MainWindow::vAddEntry()
     moveHighlightTo(row);
     vShowMainChart(m_session.bytHistoryChoice);
     m_session.iLastIndex = row + 1;
-    m_state.bListChanged = true;
+    m_listDocument->setChanged(true);
 }
 
 void MainWindow::vDeleteEntry()
@@ -180,7 +180,7 @@ void MainWindow::vDeleteEntry()
     m_items->remove(row);
     m_session.oCurrentEntry = 0;
     moveHighlightTo(-1);
-    m_state.bListChanged = true;
+    m_listDocument->setChanged(true);
 }
 
 void MainWindow::vEditModeOn()
@@ -188,7 +188,7 @@ void MainWindow::vEditModeOn()
     const int row = currentRow();
     if (row < 0 || !m_ui.chkEdit->isChecked())
         return;
-    m_state.bListChanged = true;
+    m_listDocument->setChanged(true);
     m_items->replace(row, withFieldTexts(m_items->entry(row), editFields()));
 }
 
@@ -197,7 +197,7 @@ void MainWindow::vUpdateEntryFromFields()
     const int row = currentRow();
     if (row < 0 || !m_ui.chkEdit->isChecked())
         return;
-    m_state.bListChanged = true;
+    m_listDocument->setChanged(true);
     // The change since buying follows the buying price at once, not only the next quote.
     m_items->replace(row, withBuyingChange(writeThrough(m_items->entry(row), editFields())));
 }
@@ -216,7 +216,7 @@ void MainWindow::vMoveEntry(int iTarget)
     m_ui.lstItems->setCurrentIndex(index);
     m_ui.lstItems->scrollTo(index);
     moveHighlightTo(newRow);
-    m_state.bListChanged = true;
+    m_listDocument->setChanged(true);
 }
 
 void MainWindow::vPressMoveButton(MoveButton button)
@@ -241,7 +241,7 @@ void MainWindow::vCheckAll(int iButton)
         return;
     list->setAllChecked(check);
     if (iButton == 0)
-        m_state.bListChanged = true;
+        m_listDocument->setChanged(true);
 }
 
 void MainWindow::vClearList(int iButton)
@@ -249,7 +249,7 @@ void MainWindow::vClearList(int iButton)
     if (iButton == 0) {
         // Emptying the list is a change: closing must not write it silently.
         if (m_items->size() > 0)
-            m_state.bListChanged = true;
+            m_listDocument->setChanged(true);
         m_items->clear();
         m_session.oCurrentEntry = 0;
         return;
@@ -303,7 +303,7 @@ void MainWindow::vSortByColumn(int column)
     m_ui.lstItems->header()->setSortIndicatorShown(true);
     m_ui.lstItems->header()->setSortIndicator(column, m_sortOrder);
     m_ui.lstItems->show();
-    m_state.bListChanged = true;
+    m_listDocument->setChanged(true);
 }
 
 } // namespace td

@@ -181,9 +181,6 @@ QWidget* MainWindow::buildButtonPanel()
     m_ui.cboSwitchTICList = new QComboBox(panel);
     m_ui.cboSwitchTICList->setObjectName(QStringLiteral("cboSwitchTICList"));
     m_ui.cboSwitchTICList->setMinimumContentsLength(14);
-    m_ui.cboSwitchTICListPath = new QComboBox(panel);
-    m_ui.cboSwitchTICListPath->setObjectName(QStringLiteral("cboSwitchTICListPath"));
-    m_ui.cboSwitchTICListPath->hide();
     m_ui.mnuTIC = new QMenu(this);
     m_ui.mnuTIC->setObjectName(QStringLiteral("mnuTIC"));
     m_ui.cmdCheckAllQuotes = button(QStringLiteral("cmdCheckAllQuotes"), QStringLiteral("!"), panel);

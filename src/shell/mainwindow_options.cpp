@@ -37,7 +37,7 @@ void MainWindow::applyOptions(const MainOptions& o)
     m_ui.txtMaxMinChange->setText(o.maxMinChange);
     m_ui.chkMarkMinMaxChange->setChecked(o.markMinMaxChange);
     m_ui.txtRealTimeRefresh->setText(o.realTimeRefresh);
-    m_ui.txt_TickerFile->setText(o.tickerFile);
+    m_listDocument->setPath(o.tickerFile);
     m_ui.txt_ShowAllQuotesHintergrund->setText(o.showAllQuotesSilent);
     m_ui.txtAutoReload->setText(o.autoReload);
     m_session.bytHistoryChoice = o.history;
@@ -70,7 +70,7 @@ MainOptions MainWindow::gatherOptions() const
     o.maxMinChange = m_ui.txtMaxMinChange->text();
     o.markMinMaxChange = m_ui.chkMarkMinMaxChange->isChecked();
     o.realTimeRefresh = m_ui.txtRealTimeRefresh->text();
-    o.tickerFile = m_ui.txt_TickerFile->text();
+    o.tickerFile = m_listDocument->path();
     o.showAllQuotesSilent = m_ui.txt_ShowAllQuotesHintergrund->text();
     o.autoReload = autoReloadValue();
     o.history = m_session.bytHistoryChoice;

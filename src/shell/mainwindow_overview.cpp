@@ -177,7 +177,7 @@ void MainWindow::openPreviewWindow(const QString& kind)
     PreviewSetup setup;
     setup.kind = kind;
     setup.selection = m_session.selection;
-    setup.overview.tickerFilePath = m_ui.txt_TickerFile->text();
+    setup.overview.tickerFilePath = m_listDocument->path();
     setup.overview.bank = m_ui.cboBank->currentIndex();
     setup.overview.iHistoryMonths = m_session.iHistoryMonths;
     setup.overview.reloadText = m_ui.txtAutoReload->text();

@@ -70,7 +70,7 @@ void MainWindow::startUp()
 {
     BusyCursor busy;
     m_state.bFirstActivate = true;
-    m_state.bLoadOnActivate = false;
+    m_loadOnActivate = false;
     m_state.infoDisplayLimit = 30;
     m_state.htmlFrame = buildHtmlFrame(m_platform.hosts, m_state.startTime);
     m_session.selection.reset();
@@ -96,13 +96,13 @@ void MainWindow::startUp()
     placeExtendedPane();
     letEventsRun();
 
-    if (m_ui.txt_TickerFile->text().isEmpty()) {
+    if (m_listDocument->path().isEmpty()) {
         if (QFileInfo(defaultTickerFile()).isFile()) {
-            m_ui.txt_TickerFile->setText(defaultTickerFile());
-            m_state.bLoadOnActivate = true;
+            m_listDocument->setPath(defaultTickerFile());
+            m_loadOnActivate = true;
         }
     } else {
-        m_state.bLoadOnActivate = true;
+        m_loadOnActivate = true;
     }
     applyListBackground(m_ui.txtLstItemsBackcolor->text());
 
@@ -110,7 +110,7 @@ void MainWindow::startUp()
     m_ui.cmdRefresh->hide();
     m_ui.cboHis->hide();
     m_ui.chkLockTab->hide();
-    m_state.bListChanged = false;
+    m_listDocument->setChanged(false);
 }
 
 void MainWindow::connectShell()
@@ -150,8 +150,8 @@ void MainWindow::onFirstActivate()
     if (!m_state.bFirstActivate)
         return;
     BusyCursor busy;
-    if (m_state.bLoadOnActivate)
-        vLoadList();
+    if (m_loadOnActivate)
+        m_listDocument->load();
     if (m_ui.chkAutoRefresh->isChecked() && m_tmrRefresh.interval() > 0)
         m_tmrRefresh.start();
     else
@@ -248,7 +248,7 @@ void MainWindow::onBackgroundMouseMove()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_shutDown && !confirmClose()) {
+    if (!m_shutDown && !m_listDocument->confirmClose()) {
         event->ignore();
         return;
     }

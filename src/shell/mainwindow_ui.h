@@ -36,7 +36,6 @@ struct MainWindowUi
     QPushButton* cmdSaveList = nullptr;
     QPushButton* cmdSwitchTIC = nullptr;
     QComboBox* cboSwitchTICList = nullptr;
-    QComboBox* cboSwitchTICListPath = nullptr; // hidden twin holding the paths
     QMenu* mnuTIC = nullptr;
     QPushButton* cmdCheckAllQuotes = nullptr;
     QPushButton* cmdCheckAllQuotesHintergrund = nullptr;

@@ -79,10 +79,7 @@ void MainWindow::createUpdateSubsystem()
     connect(this, &MainWindow::activated, m_updateCheck, &UpdateCheck::activate);
     connect(m_updateCheck, &UpdateCheck::informationLayoutRequested, this,
             &MainWindow::applyInformationLayout);
-    connect(m_updateCheck, &UpdateCheck::loadListRequested, this, [this](const QString& path) {
-        m_ui.txt_TickerFile->setText(path);
-        vLoadList();
-    });
+    connect(m_updateCheck, &UpdateCheck::loadListRequested, m_listDocument, &ListDocument::open);
     connect(m_ui.lstItems, &QTreeView::pressed, m_updateCheck, &UpdateCheck::hideDownloadOffer);
 
     m_aboutBox = new AboutBox(m_ui.Label6, this, {m_platform.hosts, m_platform.dialogs, m_platform.urls},

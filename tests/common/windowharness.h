@@ -3,6 +3,7 @@
 #include "loopback/pageserver.h"
 #include "shell/mainwindow.h"
 #include "testplatform.h"
+#include "watchlist/listdocument.h"
 
 #include <QTimer>
 
@@ -28,6 +29,10 @@ template <typename T> T& control(MainWindow& window, const QString& name)
 template <typename T> T* widget(MainWindow& window, const QString& name)
 {
     return &control<T>(window, name);
+}
+inline ListDocument& listDocument(MainWindow& window)
+{
+    return control<ListDocument>(window, QStringLiteral("listDocument"));
 }
 BrowserPane& pane(MainWindow& window, const QString& name);
 SelectionFlow& selection(MainWindow& window);

@@ -41,7 +41,7 @@ struct Window
     {
         for (const QString& n : entries)
             addEntry(w, n);
-        w.state().bListChanged = false;
+        td::test::listDocument(w).setChanged(false);
     }
     // The window is never activated: a selection loads no pages.
     void select(int row) { td::test::clickEntry(w, row); }
@@ -56,7 +56,8 @@ struct Window
     QColor colour(int row) { return nameData(row, Qt::ForegroundRole).value<QColor>(); }
     bool bold(int row) { return nameData(row, Qt::FontRole).value<QFont>().bold(); }
     void trigger(const char* action) { td::test::control<QAction>(w, QLatin1String(action)).trigger(); }
-    bool& changed() { return w.state().bListChanged; }
+    bool changed() { return td::test::listDocument(w).isChanged(); }
+    void unchange() { td::test::listDocument(w).setChanged(false); }
 
     TestPlatform p;
     MainWindow w{p.context};
@@ -135,17 +136,17 @@ private Q_SLOTS:
             QCOMPARE(stop->property("tag").toString(),
                      first ? QStringLiteral("False") : QStringLiteral("True"));
             for (bool expected : {first, !first}) {
-                w.state().bListChanged = false;
+                td::test::listDocument(w).setChanged(false);
                 watch->click();
                 for (const WatchEntry& e : w.items().entries())
                     QCOMPARE(e.checked, expected);
-                QVERIFY(w.state().bListChanged);
+                QVERIFY(td::test::listDocument(w).isChanged());
             }
-            w.state().bListChanged = false;
+            td::test::listDocument(w).setChanged(false);
             w.stopList().append(WatchEntry());
             stop->click();
             QCOMPARE(w.stopList().entry(0).checked, !first);
-            QVERIFY(!w.state().bListChanged);
+            QVERIFY(!td::test::listDocument(w).isChanged());
         }
     }
     void deleteTwice()
@@ -158,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(t.w.items().highlightRow(), -1);
         QVERIFY(t.changed());
         // Nothing selected: delete, move and mark do nothing.
-        t.changed() = false;
+        t.unchange();
         widget<QPushButton>(t.w, "cmdDelete")->click();
         t.w.vPressMoveButton(MoveButton::ToTop);
         t.trigger("mnuMarkImportant");
@@ -199,7 +200,7 @@ private Q_SLOTS:
         QHeaderView* header = widget<QTreeView>(t.w, "lstItems")->header();
         // No sorting while a batch check runs.
         t.w.items().setData(t.w.items().index(0, 0), Qt::Checked, Qt::CheckStateRole);
-        t.changed() = false;
+        t.unchange();
         duringBatch(t.w, t.p, [&] { Q_EMIT header->sectionClicked(column); });
         QCOMPARE(t.names(), (QStringList{"E0", "E1", "E2", "E3"}));
         QVERIFY(!t.changed());

@@ -67,7 +67,7 @@ private Q_SLOTS:
         QFETCH(bool, created);
         Started s(kNoFile);
         s.w.items().append(parseTickerLine(QStringLiteral("Neu;NEU;ETR"), false));
-        s.w.state().bListChanged = true;
+        listDocument(s.w).setChanged(true);
         QDir().mkpath(s.p.ticFolder());
         const QString path = s.p.ticFolder() + QStringLiteral("/new.tic");
         widget<QLineEdit>(s.w, "txt_TickerFile")->setText(QStringLiteral("  ") + path + QStringLiteral(" "));
@@ -78,7 +78,7 @@ private Q_SLOTS:
                                                 QStringLiteral("   \r\nexistiert nicht. Datei anlegen?"));
         QCOMPARE(s.p.dialogs.shown[0].buttons, DialogButtons::YesNo);
         QCOMPARE(QFile::exists(path), created);
-        QCOMPARE(s.w.state().bListChanged, !created);
+        QCOMPARE(listDocument(s.w).isChanged(), !created);
         if (created)
             QCOMPARE(readAll(path), QByteArray("Neu;NEU;ETR;;;False;;;;;;;;;;;0\r\n"));
     }
@@ -89,13 +89,13 @@ private Q_SLOTS:
         QDir().mkpath(folder);
         widget<QLineEdit>(s.w, "txt_TickerFile")->setText(folder);
         s.w.items().append(parseTickerLine(QStringLiteral("X"), false));
-        s.w.state().bListChanged = true;
+        listDocument(s.w).setChanged(true);
         s.p.dialogs.queueAnswer(DialogAnswer::Yes);
         QVERIFY(!s.w.close());
         QCOMPARE(s.p.dialogs.shown.size(), 2);
         QVERIFY(s.p.dialogs.shown[1].text.startsWith(QStringLiteral("Die Datei\r\n   ") + folder));
         QVERIFY(s.p.dialogs.shown[1].text.contains(QStringLiteral("konnte nicht gespeichert werden")));
-        QVERIFY(s.w.state().bListChanged);
+        QVERIFY(listDocument(s.w).isChanged());
         QVERIFY(s.w.isVisible());
     }
     void folderScanFillsSwitchLists()
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QCOMPARE(combo->itemText(0), QStringLiteral("select tic-file"));
         QCOMPARE(combo->itemText(1), QStringLiteral("alpha"));
         QCOMPARE(combo->itemText(2), QStringLiteral("Beta"));
-        QCOMPARE(widget<QComboBox>(w, "cboSwitchTICListPath")->itemText(2), beta);
+        QCOMPARE(combo->itemData(2).toString(), beta);
         QCOMPARE(combo->currentIndex(), 0);
         const auto items = widget<QMenu>(w, "mnuTIC")->actions();
         QCOMPARE(items.size(), 2);
@@ -150,7 +150,7 @@ private Q_SLOTS:
         QTEST(s.w.items().entry(0).checked, "firstChecked");
         QVERIFY(s.w.items().entry(1).checked); // field 6 says True
         // Appended to the shown entries, the list is no longer its file.
-        QCOMPARE(s.w.state().bListChanged, settings.contains(QStringLiteral("AutoClear=0")));
+        QCOMPARE(listDocument(s.w).isChanged(), settings.contains(QStringLiteral("AutoClear=0")));
     }
     void oddPathsAreReported_data()
     {
@@ -280,26 +280,32 @@ private Q_SLOTS:
     void switchWithUnsavedEdits_data()
     {
         QTest::addColumn<DialogAnswer>("answer");
-        QTest::newRow("yes saves, then switches") << DialogAnswer::Yes;
-        QTest::newRow("no discards, then switches") << DialogAnswer::No;
-        QTest::newRow("cancel keeps the list") << DialogAnswer::Cancel;
+        QTest::addColumn<bool>("chooser"); // else the document opens the file itself
+        QTest::newRow("yes saves, then switches") << DialogAnswer::Yes << true;
+        QTest::newRow("no discards, then switches") << DialogAnswer::No << true;
+        QTest::newRow("cancel keeps the list") << DialogAnswer::Cancel << true;
+        QTest::newRow("open, cancel keeps the list") << DialogAnswer::Cancel << false;
     }
     void switchWithUnsavedEdits()
     {
         QFETCH(DialogAnswer, answer);
+        QFETCH(bool, chooser);
         Started s;
         const QString beta = s.p.writeFile(QStringLiteral("tic/beta.tic"), "B1\r\n");
         s.w.vScanTicFolder();
         s.tickFirst();
         s.p.dialogs.queueAnswer(answer);
-        Q_EMIT s.find<QComboBox>("cboSwitchTICList")->activated(1); // beta
+        if (chooser)
+            Q_EMIT s.find<QComboBox>("cboSwitchTICList")->activated(1); // beta
+        else
+            QCOMPARE(listDocument(s.w).open(beta), answer != DialogAnswer::Cancel);
         QCOMPARE(s.p.dialogs.shown.size(), 1);
         QCOMPARE(s.p.dialogs.shown[0].text, closeQuestion(s.path));
         const bool cancelled = answer == DialogAnswer::Cancel;
         QCOMPARE(readAll(s.path).startsWith(kAlphaTicked), answer == DialogAnswer::Yes);
         QCOMPARE(s.w.items().size(), cancelled ? 2 : 1);
         QCOMPARE(s.pathBox()->text(), cancelled ? s.path : beta);
-        QCOMPARE(s.w.state().bListChanged, cancelled);
+        QCOMPARE(listDocument(s.w).isChanged(), cancelled);
     }
     // A file from the command line or a later start: as if chosen with "...".
     void handedFile_data()
@@ -417,7 +423,7 @@ private Q_SLOTS:
         QFETCH(bool, chosen);
         Started s(kNoFile);
         s.w.items().append(parseTickerLine(QStringLiteral("Neu;NEU;ETR"), false));
-        s.w.state().bListChanged = true;
+        listDocument(s.w).setChanged(true);
         const QString target = s.p.programDir.filePath(QStringLiteral("saved.tic"));
         s.p.dialogs.queueAnswer(DialogAnswer::Yes);
         s.p.dialogs.queueOpenFile(chosen ? std::optional<QString>(target) : std::nullopt); // the save dialog

@@ -115,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(w.items().size(), 0); // nothing before the first activation
         activate(w);
         QCOMPARE(names(w), (QStringList{"Alpha", "Beta"}));
-        QVERIFY(!w.state().bListChanged);
+        QVERIFY(!listDocument(w).isChanged());
         QCOMPARE(w.currentRow(), 0);
         QCOMPARE(td::test::selection(w).session().selection.sSelTicker,
                  QList<QString>{QStringLiteral("ALP")});
@@ -206,7 +206,7 @@ private Q_SLOTS:
         QWidget* target = s.w.findChild<QWidget*>(focus);
         target->setFocus();
         s.w.items().setChecked(1, false); // a change to save
-        s.w.state().bListChanged = true;
+        listDocument(s.w).setChanged(true);
         const int charts = s.p.panes.recording(QStringLiteral("wbrRealTimeChart"))->addresses.size();
         s.p.dialogs.queueAnswer(DialogAnswer::Cancel);
         QTest::keyClick(target, keys[0].key(), keys[0].keyboardModifiers());

@@ -195,6 +195,7 @@ void BatchCheck::vCheckAllQuotes()
         return;
     }
     setRunState(RunState::Running);
+    emit passStarted();
     clearStopList();
     m_pass = {};
     m_services.tmrRefresh.stop();
@@ -282,6 +283,7 @@ void BatchCheck::vCheckAllQuotesBackground()
         return;
     }
     setBackgroundRunState(RunState::Running);
+    emit passStarted();
     clearStopList();
     m_backgroundPass = {};
     const auto cancelled = [this] {

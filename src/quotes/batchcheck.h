@@ -110,6 +110,9 @@ public slots:
     void cancelAll();
 
 signals:
+    // A batch or background pass begins; passEnded follows when it ends or
+    // is cancelled.
+    void passStarted();
     void passEnded(const td::BatchCheck::PassResult& pass);
     // A pass gave up after `host` timed out again and again; after passEnded.
     void hostUnanswered(const QString& host);

@@ -87,7 +87,7 @@ void QuoteReading::apply(quint64 entryId, const EvaluationResult& result, bool b
 {
     int row = m_items.rowOfId(entryId);
     m_items.replace(row, result.entry);
-    emit evaluated(entryId, result.alarm);
+    emit evaluated(result, m_ui.txtMaxMinChange->text());
     letEventsRun();
     if (!result.alarm)
         return;

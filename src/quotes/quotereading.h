@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quotes/evaluation.h"
 #include "quotes/quoteanswer.h"
 
 #include <QObject>
@@ -43,8 +44,9 @@ public:
     void vEvaluateQuoteBackground(const QuoteAnswer& answer, bool batchRunning);
 
 signals:
-    // An entry's evaluation found it at or past the threshold, or not.
-    void evaluated(quint64 entryId, bool alarm);
+    // Every evaluation, batch, background or selection, with the threshold
+    // it compared with; result.entry.id names the entry.
+    void evaluated(const td::EvaluationResult& result, const QString& thresholdText);
 
 private:
     QuoteAnswer fitted(const QuoteAnswer& answer) const;

@@ -184,6 +184,9 @@ private:
     // Panes and the quote subsystem.
     void createPanes();
     void createQuoteSubsystem();
+    // A click on a desktop notification: the window to the front and the
+    // entry selected; 0 (the count notice) only raises.
+    void showNotifiedEntry(quint64 entryId);
     void connectSelection();
     bool handleListMouseEvent(QObject* watched, QEvent* event);
     void showEntryMenu(const QString& source);

@@ -1,6 +1,8 @@
 // The main window's browser panes and the list events that select entries.
 #include "platform/browserpane.h"
 #include "platform/eventpump.h"
+#include "platform/notifier.h"
+#include "quotes/alarmnotices.h"
 #include "quotes/batchcheck.h"
 #include "quotes/checkstop.h"
 #include "quotes/quoteloader.h"
@@ -111,12 +113,36 @@ void MainWindow::createQuoteSubsystem()
         if (pass.unread > 0)
             m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(pass));
     });
+    auto* notices = new AlarmNotices(m_platform.notifier, m_ui.chkNotify, this);
+    connect(m_quoteReading, &QuoteReading::evaluated, notices, &AlarmNotices::evaluated);
+    connect(m_batchCheck, &BatchCheck::passStarted, notices, &AlarmNotices::beginCheck);
+    connect(m_batchCheck, &BatchCheck::passEnded, notices, &AlarmNotices::endCheck);
+    // Queued: the selection waits for pages in loops of its own.
+    connect(&m_platform.notifier, &Notifier::activated, this, &MainWindow::showNotifiedEntry,
+            Qt::QueuedConnection);
     connect(m_batchCheck, &BatchCheck::hostUnanswered, this,
             [this](const QString& host) { m_ui.lblAktInfo->setText(unansweredHostLine(host)); });
     connect(m_ui.cmdRefresh, &QPushButton::clicked, m_selectionFlow, &SelectionFlow::refresh);
     connect(&m_tmrRefresh, &QTimer::timeout, m_selectionFlow, &SelectionFlow::refresh);
     connect(m_selectionFlow, &SelectionFlow::entryMenuRequested, this, &MainWindow::showEntryMenu);
     connect(m_selectionFlow, &SelectionFlow::showChartRequested, this, &MainWindow::pressShowChart);
+}
+
+void MainWindow::showNotifiedEntry(quint64 entryId)
+{
+    // The entry may have been deleted since the notice went out.
+    if (entryId != 0 && m_items->rowOfId(entryId) < 0)
+        return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    const int row = m_items->rowOfId(entryId);
+    if (entryId == 0 || row < 0)
+        return;
+    m_ui.lstItems->setCurrentIndex(m_items->index(row, 0));
+    m_state.iHoverIndex = row + 1;
+    m_selectionFlow->onListMouseUp(Qt::LeftButton, {});
 }
 
 void MainWindow::blankPanes()

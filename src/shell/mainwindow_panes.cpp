@@ -141,7 +141,7 @@ void MainWindow::showNotifiedEntry(quint64 entryId)
     if (entryId == 0 || row < 0)
         return;
     m_ui.lstItems->setCurrentIndex(m_items->index(row, 0));
-    m_state.iHoverIndex = row + 1;
+    m_session.iHoverIndex = row + 1;
     m_selectionFlow->onListMouseUp(Qt::LeftButton, {});
 }
 

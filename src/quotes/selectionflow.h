@@ -17,6 +17,7 @@ class BatchCheck;
 class Dialogs;
 class QuoteLoader;
 class QuoteReading;
+class QuoteSources;
 class SettingsStore;
 class SignalDisplay;
 class WatchListModel;
@@ -66,6 +67,7 @@ public:
         QuoteReading& reading;
         SignalDisplay& signal;
         const BatchCheck& batch;
+        QuoteSources& sources;
     };
 
     SelectionFlow(const Controls& controls, const Context& context, SelectionHost& host, QObject* parent);

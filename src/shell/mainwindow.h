@@ -24,6 +24,7 @@ class MobileMode;
 class LinkMenus;
 class ResourcesPanel;
 class QuoteLoader;
+class QuoteSources;
 class QuoteReading;
 class SignalDisplay;
 class UpdateCheck;
@@ -196,6 +197,7 @@ private:
     // Panes and the quote subsystem.
     void createPanes();
     void createQuoteSubsystem();
+    void createQuoteSources();
     void connectSelection();
     bool handleListMouseEvent(QObject* watched, QEvent* event);
     void showEntryMenu(const QString& source);
@@ -233,6 +235,7 @@ private:
     SelectionFlow* m_selectionFlow = nullptr;
     QuoteLoader* m_quoteLoader = nullptr;
     QuoteLoader* m_backgroundLoader = nullptr;
+    QuoteSources* m_quoteSources = nullptr;
     QuoteReading* m_quoteReading = nullptr;
     SignalDisplay* m_signalDisplay = nullptr;
     BatchCheck* m_batchCheck = nullptr;

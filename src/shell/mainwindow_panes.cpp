@@ -124,16 +124,12 @@ void MainWindow::createQuoteSources()
     m_quoteSources =
         new QuoteSources(m_platform.settings, m_platform.quoteSourcesFile, m_platform.programDir, this);
     m_quoteSources->setObjectName(QStringLiteral("quoteSources"));
-    // A broken file is named once per change of it, where check results show.
+    // A broken file is named once per change of it: the info line would be
+    // overwritten by the very load that read the file.
     connect(m_quoteSources, &QuoteSources::problemsChanged, this, [this](const QString& problems) {
-        if (problems.isEmpty())
-            return;
-        const QStringList lines = problems.split(u'\n');
-        m_ui.lblAktInfo->setText(lines.join(QStringLiteral("; ")));
-        QString tip;
-        for (const QString& line : lines)
-            tip += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
-        m_ui.lblAktInfo->setToolTip(tip);
+        if (!problems.isEmpty())
+            m_platform.dialogs.message(
+                {QStringLiteral("Kursquellen"), problems, DialogButtons::Ok, DialogIcon::Warning});
     });
     const auto keep = [this](const QuoteAnswer& answer, const QString& page) {
         m_quoteSources->keepUnreadable(answer, page);

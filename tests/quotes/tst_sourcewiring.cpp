@@ -2,11 +2,14 @@
 // and the selection read the chosen source, and `places` sends an entry to
 // another one; the bank is not asked.
 #include "loopback/pageserver.h"
+#include "quotes/quotesource.h"
 #include "shell/mainwindow.h"
 #include "watchlist/watchlistmodel.h"
 #include "windowharness.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,6 +132,28 @@ private Q_SLOTS:
         QVERIFY2(named[0].endsWith(QStringLiteral("quotesources.ini:15: Quelle 'bad': 'url' fehlt")),
                  qPrintable(named[0]));
         QCOMPARE(w.items().entry(0).columns[ColQuote], QStringLiteral("1234,50"));
+    }
+
+    // The options list the file's sources; the edit button creates a missing
+    // file before it opens it, and the example in it is no working source.
+    void optionsChooseAndEdit()
+    {
+        ServedWindow f(kList);
+        const QString file = f.platform.writeFile(QStringLiteral("quotesources.ini"), sourcesFor("http://x"));
+        MainWindow& w = f.start();
+        auto& chooser = control<QComboBox>(w, QStringLiteral("cboQuoteSource"));
+        QCOMPARE(chooser.currentText(), QStringLiteral("bank"));
+        QCOMPARE(chooser.count(), 3);
+        chooser.setCurrentIndex(2);
+        emit chooser.activated(2);
+        QCOMPARE(f.platform.settings.read(QStringLiteral("QuoteSource"), {}), QStringLiteral("feed"));
+
+        QVERIFY(QFile::remove(file));
+        control<QPushButton>(w, QStringLiteral("cmdEditQuoteSources")).click();
+        QCOMPARE(f.platform.urls.opened, QList<QUrl>{QUrl::fromLocalFile(file)});
+        const QuoteSourceFile example = readQuoteSourceFile(file);
+        QVERIFY(example.sources.isEmpty() && example.problems.isEmpty());
+        QVERIFY(QFileInfo(file).size() > 0);
     }
 };
 

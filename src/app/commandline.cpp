@@ -23,6 +23,11 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption testSource(
+        QStringLiteral("test-source"),
+        QStringLiteral("Loads the quote source NAME's page for TICKER [PLACE] and prints what it read."),
+        QStringLiteral("NAME"));
+    parser.addOption(testSource);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Ticker list to open (*.tic)."),
                                  QStringLiteral("[FILE]"));
 
@@ -43,6 +48,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     if (parser.isSet(version)) {
         result.mode = CommandLine::Mode::Exit;
         result.output = versionLine() + u'\n';
+        return result;
+    }
+    if (parser.isSet(testSource)) {
+        // The argument count is the source test's to judge, with its own exit code.
+        result.mode = CommandLine::Mode::TestSource;
+        result.sourceTest = QStringList{parser.value(testSource)} + parser.positionalArguments();
         return result;
     }
     const QStringList files = parser.positionalArguments();

@@ -12,13 +12,15 @@ struct CommandLine
     // its branch in main().
     enum class Mode
     {
-        Run,  // the program, with `file` if one was named
-        Exit, // print `output` and end with `exitCode`
+        Run,        // the program, with `file` if one was named
+        Exit,       // print `output` and end with `exitCode`
+        TestSource, // try the quote source sourceTest[0] for the entry sourceTest[1..]
     };
     Mode mode = Mode::Run;
     QString file; // absolute, empty when none was named
     int exitCode = 0;
-    QString output; // for standard output when exitCode is 0, else for standard error
+    QString output;         // for standard output when exitCode is 0, else for standard error
+    QStringList sourceTest; // NAME TICKER [PLACE], as given
 };
 
 // `arguments` starts with the program; relative files are taken from `workingDir`.

@@ -1,13 +1,18 @@
 #include "app/commandline.h"
 #include "platform/dbusnotifier.h"
+#include "platform/panefactory.h"
 #include "platform/programdir.h"
+#include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
+#include "quotes/quotesource.h"
+#include "quotes/sourcetest.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QLoggingCategory>
+#include <QTextStream>
 
 #include <cstdio>
 #include <optional>
@@ -22,6 +27,12 @@ std::optional<int> finishedBeforeWindow(int& argc, char* argv[], td::CommandLine
 {
     QCoreApplication parsing(argc, argv);
     line = td::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    if (line.mode == td::CommandLine::Mode::TestSource) {
+        const td::IniSettingsStore settings(td::kMainSection);
+        QTextStream out(stdout);
+        return td::runSourceTest(td::quoteSourcesPath(settings.fileName()), line.sourceTest, out,
+                                 td::pageTimeoutMs(settings));
+    }
     if (line.mode == td::CommandLine::Mode::Exit) {
         std::fputs(qPrintable(line.output), line.exitCode == 0 ? stdout : stderr);
         return line.exitCode;
@@ -74,8 +85,9 @@ int main(int argc, char* argv[])
     // A download that stalls or drags on fails like a page that does.
     td::QtDownloader downloader(td::pageTimeoutMs(settings), td::pageTimeoutMs(settings));
     td::DBusNotifier notifier;
-    td::PlatformContext platform{settings,         hosts,      dialogs, clipboard, processes, clock, panes,
-                                 td::programDir(), downloader, urls,    notifier};
+    td::PlatformContext platform{settings,   hosts, dialogs,  clipboard,
+                                 processes,  clock, panes,    td::programDir(),
+                                 downloader, urls,  notifier, td::quoteSourcesPath(settings.fileName())};
 
     td::MainWindow window(platform);
     dialogs.setParent(&window);

@@ -10,6 +10,7 @@
 #include "quotes/intervalcheck.h"
 #include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
+#include "quotes/quotesources.h"
 #include "session/session.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
@@ -107,6 +108,8 @@ void BatchCheck::Pass::count(const QuoteAnswer& answer, const QString& name)
     result.tooLarge += int(answer.errorCode == BrowserPane::kPageTooLarge);
     if (answer.otherInstrument)
         result.otherInstrument << name;
+    else if (!answer.read && answer.request.source && !result.sourceFailures.contains(answer.why))
+        result.sourceFailures << answer.why;
     gaveUp = timeouts.record(QUrl(answer.request.address).host(), answer.errorCode == BrowserPane::kTimedOut);
 }
 
@@ -126,6 +129,8 @@ QString BatchCheck::unreadSummary(const PassResult& pass)
         summary += QStringLiteral(", davon %1: anderes Wertpapier").arg(pass.otherInstrument.size());
     if (pass.tooLarge > 0)
         summary += QStringLiteral(" (Seite zu groß)");
+    if (!pass.sourceFailures.isEmpty())
+        summary += QStringLiteral(" (") + pass.sourceFailures.join(QStringLiteral("; ")) + u')';
     return summary;
 }
 
@@ -228,8 +233,8 @@ void BatchCheck::vCheckAllQuotes()
                     sinceShown.start();
                 }
                 // Every batch page is read, with the search layout it was searched with.
-                const QuoteRequest request{entry.id, QuotePurpose::Batch,
-                                           quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry))};
+                const QuoteRequest request = m_services.sources.request(
+                    entry, QuotePurpose::Batch, quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry)));
                 m_quotes.foreground.load(request, this, [this](const QuoteAnswer& a) { onBatchAnswer(a); });
                 waitForPane(m_quotes.foreground.pane(), cancelled);
                 if (m_pass.gaveUp)
@@ -295,9 +300,9 @@ void BatchCheck::vCheckAllQuotesBackground()
         if (!entry.checked)
             continue;
         loader.pane().setSilent(true);
-        loader.load(
-            {entry.id, QuotePurpose::Background, quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry))},
-            this, [this](const QuoteAnswer& a) { onBackgroundAnswer(a); });
+        loader.load(m_services.sources.request(entry, QuotePurpose::Background,
+                                               quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry))),
+                    this, [this](const QuoteAnswer& a) { onBackgroundAnswer(a); });
         waitForPane(loader.pane(), cancelled);
         if (cancelled() || m_backgroundPass.gaveUp)
             break;

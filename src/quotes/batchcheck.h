@@ -27,6 +27,7 @@ class Dialogs;
 class ProgressBar;
 class QuoteLoader;
 class QuoteReading;
+class QuoteSources;
 class SettingsStore;
 class WatchListModel;
 struct Session;
@@ -65,6 +66,7 @@ public:
         Dialogs& dialogs;
         QTimer& tmrRefresh;
         QTimer& tmrTime;
+        QuoteSources& sources;
     };
 
     struct Quotes
@@ -94,11 +96,13 @@ public:
         int unread = 0;
         int tooLarge = 0;            // pages over the read limit
         QStringList otherInstrument; // entries whose page showed another instrument
+        QStringList sourceFailures;  // "Quelle 'name': what", each once
     };
 
     // "3 von 11 Kursen konnten nicht gelesen werden", with how many of them
     // were another instrument's page and " (Seite zu groß)" when pages were
-    // over the read limit; empty when all were read.
+    // over the read limit and what user-written sources failed at; empty
+    // when all were read.
     static QString unreadSummary(const PassResult& pass);
     // The entries whose page showed another instrument, for the summary's tip.
     static QString otherInstrumentTip(const QStringList& names);

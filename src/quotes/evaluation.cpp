@@ -193,11 +193,20 @@ QString currencyFromQuoteText(const QString& quoteText)
     return {};
 }
 
+namespace {
+QString currencyOf(const QuoteFigures& figures, const WatchEntry& entry)
+{
+    if (figures.currencyFromText)
+        return currencyFromQuoteText(figures.quoteText);
+    return figures.currency.value_or(entry.columns[ColCur]);
+}
+} // namespace
+
 EvaluationResult evaluateQuote(const WatchEntry& entry, const QuoteFigures& figures,
                                const EvaluationOptions& options)
 {
     EvaluationResult result = evaluateFigures(entry, figures, options);
-    result.currency = currencyFromQuoteText(figures.quoteText);
+    result.currency = currencyOf(figures, entry);
     result.entry.columns[ColCur] = result.currency;
     return result;
 }
@@ -211,7 +220,7 @@ EvaluationResult evaluateQuoteBackground(const WatchEntry& entry, const QuoteFig
     EvaluationResult result = evaluateFigures(start, figures, options);
     // The search layout's text carries the currency after "&nbsp;" and a bare
     // number has none; the blank rule alone would put the quote into Cur.
-    result.currency = currencyFromQuoteText(figures.quoteText);
+    result.currency = currencyOf(figures, entry);
     result.entry.columns[ColCur] = result.currency;
     return result;
 }

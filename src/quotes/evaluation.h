@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace td {
 
 // The figures read from a quote page: the foreground's cSelQuote(0),
@@ -15,6 +17,10 @@ struct QuoteFigures
     Amount quote;
     Amount dayPct;
     QString quoteText;
+    // Cur comes from the text after the quote on the bank's pages; a
+    // user-written source gives it as a field of its own, or leaves Cur alone.
+    bool currencyFromText = true;
+    std::optional<QString> currency = std::nullopt; // when not from the text
 };
 
 struct EvaluationOptions

@@ -1,6 +1,7 @@
 #include "quotes/quoteanswer.h"
 
 #include "quotes/pagereader.h"
+#include "quotes/sourcereading.h"
 
 namespace td {
 
@@ -40,10 +41,37 @@ QuoteAnswer backgroundAnswer(const QuoteRequest& request, const QString& markup)
         answer.why = kNoQuote;
     return answer;
 }
+
+// A user-written source reads the same figures in every purpose. Its
+// currency, when it has that field, is Cur; without one Cur stays.
+QuoteAnswer sourceAnswer(const QuoteRequest& request, const QString& markup)
+{
+    const SourceAnswer page = readSourcePage(*request.source, markup);
+    QuoteAnswer answer;
+    answer.request = request;
+    answer.figures = {page.quote, page.dayPct, page.quoteText};
+    answer.figures.currencyFromText = false;
+    if (page.currency && !page.currency->isEmpty())
+        answer.figures.currency = page.currency;
+    answer.hasKursdaten = page.quoteRead;
+    answer.read = page.quoteRead;
+    answer.wkn = page.wkn;
+    answer.isin = page.isin;
+    if (!answer.read)
+        answer.why = sourceFailure(request.source->name, page.failure);
+    return answer;
+}
 } // namespace
+
+QString sourceFailure(const QString& sourceName, const QString& what)
+{
+    return QStringLiteral("Quelle '%1': %2").arg(sourceName, what);
+}
 
 QuoteAnswer readQuoteAnswer(const QuoteRequest& request, const QString& markup)
 {
+    if (request.source)
+        return sourceAnswer(request, markup);
     return request.purpose == QuotePurpose::Background ? backgroundAnswer(request, markup)
                                                        : foregroundAnswer(request, markup);
 }

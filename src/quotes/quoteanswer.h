@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quotes/evaluation.h"
+#include "quotes/quotesource.h"
 
 #include <QString>
 
@@ -24,6 +25,10 @@ struct QuoteRequest
     quint64 entryId = 0;
     QuotePurpose purpose = QuotePurpose::Selection;
     QString address;
+    // The user-written source the page comes from and is read by; none: the
+    // bank, read by its fixed layouts.
+    std::optional<QuoteSource> source = std::nullopt;
+    QString symbol = {}; // the entry's Ticker.Place, for a source's unreadable page
 };
 
 // What one page gave for its request.
@@ -46,8 +51,12 @@ struct QuoteAnswer
     std::optional<QString> isin;
 };
 
-// Reads a loaded page for its request, with the layout its purpose needs.
+// Reads a loaded page for its request: by the request's source, else with
+// the bank layout its purpose needs.
 QuoteAnswer readQuoteAnswer(const QuoteRequest& request, const QString& markup);
+
+// "Quelle 'name': what", how every failure of a user-written source reads.
+QString sourceFailure(const QString& sourceName, const QString& what);
 
 // What the entry holding these codes may take from its answer: nothing from
 // another instrument's page, and codes only with a quote, since a search

@@ -54,10 +54,16 @@ void QuoteLoader::onComplete()
     // Handed over before the handler runs: a handler may start the next load.
     const Pending done = std::move(*m_pending);
     m_pending.reset();
-    QuoteAnswer answer = readQuoteAnswer(done.request, m_pane.documentMarkup());
+    const QString page = m_pane.documentMarkup();
+    QuoteAnswer answer = readQuoteAnswer(done.request, page);
     answer.errorCode = m_pane.lastError();
-    if (!answer.read && answer.errorCode != 0)
+    if (!answer.read && answer.errorCode != 0) {
         answer.why = unreadReason(answer.errorCode);
+        if (done.request.source)
+            answer.why = sourceFailure(done.request.source->name, answer.why);
+    }
+    if (m_watcher)
+        m_watcher(answer, page);
     m_pane.setTag(QString());
     if (done.receiver && done.onAnswer)
         done.onAnswer(answer);

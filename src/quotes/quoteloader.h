@@ -21,6 +21,8 @@ class QuoteLoader : public QObject
     Q_OBJECT
 public:
     using AnswerHandler = std::function<void(const QuoteAnswer&)>;
+    // Sees every answer with the page it was read from, before its handler.
+    using PageWatcher = std::function<void(const QuoteAnswer&, const QString& page)>;
 
     QuoteLoader(BrowserPane& pane, QObject* parent);
 
@@ -32,6 +34,7 @@ public:
     // Shows a page of the program's own (a status page) in the pane; it
     // drops the request in flight, whose page the pane no longer loads.
     void show(const QString& address);
+    void setPageWatcher(PageWatcher watcher) { m_watcher = std::move(watcher); }
     bool busy() const { return m_pending.has_value(); }
     BrowserPane& pane() const { return m_pane; }
 
@@ -47,6 +50,7 @@ private:
 
     BrowserPane& m_pane;
     std::optional<Pending> m_pending;
+    PageWatcher m_watcher;
 };
 
 } // namespace td

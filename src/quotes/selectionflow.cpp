@@ -8,6 +8,7 @@
 #include "quotes/batchcheck.h"
 #include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
+#include "quotes/quotesources.h"
 #include "quotes/signaldisplay.h"
 #include "quotes/statuspages.h"
 #include "session/session.h"
@@ -307,17 +308,21 @@ void SelectionFlow::loadQuotePage()
     // Shared with the handler: a first try that is never answered (the pane
     // went on to another page) must not write into a frame that is gone.
     const auto quotePage = std::make_shared<bool>(false);
-    quotes.load(
-        {id, QuotePurpose::Selection, quoteSearchAddress(m_ctx.hosts, m_ctx.state.selection.quoteSymbol())},
-        this, [this, quotePage](const QuoteAnswer& answer) {
-            *quotePage = answer.hasKursdaten;
-            readAnswer(answer);
-        });
+    const QString bankAddress = quoteSearchAddress(m_ctx.hosts, m_ctx.state.selection.quoteSymbol());
+    const int shownRow = m_ctx.items.rowOfId(id);
+    const QuoteRequest request = shownRow < 0 ? QuoteRequest{id, QuotePurpose::Selection, bankAddress}
+                                              : m_ctx.sources.request(m_ctx.items.entry(shownRow),
+                                                                      QuotePurpose::Selection, bankAddress);
+    quotes.load(request, this, [this, quotePage](const QuoteAnswer& answer) {
+        *quotePage = answer.hasKursdaten;
+        readAnswer(answer);
+    });
     letEventsRun();
     waitForPane(quotes.pane());
 
+    // Only the bank has a second layout to try.
     const int row = m_ctx.items.rowOfId(id);
-    if (*quotePage || row < 0)
+    if (*quotePage || row < 0 || request.source)
         return;
     // The second try is not waited for: its answer is read when it comes,
     // into the entry that asked, wherever the list has moved it by then.

@@ -18,6 +18,7 @@ class BrowserPane;
 class Dialogs;
 class QuoteLoader;
 class QuoteReading;
+class QuoteSources;
 class SettingsStore;
 class SignalDisplay;
 class WatchListModel;
@@ -77,6 +78,7 @@ public:
         QuoteReading& reading;
         SignalDisplay& signal;
         const BatchCheck& batch;
+        QuoteSources& sources;
     };
 
     SelectionFlow(const Controls& controls, const Context& context, SelectionHost& host, QObject* parent);

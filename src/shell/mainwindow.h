@@ -26,6 +26,7 @@ class MobileMode;
 class LinkMenus;
 class ResourcesPanel;
 class QuoteLoader;
+class QuoteSources;
 class QuoteReading;
 class SignalDisplay;
 class UpdateCheck;
@@ -187,6 +188,7 @@ private:
     // A click on a desktop notification: the window to the front and the
     // entry selected; 0 (the count notice) only raises.
     void showNotifiedEntry(quint64 entryId);
+    void createQuoteSources();
     void connectSelection();
     bool handleListMouseEvent(QObject* watched, QEvent* event);
     void showEntryMenu(const QString& source);
@@ -225,6 +227,7 @@ private:
     SelectionFlow* m_selectionFlow = nullptr;
     QuoteLoader* m_quoteLoader = nullptr;
     QuoteLoader* m_backgroundLoader = nullptr;
+    QuoteSources* m_quoteSources = nullptr;
     QuoteReading* m_quoteReading = nullptr;
     SignalDisplay* m_signalDisplay = nullptr;
     BatchCheck* m_batchCheck = nullptr;

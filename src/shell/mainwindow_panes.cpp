@@ -7,9 +7,11 @@
 #include "quotes/checkstop.h"
 #include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
+#include "quotes/quotesources.h"
 #include "quotes/selectionflow.h"
 #include "quotes/signaldisplay.h"
 #include "shell/mainwindow.h"
+#include "shell/quotesourceoptions.h"
 #include "sidewindows/infodisplay.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
@@ -18,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -68,6 +71,7 @@ void MainWindow::createQuoteSubsystem()
                                         {m_panes.wbrHandelssignal, m_panes.wbrHandelssignalLang}, this);
     m_quoteLoader = new QuoteLoader(*m_panes.wbrStockContent, this);
     m_backgroundLoader = new QuoteLoader(*m_panes.wbrQuoteAll, this);
+    createQuoteSources();
     m_quoteReading = new QuoteReading(
         {m_ui.chkAktQuoteColorBold, m_ui.txtMaxMinChange, m_ui.chkMarkMinMaxChange, m_ui.tabData}, *m_items,
         *m_stop, m_session.selection, this);
@@ -87,7 +91,7 @@ void MainWindow::createQuoteSubsystem()
     batchUi.lockedWhileRunning = {m_ui.cmdSwitchTIC, m_ui.cmdInfo, m_ui.cmdOptions, m_ui.but_Exit};
     m_batchCheck =
         new BatchCheck(batchUi, {*m_items, *m_stop}, {*m_quoteLoader, *m_backgroundLoader, *m_quoteReading},
-                       {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime}, m_session, this);
+                       {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime, *m_quoteSources}, m_session, this);
     m_batchCheck->setObjectName(QStringLiteral("batchCheck"));
 
     const SelectionFlow::Panes selectionPanes{m_panes.wbrStockContent,
@@ -99,7 +103,7 @@ void MainWindow::createQuoteSubsystem()
                                               m_panes.wbrHY};
     const SelectionFlow::Context context{*m_items,           *m_stop,      selectionPanes, m_platform.hosts,
                                          m_platform.dialogs, m_session,    *m_quoteLoader, *m_quoteReading,
-                                         *m_signalDisplay,   *m_batchCheck};
+                                         *m_signalDisplay,   *m_batchCheck, *m_quoteSources};
     m_selectionFlow = new SelectionFlow(
         {m_ui.lstItems, m_ui.chkEdit, m_ui.chkLockTab, m_ui.tabData, m_ui.lblAktInfo}, context, *this, this);
     m_selectionFlow->setObjectName(QStringLiteral("selectionFlow"));
@@ -107,9 +111,13 @@ void MainWindow::createQuoteSubsystem()
 
     connect(m_batchCheck, &BatchCheck::passEnded, this, [this](const BatchCheck::PassResult& pass) {
         // Names are shown as typed, never as markup.
-        const QString tip = BatchCheck::otherInstrumentTip(pass.otherInstrument);
-        m_ui.lblAktInfo->setToolTip(tip.isEmpty() ? QString()
-                                                  : QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped()));
+        QStringList tips;
+        if (const QString tip = BatchCheck::otherInstrumentTip(pass.otherInstrument); !tip.isEmpty())
+            tips << QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped());
+        if (!pass.sourceFailures.isEmpty())
+            tips << QStringLiteral("<p>%1</p>")
+                        .arg(unreadablePagesTip(m_quoteSources->unreadableFolder()).toHtmlEscaped());
+        m_ui.lblAktInfo->setToolTip(tips.join(QString()));
         if (pass.unread > 0)
             m_ui.lblAktInfo->setText(BatchCheck::unreadSummary(pass));
     });
@@ -143,6 +151,31 @@ void MainWindow::showNotifiedEntry(quint64 entryId)
     m_ui.lstItems->setCurrentIndex(m_items->index(row, 0));
     m_session.iHoverIndex = row + 1;
     m_selectionFlow->onListMouseUp(Qt::LeftButton, {});
+}
+
+void MainWindow::createQuoteSources()
+{
+    m_quoteSources =
+        new QuoteSources(m_platform.settings, m_platform.quoteSourcesFile, m_platform.programDir, this);
+    m_quoteSources->setObjectName(QStringLiteral("quoteSources"));
+    // A broken file is named once per change of it: the info line would be
+    // overwritten by the very load that read the file.
+    connect(m_quoteSources, &QuoteSources::problemsChanged, this, [this](const QString& problems) {
+        if (!problems.isEmpty())
+            m_platform.dialogs.message(
+                {QStringLiteral("Kursquellen"), problems, DialogButtons::Ok, DialogIcon::Warning});
+    });
+    const auto keep = [this](const QuoteAnswer& answer, const QString& page) {
+        m_quoteSources->keepUnreadable(answer, page);
+    };
+    m_quoteLoader->setPageWatcher(keep);
+    m_backgroundLoader->setPageWatcher(keep);
+
+    // The options' chooser joins the panel built before the sources existed.
+    auto* options = new QuoteSourceOptions(
+        {*m_quoteSources, m_platform.settings, m_platform.urls, m_platform.dialogs}, m_ui.fraEinstellungen);
+    if (auto* grid = qobject_cast<QGridLayout*>(m_ui.fraEinstellungen->layout()))
+        grid->addWidget(options, grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 void MainWindow::blankPanes()

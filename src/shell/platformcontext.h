@@ -26,6 +26,7 @@ struct PlatformContext
     Downloader& downloader;
     UrlOpener& urls;
     Notifier& notifier;
+    QString quoteSourcesFile; // quotesources.ini beside the settings file
 };
 
 } // namespace td

@@ -2,10 +2,33 @@
 // answering --help and --version without a display.
 #include "app/commandline.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace td;
+
+namespace {
+// The built program without any display; `configHome` holds its settings.
+// `output` gets standard output, then standard error after a "|".
+int runProgram(const QStringList& arguments, QString& output, const QString& configHome = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QLatin1String(name));
+    if (!configHome.isEmpty())
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(TD_PROGRAM), arguments);
+    if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit)
+        return -1;
+    output = QString::fromUtf8(program.readAllStandardOutput() + '|' + program.readAllStandardError());
+    return program.exitCode();
+}
+} // namespace
 
 class TestCommandLine : public QObject
 {
@@ -56,18 +79,47 @@ private Q_SLOTS:
     {
         QFETCH(QString, option);
         QFETCH(QString, outputHas);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-            env.remove(QLatin1String(name));
-        QProcess program;
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(TD_PROGRAM), {option});
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        const QString output = QString::fromUtf8(program.readAllStandardOutput());
+        QString output;
+        QCOMPARE(runProgram({option}, output), 0);
         QVERIFY2(output.contains(outputHas), qPrintable(output));
-        QCOMPARE(program.readAllStandardError(), QByteArray());
+        QVERIFY2(output.endsWith(u'|'), qPrintable(output));
+    }
+
+    void testSource_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("outputHas");
+        QTest::newRow("quote read") << QStringList{"local", "SAP", "ETR"} << 0 << "quote: 12,34";
+        QTest::newRow("page without a quote") << QStringList{"local", "NONE"} << 1 << "quote: no match";
+        QTest::newRow("unknown source") << QStringList{"nosuch", "SAP"} << 2 << "unknown source 'nosuch'";
+        QTest::newRow("broken source") << QStringList{"broken", "SAP"} << 2 << "quotesources.ini:4:";
+        QTest::newRow("no ticker") << QStringList{"local"} << 2 << "usage";
+    }
+    // The source test reads the sources beside the settings, without a display.
+    void testSource()
+    {
+        QFETCH(QStringList, arguments);
+        const CommandLine line =
+            parseCommandLine(QStringList{"tickerdeck", "--test-source"} + arguments, "/");
+        QCOMPARE(line.mode, CommandLine::Mode::TestSource);
+        QCOMPARE(line.sourceTest, arguments);
+
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("brightmoor")) && QDir(home.path()).mkpath("pages"));
+        const auto write = [&home](const QString& name, const QByteArray& bytes) {
+            QFile file(home.filePath(name));
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        QVERIFY(write("brightmoor/quotesources.ini",
+                      "[local]\nurl=" + QUrl::fromLocalFile(home.filePath("pages")).toEncoded() +
+                          "/{symbol}.html\nquote=<b>([0-9,]+)</b>\n[broken]\nurl=x\n"));
+        QVERIFY(write("pages/SAP.ETR.html", "<p>SAP <b>12,34</b></p>"));
+        QVERIFY(write("pages/NONE.html", "<p>NONE</p>"));
+        QString output;
+        QTEST(runProgram(QStringList{"--test-source"} + arguments, output, home.path()), "exitCode");
+        QFETCH(QString, outputHas);
+        QVERIFY2(output.contains(outputHas), qPrintable(output));
     }
 };
 

@@ -23,8 +23,9 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& reques
 }
 
 TestPlatform::TestPlatform()
-    : context{settings,          hosts,      dialogs, clipboard, processes, clock, panes,
-              programDir.path(), downloader, urls,    notifier}
+    : context{settings,   hosts, dialogs,  clipboard,
+              processes,  clock, panes,    programDir.path(),
+              downloader, urls,  notifier, programDir.path() + QStringLiteral("/quotesources.ini")}
 {
     // No test reaches an outside site: every host points at a loopback port
     // that refuses, until a test points it at its own server.

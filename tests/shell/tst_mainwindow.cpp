@@ -132,9 +132,9 @@ private Q_SLOTS:
         // The resources list has no entries yet: its stored choice stands.
         settings.write(QStringLiteral("Benefits"), QStringLiteral("3"));
         TestPlatform p;
-        PlatformContext context{settings,     p.hosts, p.dialogs, p.clipboard,
-                                p.processes,  p.clock, p.panes,   p.programDir.path(),
-                                p.downloader, p.urls,  p.notifier};
+        PlatformContext context{settings,     p.hosts, p.dialogs,  p.clipboard,
+                                p.processes,  p.clock, p.panes,    p.programDir.path(),
+                                p.downloader, p.urls,  p.notifier, p.context.quoteSourcesFile};
         {
             MainWindow w(context);
             activate(w);

@@ -68,7 +68,7 @@ void MainWindow::createQuoteSubsystem()
     m_backgroundLoader = new QuoteLoader(*m_panes.wbrQuoteAll, this);
     m_quoteReading = new QuoteReading(
         {m_ui.chkAktQuoteColorBold, m_ui.txtMaxMinChange, m_ui.chkMarkMinMaxChange, m_ui.tabData}, *m_items,
-        *m_stop, m_state.selection, this);
+        *m_stop, m_state.selection, m_platform.clock, this);
 
     BatchCheck::Controls batchUi;
     batchUi.cmdCheckAllQuotes = m_ui.cmdCheckAllQuotes;

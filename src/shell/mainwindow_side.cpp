@@ -25,9 +25,14 @@ void MainWindow::createSideWindows()
     info.chkShowLBLToolTip = m_ui.chkShowLBLToolTip;
     info.sldToolTipTransparenz = m_ui.sldToolTipTransparenz;
     info.hoverParent = this;
-    m_infoDisplay = new InfoDisplay(
-        info, {*m_items, *m_batchCheck, m_state, m_windows, {m_platform.clipboard, m_platform.dialogs}},
-        this);
+    m_infoDisplay = new InfoDisplay(info,
+                                    {*m_items,
+                                     *m_batchCheck,
+                                     m_state,
+                                     m_windows,
+                                     {m_platform.clipboard, m_platform.dialogs},
+                                     m_platform.clock},
+                                    this);
     m_infoDisplay->setObjectName(QStringLiteral("infoDisplay"));
     connect(m_infoDisplay, &InfoDisplay::listMouseUpDue, this,
             [this](Qt::MouseButton button, QPoint position) {

@@ -18,6 +18,7 @@ class QWidget;
 namespace td {
 
 class BatchCheck;
+class Clock;
 class WatchListModel;
 class WindowRegistry;
 struct MainState;
@@ -49,6 +50,7 @@ public:
         const MainState& state;
         WindowRegistry& windows;
         ToolTipWindow::Services services;
+        const Clock& clock;
     };
     struct HitTest
     {

@@ -136,9 +136,9 @@ private Q_SLOTS:
         Fixture f;
         const QRect screen = f.w.screen()->availableGeometry();
         f.w.move(screen.left(), screen.bottom() - f.listTop() - 30);
+        f.w.items().noteQuoteRead(0, f.p.clock.time.addSecs(-60), true);
         QPointer<ToolTipWindow> window = f.click(0);
         QVERIFY(screen.contains(window->geometry()));
-        f.w.items().noteQuoteRead(0, f.p.clock.time.addSecs(-60), true);
         const QString expected = infoText(f.w.items().entry(0), f.p.clock.now());
         QVERIFY(expected.contains(QStringLiteral("\r\nKurs von ")));
         QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->toPlainText(),

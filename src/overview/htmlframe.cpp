@@ -51,11 +51,16 @@ QString generalDateText(const QDateTime& when, const QLocale& locale)
     const QString date = locale.toString(when.date(), QLocale::ShortFormat);
     if (when.time() == QTime(0, 0))
         return date;
+    return date + u' ' + generalTimeText(when.time(), locale);
+}
+
+QString generalTimeText(const QTime& time, const QLocale& locale)
+{
     // The long time format is the one with seconds; its zone ("t") goes, a
     // "t" inside a word or a quoted literal stays.
     static const QRegularExpression zone(QStringLiteral(R"((?<![A-Za-z'])t+(?![A-Za-z']))"));
     const QString format = locale.timeFormat(QLocale::LongFormat).remove(zone).simplified();
-    return date + u' ' + locale.toString(when.time(), format);
+    return locale.toString(time, format);
 }
 
 QString vBuildHtmlHead(const MakerInfo& maker, const QDateTime& startTime, const QLocale& locale)

@@ -33,6 +33,8 @@ LinkParts buildLinkParts(const SettingsStore& hosts);
 // date, a blank, long time without its zone; at exactly midnight only the
 // date.
 QString generalDateText(const QDateTime& when, const QLocale& locale = QLocale::system());
+// Its time part alone.
+QString generalTimeText(const QTime& time, const QLocale& locale = QLocale::system());
 
 // The page head, ending in CR LF; `startTime` is the date it carries.
 QString vBuildHtmlHead(const MakerInfo& maker, const QDateTime& startTime,

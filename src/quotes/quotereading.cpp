@@ -1,6 +1,7 @@
 #include "quotes/quotereading.h"
 
 #include "platform/eventpump.h"
+#include "platform/services.h"
 #include "session/chartselection.h"
 #include "watchlist/watchlistmodel.h"
 
@@ -11,8 +12,8 @@
 namespace td {
 
 QuoteReading::QuoteReading(const Controls& controls, WatchListModel& items, WatchListModel& stop,
-                           ChartSelection& selection, QObject* parent)
-    : QObject(parent), m_ui(controls), m_items(items), m_stop(stop), m_selection(selection)
+                           ChartSelection& selection, const Clock& clock, QObject* parent)
+    : QObject(parent), m_ui(controls), m_items(items), m_stop(stop), m_selection(selection), m_clock(clock)
 {
 }
 
@@ -36,6 +37,7 @@ QuoteAnswer QuoteReading::vEvaluateQuote(const QuoteAnswer& page, bool batchRunn
     }
     writeCodes(answer);
     const int row = m_items.rowOfId(answer.request.entryId);
+    m_items.noteQuoteRead(row, m_clock.now(), answer.read);
     if (!answer.read || row < 0) {
         answer.read = false;
         return answer;
@@ -66,6 +68,7 @@ void QuoteReading::writeCodes(const QuoteAnswer& answer)
 void QuoteReading::vEvaluateQuoteBackground(const QuoteAnswer& answer, bool batchRunning)
 {
     const int row = m_items.rowOfId(answer.request.entryId);
+    m_items.noteQuoteRead(row, m_clock.now(), answer.read);
     // An unreadable page changes nothing in the entry, as in the foreground.
     if (row < 0 || !answer.read)
         return;

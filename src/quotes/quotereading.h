@@ -11,6 +11,7 @@ class QTabWidget;
 
 namespace td {
 
+class Clock;
 class WatchListModel;
 struct ChartSelection;
 
@@ -30,7 +31,7 @@ public:
     };
 
     QuoteReading(const Controls& controls, WatchListModel& items, WatchListModel& stop,
-                 ChartSelection& selection, QObject* parent);
+                 ChartSelection& selection, const Clock& clock, QObject* parent);
 
     // A foreground page (selection, retry by WKN, batch): its figures become
     // the shown ones, and a read quote is evaluated. `batchRunning` is the
@@ -58,6 +59,7 @@ private:
     WatchListModel& m_items;
     WatchListModel& m_stop;
     ChartSelection& m_selection;
+    const Clock& m_clock;
 };
 
 } // namespace td

@@ -74,7 +74,7 @@ void MainWindow::createQuoteSubsystem()
     createQuoteSources();
     m_quoteReading = new QuoteReading(
         {m_ui.chkAktQuoteColorBold, m_ui.txtMaxMinChange, m_ui.chkMarkMinMaxChange, m_ui.tabData}, *m_items,
-        *m_stop, m_session.selection, this);
+        *m_stop, m_session.selection, m_platform.clock, this);
 
     BatchCheck::Controls batchUi;
     batchUi.cmdCheckAllQuotes = m_ui.cmdCheckAllQuotes;

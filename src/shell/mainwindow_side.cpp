@@ -30,7 +30,8 @@ void MainWindow::createSideWindows()
                                      *m_batchCheck,
                                      m_state.infoDisplayLimit,
                                      m_windows,
-                                     {m_platform.clipboard, m_platform.dialogs}},
+                                     {m_platform.clipboard, m_platform.dialogs},
+                                     m_platform.clock},
                                     this);
     m_infoDisplay->setObjectName(QStringLiteral("infoDisplay"));
     connect(m_infoDisplay, &InfoDisplay::listMouseUpDue, this,

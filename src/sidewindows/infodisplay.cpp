@@ -1,6 +1,7 @@
 #include "sidewindows/infodisplay.h"
 
 #include "platform/eventpump.h"
+#include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/windowregistry.h"
 #include "quotes/batchcheck.h"
@@ -136,7 +137,7 @@ void InfoDisplay::onListMouseMove(QPoint position)
 
 void InfoDisplay::showHoverBox(int row)
 {
-    m_lblToolTip->setText(hoverText(m_ctx.items.entry(row)));
+    m_lblToolTip->setText(hoverText(m_ctx.items.entry(row), m_ctx.clock.now()));
     m_lblToolTip->adjustSize();
     const QSize measured = m_lblToolTip->size() + QSize(2 * kTextMarginPx, 2 * kTextMarginPx);
     const HoverBoxLayout layout =
@@ -183,7 +184,7 @@ void InfoDisplay::onItemClick(Qt::MouseButton button, QPoint position)
     }
 
     auto* window = new ToolTipWindow(m_ctx.services, m_infoAlpha, m_ctx.infoDisplayLimit, m_ui.hoverParent);
-    window->setEntryText(infoText(m_ctx.items.entry(row)));
+    window->setEntryText(infoText(m_ctx.items.entry(row), m_ctx.clock.now()));
     window->setSource(QStringLiteral("FRM_MAIN"), m_ui.lstItems);
     const QPoint listOrigin = m_ui.lstItems->viewport()->mapToGlobal(QPoint(0, 0));
     const QPoint windowOrigin = m_ui.hoverParent->mapToGlobal(QPoint(0, 0));

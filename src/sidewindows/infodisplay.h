@@ -18,6 +18,7 @@ class QWidget;
 namespace td {
 
 class BatchCheck;
+class Clock;
 class WatchListModel;
 class WindowRegistry;
 
@@ -48,6 +49,7 @@ public:
         int infoDisplayLimit; // lines the info window shows at most
         WindowRegistry& windows;
         ToolTipWindow::Services services;
+        const Clock& clock;
     };
     struct HitTest
     {

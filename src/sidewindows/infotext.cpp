@@ -1,5 +1,7 @@
 #include "sidewindows/infotext.h"
 
+#include "overview/htmlframe.h"
+
 #include <QStringList>
 
 namespace td {
@@ -22,9 +24,31 @@ QString shortLines(const WatchEntry& e)
     return text;
 }
 
+QString withAgeLine(QString text, const WatchEntry& e, const QDateTime& now, const QLocale& locale)
+{
+    const QString age = quoteAgeLine(e.quoteAge, now, locale);
+    if (!age.isEmpty())
+        text += kLineEnd + age;
+    return text;
+}
+
 } // namespace
 
-QString infoText(const WatchEntry& e)
+QString quoteAgeLine(const QuoteAge& age, const QDateTime& now, const QLocale& locale)
+{
+    const QString failed = QStringLiteral("letzter Abruf fehlgeschlagen");
+    if (!age.lastRead.isValid())
+        return age.lastFailed ? QStringLiteral("Kein Kurs abgerufen, ") + failed : QString();
+    QString when = generalTimeText(age.lastRead.time(), locale);
+    if (age.lastRead.date() != now.date())
+        when = locale.toString(age.lastRead.date(), QLocale::ShortFormat) + u' ' + when;
+    QString line = QStringLiteral("Kurs von ") + when;
+    if (age.lastFailed)
+        line += QStringLiteral(", ") + failed;
+    return line;
+}
+
+QString infoText(const WatchEntry& e, const QDateTime& now, const QLocale& locale)
 {
     const auto& c = e.columns;
     const QString& cur = c[ColCur];
@@ -42,12 +66,12 @@ QString infoText(const WatchEntry& e)
     if (!c[ColPlusMinus].isEmpty())
         text += kLineEnd + QStringLiteral("C: ") + c[ColPlusMinus] + cur + QStringLiteral(" (") + c[ColBPct] +
                 QStringLiteral("%)");
-    return text;
+    return withAgeLine(text, e, now, locale);
 }
 
-QString hoverText(const WatchEntry& e)
+QString hoverText(const WatchEntry& e, const QDateTime& now, const QLocale& locale)
 {
-    return shortLines(e);
+    return withAgeLine(shortLines(e), e, now, locale);
 }
 
 QString infoHtmlPage(const QString& text)

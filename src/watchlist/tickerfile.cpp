@@ -16,15 +16,51 @@ constexpr int kFieldOfColumn[ColumnCount] = {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12,
 constexpr int kCheckedField = 6;
 constexpr int kImportantField = 17;
 
-QString fieldText(QStringView field)
+// A file's fields, decoded once: every field is a slice sharing this one
+// block, so a full list costs one allocation instead of one per field.
+class DecodedFile
 {
-    return field.toString();
-}
+public:
+    explicit DecodedFile(QByteArrayView bytes) : m_base(bytes.data()), m_text(QString::fromLatin1(bytes))
+    {
+        if (m_text.isEmpty())
+            return;
+        // Taken before any slice shares the block; the terminators written
+        // through it lie outside every slice.
+        m_raw = reinterpret_cast<char16_t*>(m_text.data());
+        // Windows-1252 differs from Latin-1 only in 0x80 to 0x9F.
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            if ((static_cast<unsigned char>(bytes[i]) & 0xE0) == 0x80)
+                m_raw[i] = decodeWindows1252(bytes.sliced(i, 1)).at(0).unicode();
+        }
+    }
 
-QString fieldText(QByteArrayView field)
-{
-    return decodeWindows1252(field);
-}
+    QString text(QByteArrayView field)
+    {
+        if (field.isEmpty())
+            return {};
+        const qsizetype from = field.data() - m_base;
+        // Each slice ends in a '\0' where its separator stood, as QString
+        // text is expected to; the block's last field has the block's own.
+        if (from + field.size() < m_text.size())
+            m_raw[from + field.size()] = 0;
+        // The reference was counted for the whole line (share).
+        return QString(QString::DataPointer(m_text.data_ptr().d_ptr(), m_raw + from, field.size()));
+    }
+
+    // Counts `slices` more holders of the block in one step, before they
+    // are made: one atomic add a line instead of one a field.
+    void share(int slices)
+    {
+        if (slices > 0)
+            m_text.data_ptr().d_ptr()->ref_.fetchAndAddRelaxed(slices);
+    }
+
+private:
+    const char* m_base;
+    QString m_text;
+    char16_t* m_raw = nullptr;
+};
 
 std::optional<bool> fieldBoolean(QStringView field)
 {
@@ -41,33 +77,12 @@ std::optional<bool> fieldBoolean(QByteArrayView field)
     return parseBoolean(decodeWindows1252(field));
 }
 
-qsizetype indexOfSeparator(QStringView line, qsizetype from)
+// Fills a fresh entry in place from its first fields (`count` is how many the
+// line had), as text or as file bytes, whose separators are the same bytes.
+template <typename View, typename Text>
+void fillEntry(WatchEntry& entry, const std::array<View, kImportantField>& fields, qsizetype count,
+               bool autoCheck, Text fieldText)
 {
-    return line.indexOf(u';', from);
-}
-
-qsizetype indexOfSeparator(QByteArrayView line, qsizetype from)
-{
-    return line.indexOf(';', from);
-}
-
-// Fills a fresh entry in place from a line as text or as file bytes (whose
-// separators are the same bytes): a full list is 32,767 entries, so each
-// field is copied once, straight into its column.
-template <typename View> void readTickerLine(WatchEntry& entry, View line, bool autoCheck)
-{
-    std::array<View, kImportantField> fields;
-    qsizetype count = 0;
-    for (qsizetype start = 0;;) {
-        const qsizetype end = indexOfSeparator(line, start);
-        if (count < kImportantField)
-            fields[static_cast<std::size_t>(count)] =
-                line.sliced(start, (end < 0 ? line.size() : end) - start);
-        ++count;
-        if (end < 0)
-            break;
-        start = end + 1;
-    }
     const auto field = [&](int number) {
         return number <= count ? fields[static_cast<std::size_t>(number - 1)] : View();
     };
@@ -151,8 +166,20 @@ void appendTickerLine(QString& out, const WatchEntry& entry)
 
 WatchEntry parseTickerLine(QStringView line, bool autoCheck)
 {
+    std::array<QStringView, kImportantField> fields;
+    qsizetype count = 0;
+    for (qsizetype start = 0;;) {
+        const qsizetype end = line.indexOf(u';', start);
+        if (count < kImportantField)
+            fields[static_cast<std::size_t>(count)] =
+                line.sliced(start, (end < 0 ? line.size() : end) - start);
+        ++count;
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
     WatchEntry entry;
-    readTickerLine(entry, line, autoCheck);
+    fillEntry(entry, fields, count, autoCheck, [](QStringView field) { return field.toString(); });
     return entry;
 }
 
@@ -176,12 +203,46 @@ TickerFileContent parseTickerFile(const QByteArray& bytes, bool autoCheck, int c
     TickerFileContent content;
     const QByteArrayView text(bytes);
     content.entries.reserve(std::min<qsizetype>(std::max(capacity, 0), text.count('\n') + 1));
-    forEachEntryLine(text, [&](QByteArrayView line) {
-        if (content.entries.size() >= capacity)
-            ++content.linesOverLimit;
-        else
-            readTickerLine(content.entries.emplace_back(), line, autoCheck);
-    });
+    DecodedFile decoded(text);
+    const auto fieldText = [&decoded](QByteArrayView field) {
+        return decoded.text(field);
+    };
+    // One pass finds line and field ends alike; empty lines are skipped, as
+    // in forEachEntryLine.
+    const char* in = text.data();
+    const qsizetype n = text.size();
+    std::array<QByteArrayView, kImportantField> fields;
+    qsizetype count = 0;
+    int texts = 0; // non-empty fields that become columns
+    qsizetype lineStart = 0;
+    qsizetype fieldStart = 0;
+    for (qsizetype i = 0; i <= n; ++i) {
+        const char c = i < n ? in[i] : '\n';
+        if (c != ';' && c != '\n' && c != '\r')
+            continue;
+        const bool lineEnds = c != ';';
+        if (!lineEnds || i > lineStart) {
+            if (count < kImportantField) {
+                fields[static_cast<std::size_t>(count)] = QByteArrayView(in + fieldStart, i - fieldStart);
+                texts += i > fieldStart && count != kCheckedField - 1 && count != kImportantField - 1;
+            }
+            ++count;
+        }
+        fieldStart = i + 1;
+        if (!lineEnds)
+            continue;
+        if (i > lineStart) {
+            if (content.entries.size() >= capacity) {
+                ++content.linesOverLimit;
+            } else {
+                decoded.share(texts);
+                fillEntry(content.entries.emplace_back(), fields, count, autoCheck, fieldText);
+            }
+        }
+        count = 0;
+        texts = 0;
+        lineStart = i + 1;
+    }
     return content;
 }
 

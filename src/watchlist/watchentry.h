@@ -2,6 +2,7 @@
 
 #include "platform/amount.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QtGlobal>
 
@@ -72,6 +73,23 @@ struct CellStyle
     bool operator==(const CellStyle&) const = default;
 };
 
+// When an entry's quote was last read, held in memory only: the list file
+// has no field for it.
+struct QuoteAge
+{
+    QDateTime lastRead; // invalid: no quote read yet
+    bool lastFailed = false;
+
+    // One read of the entry's page: a success sets the time, a failure keeps
+    // the last good time and is remembered until the next success.
+    void note(const QDateTime& when, bool read)
+    {
+        if (read)
+            lastRead = when;
+        lastFailed = !read;
+    }
+};
+
 // One watched instrument or held position. Every column is display text,
 // stored exactly as shown; numbers are read from it only where computed.
 struct WatchEntry
@@ -85,6 +103,7 @@ struct WatchEntry
     int sourcePosition = 0;
     // Stable identity while the entry is in a list (0 = not in a list).
     quint64 id = 0;
+    QuoteAge quoteAge;
 
     const QString& name() const { return columns[ColName]; }
     // The entry's own text colour: the important mark or black.

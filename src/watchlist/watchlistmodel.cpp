@@ -214,6 +214,12 @@ void WatchListModel::setColumn(int row, int column, const QString& text)
         Q_EMIT dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
 }
 
+void WatchListModel::noteQuoteRead(int row, const QDateTime& when, bool read)
+{
+    if (row >= 0 && row < size())
+        m_entries[row].quoteAge.note(when, read);
+}
+
 void WatchListModel::setChecked(int row, bool checked)
 {
     if (row < 0 || row >= size() || m_entries[row].checked == checked)

@@ -48,6 +48,8 @@ public:
     void clear();
     void replace(int row, WatchEntry entry);
     void setColumn(int row, int column, const QString& text);
+    // Not shown in the list: no row changes.
+    void noteQuoteRead(int row, const QDateTime& when, bool read);
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
     void setImportant(int row, bool important);

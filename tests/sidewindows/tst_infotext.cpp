@@ -8,6 +8,7 @@ using namespace td;
 namespace {
 
 using Fields = QList<QPair<int, QString>>;
+using Reads = QList<QPair<QDateTime, bool>>; // when, and whether the quote was read
 
 WatchEntry entryWith(const Fields& fields)
 {
@@ -61,10 +62,44 @@ private Q_SLOTS:
     void lines()
     {
         QFETCH(Fields, fields);
-        const QString text = infoText(entryWith(fields));
+        const QString text = infoText(entryWith(fields), QDateTime());
         QTEST(text.split("\r\n"), "expected");
         QCOMPARE(text.count(u'\n'), text.count("\r\n"));
-        QTEST(hoverText(entryWith(fields)).split("\r\n"), "hover");
+        QTEST(hoverText(entryWith(fields), QDateTime()).split("\r\n"), "hover");
+    }
+    void ageLine_data()
+    {
+        QTest::addColumn<Reads>("reads");
+        QTest::addColumn<QString>("expected");
+        const QDateTime earlier(QDate(2026, 12, 6), QTime(14, 5, 9));
+        const QDateTime yesterday(QDate(2026, 12, 5), QTime(23, 59, 59));
+        QTest::newRow("never read") << Reads{} << QString();
+        QTest::newRow("read today") << Reads{{earlier, true}} << "Kurs von 14:05:09";
+        QTest::newRow("read on another day") << Reads{{yesterday, true}} << "Kurs von 05.12.26 23:59:59";
+        QTest::newRow("midnight keeps its time")
+            << Reads{{QDateTime(QDate(2026, 12, 5), QTime(0, 0)), true}} << "Kurs von 05.12.26 00:00:00";
+        QTest::newRow("failed after a read") << Reads{{yesterday, true}, {earlier, false}}
+                                             << "Kurs von 05.12.26 23:59:59, letzter Abruf fehlgeschlagen";
+        QTest::newRow("read again after a failure")
+            << Reads{{yesterday, false}, {earlier, true}} << "Kurs von 14:05:09";
+        QTest::newRow("only failures") << Reads{{yesterday, false}, {earlier, false}}
+                                       << "Kein Kurs abgerufen, letzter Abruf fehlgeschlagen";
+    }
+    void ageLine()
+    {
+        QFETCH(Reads, reads);
+        QFETCH(QString, expected);
+        const QDateTime now(QDate(2026, 12, 6), QTime(18, 0));
+        WatchEntry e = entryWith({{ColName, "Alpha AG"}, {ColTicker, "ALP"}});
+        for (const auto& [when, read] : reads)
+            e.quoteAge.note(when, read);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QCOMPARE(quoteAgeLine(e.quoteAge, now, german), expected);
+        // The last line of both texts, or none.
+        const QStringList lines = infoText(e, now, german).split("\r\n");
+        QCOMPARE(lines.size(), expected.isEmpty() ? 2 : 3);
+        QCOMPARE(hoverText(e, now, german).split("\r\n"), lines);
+        QCOMPARE(lines.last(), expected.isEmpty() ? QString("ALP") : expected);
     }
     void pageEscapes()
     {

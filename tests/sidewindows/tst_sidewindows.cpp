@@ -139,9 +139,11 @@ private Q_SLOTS:
         Fixture f;
         const QRect screen = f.w.screen()->availableGeometry();
         f.w.move(screen.left(), screen.bottom() - f.listTop() - 30);
+        f.w.items().noteQuoteRead(0, f.p.clock.time.addSecs(-60), true);
         QPointer<ToolTipWindow> window = f.click(0);
         QVERIFY(screen.contains(window->geometry()));
-        const QString expected = infoText(f.w.items().entry(0));
+        const QString expected = infoText(f.w.items().entry(0), f.p.clock.now());
+        QVERIFY(expected.contains(QStringLiteral("\r\nKurs von ")));
         QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("txt_Info"))->toPlainText(),
                  QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         window->findChild<QAction*>(QStringLiteral("mnu_contentcopy"))->trigger();
@@ -190,15 +192,17 @@ private Q_SLOTS:
         const auto check = [&] {
             QTreeView* list = widget<QTreeView>(f.w, "lstItems");
             list->setCurrentIndex(f.w.items().index(0, 0));
+            f.w.items().noteQuoteRead(1, f.p.clock.time, false);
             f.hover(1);
             QFrame* box = f.w.infoDisplay().hoverBox();
             QCOMPARE(box->isVisible(), labelBox && !batch);
             QCOMPARE(list->currentIndex().row(), batch ? 0 : 1);
             if (box->isVisible()) {
                 auto* text = box->findChild<QPlainTextEdit*>(QStringLiteral("txttooltip"));
-                QCOMPARE(
-                    text->toPlainText(),
-                    hoverText(f.w.items().entry(1)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+                QVERIFY(text->toPlainText().endsWith(
+                    QStringLiteral("\nKein Kurs abgerufen, letzter Abruf fehlgeschlagen")));
+                QCOMPARE(text->toPlainText(), hoverText(f.w.items().entry(1), f.p.clock.now())
+                                                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
                 QVERIFY(f.w.rect().contains(box->geometry()));
                 if (leaveOverTabs)
                     moveOver(widget<QTabWidget>(f.w, "tabData")->tabBar(), QPoint(3, 3));

@@ -83,15 +83,28 @@ private Q_SLOTS:
         QTest::newRow("bare CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
         QTest::newRow("CR, LF and CR LF mixed")
             << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("windows-1252 names beside other fields")
+            << QByteArray("\x80uro;EU\r\nb\x9f;X;Y")
+            << QStringList{QString::fromUtf8("€uro"), QString::fromUtf8("bŸ")};
     }
+    // Loaded names share one block: each must still end in '\0' and change alone.
     void lineEnds()
     {
         QFETCH(QByteArray, bytes);
+        QList<WatchEntry> entries = parseTickerFile(bytes, false).entries;
         QStringList names;
-        for (const WatchEntry& e : parseTickerFile(bytes, false).entries)
+        for (const WatchEntry& e : entries) {
             names << e.name();
+            QCOMPARE(e.name().utf16()[e.name().size()], u'\0');
+        }
         QTEST(names, "names");
         QCOMPARE(countTickerEntries(bytes), names.size());
+        for (WatchEntry& e : entries) {
+            e.columns[ColName].append(u"++");
+            e.columns[ColTicker].clear();
+        }
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            QCOMPARE(entries[i].name(), names[i] + QStringLiteral("++"));
     }
     void hostileBytesDoNotBreakReading()
     {

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -87,6 +88,8 @@ void MainWindow::createQuoteSubsystem()
         new BatchCheck(batchUi, {*m_items, *m_stop}, {*m_quoteLoader, *m_backgroundLoader, *m_quoteReading},
                        {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime}, m_state, this);
     m_batchCheck->setObjectName(QStringLiteral("batchCheck"));
+    m_batchCheck->setPaneFactory(m_platform.panes);
+    connect(m_ui.spnParallelPages, &QSpinBox::valueChanged, m_batchCheck, &BatchCheck::setParallelPages);
 
     const SelectionFlow::Context context{*m_items,           *m_stop,      m_panes,        m_platform.hosts,
                                          m_platform.dialogs, m_state,      *m_quoteLoader, *m_quoteReading,

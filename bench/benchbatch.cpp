@@ -11,6 +11,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <cstdio>
 
@@ -28,6 +29,11 @@ struct BatchSetup
             targets.append(target);
             bw.server.setResponse(target, loopback::PageResponse::page(quotePageFor(e)).delayed(delayMs));
         }
+    }
+
+    void setParallelPages(int pages)
+    {
+        bw.window->findChild<QSpinBox*>(QStringLiteral("spnParallelPages"))->setValue(pages);
     }
 
     // Runs the batch the way the button does; returns when it has finished.
@@ -61,6 +67,47 @@ void bareGets(QNetworkAccessManager& network, const loopback::PageServer& server
             qFatal("bare GET of %s failed", qPrintable(target));
         delete reply;
     }
+}
+
+// Pages that take 0.3 s each, one at a time and several at once; the floor
+// is the slow pages' time alone, shared evenly among the pages in flight.
+QList<BenchRow> parallelRows()
+{
+    constexpr int kSlowPageMs = 300;
+    QList<BenchRow> rows;
+    {
+        BatchSetup setup(50, kSlowPageMs);
+        const double floor = 50.0 / 6 * kSlowPageMs;
+        const double sequential = bestMs(1, [&] { setup.runBatch(); });
+        setup.setParallelPages(6);
+        const double parallel = bestMs(1, [&] { setup.runBatch(); });
+        rows.append({QStringLiteral("Parallel check, 50 pages of 0.3 s, 6 at once"),
+                     QStringLiteral("50 / 6 x 0.3 s"),
+                     QStringLiteral("ms"),
+                     parallel,
+                     floor,
+                     BenchRow::Goal::TimesFloor,
+                     1.2,
+                     {}});
+        rows.append({QStringLiteral("  the same, one page at a time"), QStringLiteral("50 / 6 x 0.3 s"),
+                     QStringLiteral("ms"), sequential, floor, BenchRow::Goal::Report, 0,
+                     QStringLiteral("%1 x floor; 6 at once is %2 x faster")
+                         .arg(sequential / floor, 0, 'f', 2)
+                         .arg(sequential / parallel, 0, 'f', 2)});
+    }
+    {
+        BatchSetup setup(40, kSlowPageMs);
+        const double sequential = bestMs(1, [&] { setup.runBatch(); });
+        setup.setParallelPages(4);
+        const double parallel = bestMs(1, [&] { setup.runBatch(); });
+        rows.append({QStringLiteral("Parallel check, 40 pages of 0.3 s, 4 at once"),
+                     QStringLiteral("the same, one page at a time"), QStringLiteral("ms"), parallel,
+                     sequential, BenchRow::Goal::Report, 0,
+                     QStringLiteral("%1 x faster; %2 x the floor of 40 / 4 x 0.3 s")
+                         .arg(sequential / parallel, 0, 'f', 2)
+                         .arg(parallel / (40.0 / 4 * kSlowPageMs), 0, 'f', 2)});
+    }
+    return rows;
 }
 
 } // namespace
@@ -110,6 +157,7 @@ QList<BenchRow> batchRows()
              BenchRow::Goal::Share, 5,
              QStringLiteral("pages answer after 200 ms; the loopback server shares the main thread")});
     }
+    rows += parallelRows();
     return rows;
 }
 

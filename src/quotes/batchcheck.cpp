@@ -7,7 +7,9 @@
 #include "platform/eventpump.h"
 #include "platform/panewait.h"
 #include "platform/programname.h"
+#include "quotes/inorderrelease.h"
 #include "quotes/intervalcheck.h"
+#include "quotes/pagepool.h"
 #include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
 #include "quotes/quotesources.h"
@@ -16,6 +18,7 @@
 #include "watchlist/watchlistmodel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -24,6 +27,7 @@
 #include <QTreeView>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace td {
@@ -75,6 +79,17 @@ BatchCheck::BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Ser
     });
     // The preview windows read the reload box themselves; here it is only kept within bounds.
     connectIntervalBox(m_ui.txtAutoReload, [](double) {});
+}
+
+void BatchCheck::setPaneFactory(PaneFactory& factory)
+{
+    if (!m_pool)
+        m_pool = new PagePool(factory, this);
+}
+
+void BatchCheck::setParallelPages(int pages)
+{
+    m_parallelPages = std::clamp(pages, 1, kMaxParallelPages);
 }
 
 void BatchCheck::setRunState(RunState state)
@@ -216,26 +231,20 @@ void BatchCheck::vCheckAllQuotes()
         return !isRunning();
     };
     const int n = items.size();
-    QElapsedTimer sinceShown;
-    for (int i = 1; i <= n; ++i) {
+    m_sinceShown.invalidate();
+    const bool parallel = m_pool && m_parallelPages > 1;
+    if (parallel)
+        checkInParallel(cancelled);
+    for (int i = 1; i <= n && !parallel; ++i) {
         if (cancelled())
             break;
         if (i <= items.size()) {
             m_session.oCurrentEntry = items.idAt(i - 1);
             const WatchEntry& entry = items.entry(i - 1);
             if (entry.checked) {
-                // The list follows the batch at a frame rate a user can see;
-                // following every fast page would only cost repaints.
-                if (!sinceShown.isValid() || sinceShown.elapsed() >= kFrameMs || i == n) {
-                    const QModelIndex index = items.index(i - 1, 0);
-                    m_ui.lstItems->scrollTo(index);
-                    m_ui.lstItems->setCurrentIndex(index);
-                    sinceShown.start();
-                }
-                // Every batch page is read, with the search layout it was searched with.
-                const QuoteRequest request = m_services.sources.request(
-                    entry, QuotePurpose::Batch, quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry)));
-                m_quotes.foreground.load(request, this, [this](const QuoteAnswer& a) { onBatchAnswer(a); });
+                followRow(i - 1, i == n);
+                m_quotes.foreground.load(requestFor(entry, QuotePurpose::Batch), this,
+                                         [this](const QuoteAnswer& a) { onBatchAnswer(a); });
                 waitForPane(m_quotes.foreground.pane(), cancelled);
                 if (m_pass.gaveUp)
                     break;
@@ -245,6 +254,8 @@ void BatchCheck::vCheckAllQuotes()
     }
     // A page still loading after a cancel is answered to nobody.
     m_quotes.foreground.cancel();
+    if (m_pool)
+        m_pool->abortAll();
 
     if (items.size() > 0) {
         m_session.oCurrentEntry = items.idAt(0);
@@ -261,6 +272,78 @@ void BatchCheck::vCheckAllQuotes()
     emit passEnded(m_pass.result);
     if (m_pass.gaveUp)
         emit hostUnanswered(m_pass.timeouts.host());
+}
+
+QuoteRequest BatchCheck::requestFor(const WatchEntry& entry, QuotePurpose purpose) const
+{
+    // Every batch page is read, with the search layout it was searched with.
+    return m_services.sources.request(entry, purpose,
+                                      quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry)));
+}
+
+void BatchCheck::followRow(int row, bool last)
+{
+    // The list follows the batch at a frame rate a user can see; following
+    // every fast page would only cost repaints.
+    if (m_sinceShown.isValid() && m_sinceShown.elapsed() < kFrameMs && !last)
+        return;
+    const QModelIndex index = m_lists.items.index(row, 0);
+    m_ui.lstItems->scrollTo(index);
+    m_ui.lstItems->setCurrentIndex(index);
+    m_sinceShown.start();
+}
+
+void BatchCheck::checkInParallel(const std::function<bool()>& cancelled)
+{
+    WatchListModel& items = m_lists.items;
+    const int n = items.size();
+    // A change in the options counts from the next pass.
+    const int pages = m_parallelPages;
+    InOrderRelease<QuoteAnswer> release;
+    QEventLoop loop;
+    // Answers go to this pass only: once it returns, a late page is read into nothing.
+    QObject pass;
+    connect(&PaneWait::instance(), &PaneWait::woken, &loop, &QEventLoop::quit);
+    connect(qApp, &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
+    int launched = 0;
+    const auto launch = [&] {
+        while (launched < items.size() && m_pool->inFlight() < pages) {
+            const int row = launched;
+            const WatchEntry& entry = items.entry(row);
+            if (entry.checked && !m_pool->load(requestFor(entry, QuotePurpose::Batch), pages, &pass,
+                                               [&release, &loop, row](const QuoteAnswer& a) {
+                                                   release.arrive(row, a);
+                                                   loop.quit();
+                                               }))
+                break;
+            if (entry.checked)
+                release.await(row);
+            ++launched;
+        }
+    };
+    for (int i = 1; i <= n; ++i) {
+        if (cancelled())
+            break;
+        if (i <= items.size()) {
+            m_session.oCurrentEntry = items.idAt(i - 1);
+            launch();
+            if (release.awaits(i - 1)) {
+                // An answer that came early waits for every row above it.
+                std::optional<std::pair<int, QuoteAnswer>> due;
+                while (!(due = release.take()) && !cancelled()) {
+                    loop.exec();
+                    launch();
+                }
+                if (!due)
+                    break;
+                followRow(i - 1, i == n);
+                onBatchAnswer(due->second);
+                if (m_pass.gaveUp)
+                    break;
+            }
+        }
+        m_ui.picAllProgress->vDrawProgress(roundToEven(100.0 * i / n), kProgressColour, QString(), 100);
+    }
 }
 
 void BatchCheck::onBatchAnswer(const QuoteAnswer& answer)
@@ -300,9 +383,8 @@ void BatchCheck::vCheckAllQuotesBackground()
         if (!entry.checked)
             continue;
         loader.pane().setSilent(true);
-        loader.load(m_services.sources.request(entry, QuotePurpose::Background,
-                                               quoteSearchAddress(m_services.hosts, quoteSymbolOf(entry))),
-                    this, [this](const QuoteAnswer& a) { onBackgroundAnswer(a); });
+        loader.load(requestFor(entry, QuotePurpose::Background), this,
+                    [this](const QuoteAnswer& a) { onBackgroundAnswer(a); });
         waitForPane(loader.pane(), cancelled);
         if (cancelled() || m_backgroundPass.gaveUp)
             break;

@@ -4,6 +4,7 @@
 
 #include "quotes/checkstop.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -24,6 +25,8 @@ class QWidget;
 namespace td {
 
 class Dialogs;
+class PagePool;
+class PaneFactory;
 class ProgressBar;
 class QuoteLoader;
 class QuoteReading;
@@ -31,6 +34,7 @@ class QuoteSources;
 class SettingsStore;
 class WatchListModel;
 struct Session;
+struct WatchEntry;
 
 // The batch check of every ticked entry, the background check and the
 // refresh timers. The run buttons show each check's run state: "!" idle,
@@ -86,6 +90,11 @@ public:
     BatchCheck(const Controls& controls, Lists lists, Quotes quotes, Services services, Session& session,
                QObject* parent);
 
+    // Lets the batch check load up to `pages` pages at once (1..8) on panes
+    // of its own, made by `factory` when first needed; 1 keeps it sequential.
+    void setPaneFactory(PaneFactory& factory);
+    void setParallelPages(int pages);
+
     bool isRunning() const { return m_run == RunState::Running; }
     bool isBackgroundRunning() const { return m_backgroundRun == RunState::Running; }
 
@@ -133,6 +142,11 @@ private:
     void onBatchAnswer(const QuoteAnswer& answer);
     void onBackgroundAnswer(const QuoteAnswer& answer);
     void waitForEvaluationTimer();
+    QuoteRequest requestFor(const WatchEntry& entry, QuotePurpose purpose) const;
+    // The batch's entries with pages loaded in parallel; stops early like the sequential loop.
+    void checkInParallel(const std::function<bool()>& cancelled);
+    // Scrolls the list to a ticked row at a frame rate a user can see.
+    void followRow(int row, bool last);
 
     struct Pass
     {
@@ -157,6 +171,9 @@ private:
     QTimer m_tmrShowAllQuotes;
     std::optional<QuoteAnswer> m_dueAnswer;
     QHash<QPushButton*, QString> m_idleToolTips;
+    PagePool* m_pool = nullptr;
+    int m_parallelPages = 1;
+    QElapsedTimer m_sinceShown;
 };
 
 } // namespace td

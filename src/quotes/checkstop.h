@@ -8,6 +8,9 @@ namespace td {
 // further page would only wait out its time-out as well.
 inline constexpr int kTimeoutsBeforeGivingUp = 3;
 
+// How many pages a batch check may load at once.
+inline constexpr int kMaxParallelPages = 8;
+
 // The time-outs in a row of one check. Any page that did not time out ends
 // the streak; a time-out from another host starts a new one.
 class TimeoutStreak

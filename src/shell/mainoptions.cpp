@@ -1,6 +1,7 @@
 #include "shell/mainoptions.h"
 
 #include "platform/amount.h"
+#include "quotes/checkstop.h"
 
 #include <QRegularExpression>
 
@@ -90,6 +91,7 @@ MainOptions readMainOptions(const SettingsStore& s, MainOptions o)
     o.searchDest = s.read(QStringLiteral("SearchDest"), QStringLiteral("Comdirect"));
     o.lstItemsBackcolor = s.read(QStringLiteral("LstItemsBackcolor"), QStringLiteral("ffffff"));
     readCheck(s, QStringLiteral("Notify"), "1", o.notify);
+    readInt(s, QStringLiteral("ParallelPages"), "1", o.parallelPages, 1, kMaxParallelPages);
     return o;
 }
 
@@ -132,6 +134,7 @@ void writeMainOptions(SettingsStore& s, const MainOptions& o, const ShutdownStat
     s.write(QStringLiteral("ShowAllQuotesSilent"), o.showAllQuotesSilent.trimmed());
     s.write(QStringLiteral("Mobile"), check(o.mobile));
     s.write(QStringLiteral("Notify"), check(o.notify));
+    s.write(QStringLiteral("ParallelPages"), QString::number(o.parallelPages));
     if (state.indexWindowOpen)
         s.write(QStringLiteral("ShowINDICESSMALLWINDOW"), QStringLiteral("1"));
 }

@@ -42,6 +42,8 @@ struct MainOptions
     bool showIndicesSmallWindow = true;
     // A desktop notification when an entry enters the alarm state.
     bool notify = true;
+    // Pages the batch check loads at once.
+    int parallelPages = 1;
 };
 
 inline constexpr int kHistoryChoices = 6;

@@ -2,6 +2,7 @@
 // depends on are given in twips; everything else is left to the layouts.
 #include "overview/progressbar.h"
 #include "platform/twips.h"
+#include "quotes/checkstop.h"
 #include "shell/mainwindow.h"
 #include "sidewindows/listcolumns.h"
 #include "watchlist/watchlistmodel.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -436,6 +438,11 @@ QWidget* MainWindow::buildOptionsPanel()
         checkBox(QStringLiteral("chkNotify"), QStringLiteral("Desktop-Benachrichtigung bei Alarm"), panel);
     const int next = int(checks.size());
     grid->addWidget(m_ui.chkNotify, row + next / 3, (next % 3) * 2, 1, 2);
+    m_ui.spnParallelPages = new QSpinBox(panel);
+    m_ui.spnParallelPages->setObjectName(QStringLiteral("spnParallelPages"));
+    m_ui.spnParallelPages->setRange(1, kMaxParallelPages);
+    row += (next + 1 + 2) / 3;
+    labelled(QStringLiteral("Seiten gleichzeitig"), m_ui.spnParallelPages, 0);
     return panel;
 }
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -54,6 +55,7 @@ void MainWindow::applyOptions(const MainOptions& o)
     m_ui.txtLstItemsBackcolor->setText(o.lstItemsBackcolor);
     m_benefitsSetting = o.benefits;
     m_ui.chkNotify->setChecked(o.notify);
+    m_ui.spnParallelPages->setValue(o.parallelPages);
 }
 
 MainOptions MainWindow::gatherOptions() const
@@ -84,6 +86,7 @@ MainOptions MainWindow::gatherOptions() const
     o.searchDest = m_ui.cmdSearch->property("searchDest").toString();
     o.lstItemsBackcolor = m_ui.txtLstItemsBackcolor->text();
     o.notify = m_ui.chkNotify->isChecked();
+    o.parallelPages = m_ui.spnParallelPages->value();
     // Until the resources list has its entries, the stored choice stands.
     const int benefits = m_ui.cboBenefits->currentIndex();
     o.benefits = benefits >= 0 ? benefits : m_benefitsSetting;

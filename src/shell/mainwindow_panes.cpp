@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -93,6 +94,8 @@ void MainWindow::createQuoteSubsystem()
         new BatchCheck(batchUi, {*m_items, *m_stop}, {*m_quoteLoader, *m_backgroundLoader, *m_quoteReading},
                        {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime, *m_quoteSources}, m_session, this);
     m_batchCheck->setObjectName(QStringLiteral("batchCheck"));
+    m_batchCheck->setPaneFactory(m_platform.panes);
+    connect(m_ui.spnParallelPages, &QSpinBox::valueChanged, m_batchCheck, &BatchCheck::setParallelPages);
 
     const SelectionFlow::Panes selectionPanes{m_panes.wbrStockContent,
                                               m_panes.wbrRealTimeQuote,

@@ -12,6 +12,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QTabWidget;
 class QTreeView;
 class QWidget;
@@ -113,6 +114,7 @@ struct MainWindowUi
     QList<QCheckBox*> chkMobile; // 0 main window, 1 settings tab
     QLineEdit* txtLstItemsBackcolor = nullptr;
     QCheckBox* chkNotify = nullptr;
+    QSpinBox* spnParallelPages = nullptr;
 
     // Quick search, resources pane commands and link menus (Picture2's row).
     QLineEdit* txtQuickName = nullptr;

@@ -21,6 +21,8 @@ private Q_SLOTS:
         row("check box 2", "AutoClear", "2");
         row("check box letters", "AutoClear", "on");
         row("tab letters", "tabDataIndex", "x");
+        row("parallel pages over 8", "ParallelPages", "9");
+        row("parallel pages 0", "ParallelPages", "0");
     }
     void unconvertibleTextsKeepPreviousValues()
     {
@@ -34,12 +36,14 @@ private Q_SLOTS:
         previous.history = 1;
         previous.autoClear = false;
         previous.tabDataIndex = 2;
+        previous.parallelPages = 3;
         const MainOptions o = readMainOptions(store, previous);
         QCOMPARE(o.mainLeft, key == u"main_left" ? 300.0 : 0.0);
         QCOMPARE(o.bank, key == u"Bank" ? 0 : 1);
         QCOMPARE(o.history, key == u"History" ? 1 : 3);
         QCOMPARE(o.autoClear, key == u"AutoClear" ? false : true);
         QCOMPARE(o.tabDataIndex, key == u"tabDataIndex" ? 2 : 0);
+        QCOMPARE(o.parallelPages, key == u"ParallelPages" ? 3 : 1);
     }
     // Shutdown writes back, key by key, what start-up read; typed texts are written plain.
     void shutdownWritesWhatStartUpReads()
@@ -50,7 +54,7 @@ private Q_SLOTS:
                            "AutoReload=5000 RealTimeRefresh=7000 History=5 tabDataIndex=1 AutoMarkLast=1 "
                            "MaxMinChange=12.5 ToolTip=1 ToolTipTransparence=120 LBLToolTip=0 "
                            "SearchDest=Yahoo AutoGetOnlineQuotes=1 LstItemsBackcolor=ff0000 "
-                           "ShowAllQuotesSilent=300 Mobile=1 Notify=0")
+                           "ShowAllQuotesSilent=300 Mobile=1 Notify=0 ParallelPages=4")
                 .split(u' ');
         MemorySettingsStore in;
         for (const QString& pair : pairs)

@@ -4,6 +4,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace td::loopback {
@@ -188,6 +189,10 @@ void PageServer::onReadable(QTcpSocket* socket)
     request.query = question < 0 ? QString() : request.target.mid(question + 1);
     if (m_recording)
         m_requests.append(request);
+    m_unanswered->insert(socket);
+    m_mostInFlight = std::max(m_mostInFlight, inFlight());
+    // A client that gives up ends the request too.
+    connect(socket, &QObject::destroyed, [unanswered = m_unanswered, socket] { unanswered->remove(socket); });
     emit requestReceived(request);
 
     PageResponse response;
@@ -219,6 +224,7 @@ void PageServer::answer(QTcpSocket* socket, const PageResponse& response)
     case PageResponse::Mode::Trickle:
         break;
     }
+    m_unanswered->remove(socket);
     QByteArray head =
         "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) +
         "\r\nContent-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n";

@@ -4,12 +4,14 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTcpServer>
 
 class QTcpSocket;
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace td::loopback {
@@ -85,6 +87,9 @@ public:
     void setRecording(bool on) { m_recording = on; }
     // Lets events run until `count` requests arrived or the time is up.
     bool waitForRequests(int count, int timeoutMs = 5000) const;
+    // Requests received and not answered yet, and the most there were at once.
+    int inFlight() const { return int(m_unanswered->size()); }
+    int mostInFlight() const { return m_mostInFlight; }
 
 signals:
     void requestReceived(const td::loopback::PageRequest& request);
@@ -100,6 +105,9 @@ private:
     Handler m_fallback;
     QList<PageRequest> m_requests;
     bool m_recording = true;
+    // Shared with the sockets, which may outlive the server while it is destroyed.
+    std::shared_ptr<QSet<QTcpSocket*>> m_unanswered = std::make_shared<QSet<QTcpSocket*>>();
+    int m_mostInFlight = 0;
 };
 
 } // namespace td::loopback

@@ -1,6 +1,7 @@
 #include "overview/overviewpage.h"
 
 #include "platform/amount.h"
+#include "session/quotesymbol.h"
 #include "sites/sitehosts.h"
 
 namespace td {
@@ -105,7 +106,7 @@ QStringList chartOverviewWrites(const HtmlFrame& frame, const ChartSelection& se
         const QString ticker = esc(selection.sSelTicker.value(i));
         const QString place = esc(selection.sSelPlace.value(i));
         const QString name = esc(selection.sSelName.value(i));
-        const QString symbol = ticker + u'.' + place;
+        const QString symbol = quoteSymbol(ticker, place);
         const Amount buyPct = selection.cSelBuyPct.value(i);
         if (ticker.isEmpty()) {
             line = QStringLiteral("<br>") + kRule +
@@ -156,7 +157,8 @@ QStringList benchmarkWrites(const HtmlFrame& frame, const ChartSelection& select
     writes << QStringLiteral(
         "<table border=\"0\" width=\"97%\" cellspacing=\"2\" style=\"float:left; margin-left:10px;\">");
     for (qsizetype i = 0; i <= n; ++i) {
-        const QString symbol = esc(selection.sSelTicker.value(i)) + u'.' + esc(selection.sSelPlace.value(i));
+        const QString symbol =
+            quoteSymbol(esc(selection.sSelTicker.value(i)), esc(selection.sSelPlace.value(i)));
         const Amount change = selection.cSelChange.value(i);
         const QString changeText = change.isZero() ? QStringLiteral("0") : formatAmount(change, u"#");
         writes << QStringLiteral("<tr><td><div style=\"border:1px dotted #696969\"><div class=\"Index\">"

@@ -2,6 +2,7 @@
 
 #include "overview/htmlframe.h"
 #include "overview/overviewcommands.h"
+#include "session/quotesymbol.h"
 
 #include "platform/amount.h"
 
@@ -41,7 +42,7 @@ QString stamp(const QString& kind, const QDateTime& now, const QLocale& locale)
 
 QString symbolOf(const PreviewEntry& entry)
 {
-    return entry.ticker + u'.' + entry.place;
+    return quoteSymbol(entry.ticker, entry.place);
 }
 
 } // namespace
@@ -64,7 +65,7 @@ QList<ChooserItem> chooserItems(const QList<WatchEntry>& entries, bool nasOnly)
         const auto& c = entries[i].columns;
         if (nasOnly && c[ColPlace] != u"NAS")
             continue;
-        items.append({c[ColName] + QStringLiteral(" (") + c[ColTicker] + u'.' + c[ColPlace] + u')',
+        items.append({c[ColName] + QStringLiteral(" (") + quoteSymbol(c[ColTicker], c[ColPlace]) + u')',
                       QStringList{c[ColTicker], c[ColPlace], c[ColWkn], c[ColIsin]}.join(u';'),
                       entries[i].id});
     }

@@ -13,6 +13,7 @@
 #include "quotes/quoteloader.h"
 #include "quotes/quotereading.h"
 #include "quotes/quotesources.h"
+#include "session/quotesymbol.h"
 #include "session/session.h"
 #include "sites/sitehosts.h"
 #include "watchlist/watchlistmodel.h"
@@ -47,7 +48,7 @@ int roundToEven(double value)
 
 QString quoteSymbolOf(const WatchEntry& entry)
 {
-    return entry.columns[ColTicker] + u'.' + entry.columns[ColPlace];
+    return quoteSymbol(entry.columns[ColTicker], entry.columns[ColPlace]);
 }
 } // namespace
 

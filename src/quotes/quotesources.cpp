@@ -3,6 +3,7 @@
 #include "platform/settingsstore.h"
 #include "quotes/sourcereading.h"
 #include "quotes/unreadablepages.h"
+#include "session/quotesymbol.h"
 #include "watchlist/watchentry.h"
 
 #include <QDir>
@@ -33,7 +34,7 @@ QuoteRequest QuoteSources::request(const WatchEntry& entry, QuotePurpose purpose
 {
     const QString& place = entry.columns[ColPlace];
     QuoteRequest request{entry.id, purpose, bankAddress, std::nullopt,
-                         entry.columns[ColTicker] + u'.' + place};
+                         quoteSymbol(entry.columns[ColTicker], place)};
     const SourceChoice choice = chooseSource(file(), m_settings.read(kQuoteSourceKey, QString()), place);
     if (choice.kind != SourceChoice::Kind::Source)
         return request;

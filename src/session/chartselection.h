@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/amount.h"
+#include "session/quotesymbol.h"
 
 #include <QList>
 #include <QString>
@@ -35,7 +36,7 @@ struct ChartSelection
         sSelISIN = {isin};
     }
     // Ticker "." Place of element 0.
-    QString quoteSymbol() const { return sSelTicker.value(0) + u'.' + sSelPlace.value(0); }
+    QString quoteSymbol() const { return td::quoteSymbol(sSelTicker.value(0), sSelPlace.value(0)); }
 };
 
 } // namespace td

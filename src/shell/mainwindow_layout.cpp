@@ -3,6 +3,7 @@
 #include "overview/progressbar.h"
 #include "platform/twips.h"
 #include "quotes/checkstop.h"
+#include "shell/buttons.h"
 #include "shell/mainwindow.h"
 #include "sidewindows/listcolumns.h"
 #include "watchlist/watchlistmodel.h"
@@ -29,14 +30,6 @@
 namespace td {
 
 namespace {
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent)
 {

@@ -7,6 +7,7 @@
 #include "platform/panefactory.h"
 #include "quotes/selectionflow.h"
 #include "quotes/statuspages.h"
+#include "shell/buttons.h"
 #include "shell/mainwindow.h"
 #include "sidewindows/windowlist.h"
 #include "sites/resourcepane.h"
@@ -33,14 +34,6 @@ namespace td {
 namespace {
 
 constexpr int kWindowIdRole = Qt::UserRole;
-
-QPushButton* overviewButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
-}
 
 // Runs a handler on the mouse-up of a widget, with the button.
 class MouseUpFilter : public QObject
@@ -69,16 +62,16 @@ void MainWindow::buildOverviewControls()
 {
     const QString charts = QStringLiteral("|\\/''");
     for (int i = 0; i < 2; ++i)
-        m_ui.cmdGo << overviewButton(QStringLiteral("cmdGo_%1").arg(i), charts,
-                                     QStringLiteral("show all charts in new window"), this);
-    m_ui.cmdBenchmark = overviewButton(QStringLiteral("cmdBenchmark"), QStringLiteral("+|-"),
-                                       QStringLiteral("benchmark"), this);
-    m_ui.cmdFV = overviewButton(QStringLiteral("cmdFV"), QStringLiteral("fv"), {}, this);
-    m_ui.cmdShowIndex = overviewButton(QStringLiteral("cmdShowIndex"), {}, {}, this);
+        m_ui.cmdGo << button(QStringLiteral("cmdGo_%1").arg(i), charts, this,
+                             QStringLiteral("show all charts in new window"));
+    m_ui.cmdBenchmark =
+        button(QStringLiteral("cmdBenchmark"), QStringLiteral("+|-"), this, QStringLiteral("benchmark"));
+    m_ui.cmdFV = button(QStringLiteral("cmdFV"), QStringLiteral("fv"), this);
+    m_ui.cmdShowIndex = button(QStringLiteral("cmdShowIndex"), {}, this);
     m_ui.cmdShowIndex->setIcon(style()->standardIcon(QStyle::SP_DesktopIcon));
     m_ui.cmdShowIndex->setAccessibleName(tr("small index window"));
-    m_ui.cmdValueOnly = overviewButton(QStringLiteral("cmdValueOnly"), QStringLiteral("val"),
-                                       QStringLiteral("show only own values"), this);
+    m_ui.cmdValueOnly = button(QStringLiteral("cmdValueOnly"), QStringLiteral("val"), this,
+                               QStringLiteral("show only own values"));
     m_ui.cmdValueOnly->setProperty("tag", kValueOnlyStartTag);
 
     m_ui.fraHTMWindows = new QFrame(this);

@@ -90,9 +90,9 @@ void MainWindow::createQuoteSubsystem()
     batchUi.progressFrame = m_ui.progressFrame;
     batchUi.picAllProgress = m_ui.picAllProgress;
     batchUi.lockedWhileRunning = {m_ui.cmdSwitchTIC, m_ui.cmdInfo, m_ui.cmdOptions, m_ui.but_Exit};
-    m_batchCheck =
-        new BatchCheck(batchUi, {*m_items, *m_stop}, {*m_quoteLoader, *m_backgroundLoader, *m_quoteReading},
-                       {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime, *m_quoteSources}, m_session, this);
+    m_batchCheck = new BatchCheck(
+        batchUi, {*m_items, *m_stop}, {*m_quoteLoader, *m_backgroundLoader, *m_quoteReading},
+        {m_platform.hosts, m_platform.dialogs, m_tmrRefresh, m_tmrTime, *m_quoteSources}, m_session, this);
     m_batchCheck->setObjectName(QStringLiteral("batchCheck"));
     m_batchCheck->setPaneFactory(m_platform.panes);
     connect(m_ui.spnParallelPages, &QSpinBox::valueChanged, m_batchCheck, &BatchCheck::setParallelPages);
@@ -104,8 +104,8 @@ void MainWindow::createQuoteSubsystem()
                                               m_panes.wbrHistorie,
                                               m_panes.wbrTechnicalChart,
                                               m_panes.wbrHY};
-    const SelectionFlow::Context context{*m_items,           *m_stop,      selectionPanes, m_platform.hosts,
-                                         m_platform.dialogs, m_session,    *m_quoteLoader, *m_quoteReading,
+    const SelectionFlow::Context context{*m_items,           *m_stop,       selectionPanes, m_platform.hosts,
+                                         m_platform.dialogs, m_session,     *m_quoteLoader, *m_quoteReading,
                                          *m_signalDisplay,   *m_batchCheck, *m_quoteSources};
     m_selectionFlow = new SelectionFlow(
         {m_ui.lstItems, m_ui.chkEdit, m_ui.chkLockTab, m_ui.tabData, m_ui.lblAktInfo}, context, *this, this);

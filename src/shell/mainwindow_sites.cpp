@@ -2,6 +2,7 @@
 // commands and the link menus.
 #include "platform/eventpump.h"
 #include "platform/twips.h"
+#include "shell/buttons.h"
 #include "shell/mainwindow.h"
 #include "sites/entrymenu.h"
 #include "sites/linkmenus.h"
@@ -21,9 +22,7 @@ namespace {
 
 QPushButton* siteButton(const QString& name, const QString& caption, QWidget* parent)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
+    QPushButton* b = button(name, caption, parent);
     // Picture2's row is full: the buttons are only as wide as their captions.
     b->setFixedWidth(b->fontMetrics().horizontalAdvance(caption) + twipsToPx(240));
     return b;

@@ -2,6 +2,7 @@
 // box: their controls, the information layout and the load of a downloaded
 // list.
 #include "platform/twips.h"
+#include "shell/buttons.h"
 #include "shell/mainwindow.h"
 #include "update/aboutbox.h"
 #include "update/updatecheck.h"
@@ -20,21 +21,11 @@
 
 namespace td {
 
-namespace {
-QPushButton* updateButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
-
 void MainWindow::buildUpdateControls()
 {
     QWidget* panel = m_ui.Picture2;
-    m_ui.cmdupdate = updateButton("cmdupdate", tr("update"), panel);
-    m_ui.cmdDownloadEXE = updateButton("cmdDownloadEXE", QStringLiteral("download"), panel);
+    m_ui.cmdupdate = button(QStringLiteral("cmdupdate"), tr("update"), panel);
+    m_ui.cmdDownloadEXE = button(QStringLiteral("cmdDownloadEXE"), QStringLiteral("download"), panel);
     m_ui.Label6 = new QLabel(panel);
     m_ui.Label6->setObjectName(QStringLiteral("Label6"));
     auto* row = static_cast<QHBoxLayout*>(panel->layout());
@@ -43,9 +34,10 @@ void MainWindow::buildUpdateControls()
         row->addWidget(w);
 
     QWidget* options = m_ui.fraEinstellungen;
-    m_ui.cmdDownloadEXEMan = updateButton("cmdDownloadEXEMan", QStringLiteral("download exe"), options);
+    m_ui.cmdDownloadEXEMan =
+        button(QStringLiteral("cmdDownloadEXEMan"), QStringLiteral("download exe"), options);
     m_ui.cmdDownloadTickerFile =
-        updateButton("cmdDownloadTickerFile", QStringLiteral("Download Ticker Liste"), options);
+        button(QStringLiteral("cmdDownloadTickerFile"), QStringLiteral("Download Ticker Liste"), options);
     m_ui.txtDownloadTickerFile = new QLineEdit(options);
     m_ui.txtDownloadTickerFile->setObjectName(QStringLiteral("txtDownloadTickerFile"));
     m_ui.txtDownloadTickerFile->setAccessibleName(tr("address of the ticker list to download"));
